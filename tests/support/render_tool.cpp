@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#include "tests/support/render_tool.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace vestrel::test {
+
+QImage RenderWithTool(const QStringList& args)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("frame.png"));
+    QProcess tool;
+    tool.start(QStringLiteral(VESTREL_RENDER_TOOL), QStringList(args) << QStringLiteral("--out") << out);
+    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+        ADD_FAILURE() << "vestrel-render failed: " << args.join(' ').toStdString() << "\n"
+                      << tool.readAllStandardError().toStdString();
+        return {};
+    }
+    QImage image(out);
+    EXPECT_FALSE(image.isNull()) << "no picture from vestrel-render";
+    return image;
+}
+
+QRgb ScreenColour(const Colour& c)
+{
+    const auto channel = [](float v) { return static_cast<int>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); };
+    return qRgb(channel(c.r), channel(c.g), channel(c.b));
+}
+
+int CountPixels(const QImage& image, QRgb colour, int tolerance)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(colour)) <= tolerance && std::abs(qGreen(p) - qGreen(colour)) <= tolerance
+                && std::abs(qBlue(p) - qBlue(colour)) <= tolerance)
+                ++count;
+        }
+    return count;
+}
+
+bool HasColour(const QImage& image, QRgb colour, int minCount, int tolerance)
+{
+    return CountPixels(image, colour, tolerance) >= minCount;
+}
+
+} // namespace vestrel::test

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: MIT
+#include "tools/render/render_options.h"
+
+#include "scenes/scene_registry.h"
+
+#include <QRegularExpression>
+
+namespace vestrel {
+
+namespace {
+
+bool parseOnOff(const QString& value, bool* out)
+{
+    if (value == QLatin1String("on"))
+        *out = true;
+    else if (value == QLatin1String("off"))
+        *out = false;
+    else
+        return false;
+    return true;
+}
+
+bool parseDouble(const QString& value, double* out)
+{
+    bool ok = false;
+    const double v = value.toDouble(&ok);
+    if (ok)
+        *out = v;
+    return ok;
+}
+
+bool parseInt(const QString& value, int* out, int lo, int hi)
+{
+    bool ok = false;
+    const int v = value.toInt(&ok);
+    if (!ok || v < lo || v > hi)
+        return false;
+    *out = v;
+    return true;
+}
+
+// "structure:K" (list item 1..18 of the structure list), "polyhedron:K"
+// (1..12 of the polyhedron list) or "none".
+bool parseScene(const QString& value, SceneFlags* flags)
+{
+    flags->fill(false);
+    if (value == QLatin1String("none"))
+        return true;
+    static const SceneId structures[18] = {
+        SceneId::RockSalt, SceneId::Cuprite, SceneId::Diamond, SceneId::Graphite,
+        SceneId::CaesiumChloride, SceneId::Sphalerite, SceneId::Wurtzite, SceneId::AlphaIron,
+        SceneId::GammaIron, SceneId::Chalcopyrite, SceneId::BoronNitride, SceneId::CadmiumIodide,
+        SceneId::Pyrite, SceneId::Fluorite, SceneId::Magnesium, SceneId::Rutile, SceneId::Copper,
+        SceneId::Calcite};
+    static const SceneId polyhedra[12] = {
+        SceneId::Cube, SceneId::Tetrahedron, SceneId::TetragonalPrism, SceneId::TrigonalPrism,
+        SceneId::TrigonalPyramid, SceneId::TrigonalBipyramid, SceneId::Octahedron,
+        SceneId::TetragonalPyramid, SceneId::HexagonalPyramid, SceneId::HexagonalPrism,
+        SceneId::HexagonalBipyramid, SceneId::DitrigonalPyramid};
+    const QStringList parts = value.split(QLatin1Char(':'));
+    if (parts.size() != 2)
+        return false;
+    int k = 0;
+    if (parts[0] == QLatin1String("structure") && parseInt(parts[1], &k, 1, 18))
+        (*flags)[index(structures[k - 1])] = true;
+    else if (parts[0] == QLatin1String("polyhedron") && parseInt(parts[1], &k, 1, 12))
+        (*flags)[index(polyhedra[k - 1])] = true;
+    else
+        return false;
+    return true;
+}
+
+bool parseNames(const QString& value, const QStringList& known, QList<bool*> targets)
+{
+    for (bool* t : targets)
+        *t = false;
+    if (value.isEmpty() || value == QLatin1String("none"))
+        return true;
+    for (const QString& name : value.split(QLatin1Char(','))) {
+        const int i = known.indexOf(name);
+        if (i < 0)
+            return false;
+        *targets[i] = true;
+    }
+    return true;
+}
+
+bool parseAxisColour(const QString& value, AuxiliaryColourMenus* m)
+{
+    return parseNames(value, {"red", "green", "blue"}, {&m->axesRed, &m->axesGreen, &m->axesBlue})
+        && !value.contains(QLatin1Char(','));
+}
+
+bool parsePlaneColour(const QString& value, AuxiliaryColourMenus* m)
+{
+    return parseNames(value, {"white", "red", "green", "blue"},
+                      {&m->planesWhite, &m->planesRed, &m->planesGreen, &m->planesBlue})
+        && !value.contains(QLatin1Char(','));
+}
+
+bool parseAxisLists(const QString& value, DisplayOptions* d)
+{
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return false;
+    int* lists[4] = {&d->axisColour2, &d->axisColour3, &d->axisColour4, &d->axisColour6};
+    for (int i = 0; i < 4; ++i)
+        if (!parseInt(parts[i], lists[i], -1, 4))
+            return false;
+    return true;
+}
+
+} // namespace
+
+QString RenderUsage()
+{
+    return QStringLiteral(
+        "usage: vestrel-render --out FILE.png [--size 900x750] [--scene structure:K|polyhedron:K|none]\n"
+        "  [--rot-y -30] [--rot-x 0] [--pan 0,-2] [--distance 60] [--frames 1] [--spin on|off]\n"
+        "  [--axes ox,oz,oy] [--planes xz,yz,xy] [--axis-colour red|green|blue]\n"
+        "  [--plane-colour white|red|green|blue] [--max-distance on|off]\n"
+        "  [--lines on|off] [--screw on|off] [--screw-colour N]\n"
+        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]");
+}
+
+std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
+{
+    RenderOptions o;
+    FrameInputs& in = o.inputs;
+    DisplayOptions& d = in.display;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& key = args[i];
+        if (i + 1 >= args.size()) {
+            *error = QStringLiteral("missing value after %1").arg(key);
+            return std::nullopt;
+        }
+        const QString value = args[++i];
+        bool ok = true;
+        if (key == QLatin1String("--out")) {
+            o.out = value;
+        } else if (key == QLatin1String("--size")) {
+            const auto m = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(value);
+            ok = m.hasMatch() && m.captured(1).toInt() > 0 && m.captured(2).toInt() > 0
+                && m.captured(1).toInt() <= 8192 && m.captured(2).toInt() <= 8192;
+            if (ok)
+                o.size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        } else if (key == QLatin1String("--scene")) {
+            ok = parseScene(value, &in.scenes);
+        } else if (key == QLatin1String("--rot-y")) {
+            ok = parseDouble(value, &o.view.RotY);
+        } else if (key == QLatin1String("--rot-x")) {
+            ok = parseDouble(value, &o.view.RotX);
+        } else if (key == QLatin1String("--pan")) {
+            const QStringList xy = value.split(QLatin1Char(','));
+            ok = xy.size() == 2 && parseDouble(xy[0], &o.view.PanX) && parseDouble(xy[1], &o.view.PanY);
+        } else if (key == QLatin1String("--distance")) {
+            ok = parseInt(value, &o.view.Distance, MinDistance, MaxDistance);
+        } else if (key == QLatin1String("--frames")) {
+            ok = parseInt(value, &o.frames, 1, 100000);
+        } else if (key == QLatin1String("--spin")) {
+            ok = parseOnOff(value, &in.autoRotate);
+        } else if (key == QLatin1String("--max-distance")) {
+            ok = parseOnOff(value, &in.maxDistance);
+        } else if (key == QLatin1String("--axes")) {
+            ok = parseNames(value, {"ox", "oz", "oy"}, {&in.axisOX, &in.axisOZ, &in.axisOY});
+        } else if (key == QLatin1String("--planes")) {
+            ok = parseNames(value, {"xz", "yz", "xy"}, {&in.planeXZ, &in.planeYZ, &in.planeXY});
+        } else if (key == QLatin1String("--axis-colour")) {
+            ok = parseAxisColour(value, &in.menus);
+        } else if (key == QLatin1String("--plane-colour")) {
+            ok = parsePlaneColour(value, &in.menus);
+        } else if (key == QLatin1String("--lines")) {
+            ok = parseOnOff(value, &d.showLines);
+        } else if (key == QLatin1String("--screw")) {
+            ok = parseOnOff(value, &d.showScrewAxes);
+        } else if (key == QLatin1String("--screw-colour")) {
+            ok = parseInt(value, &d.screwColour, -1, 3);
+        } else if (key == QLatin1String("--faces")) {
+            ok = value == QLatin1String("solid") || value == QLatin1String("edges");
+            d.solidFaces = value == QLatin1String("solid");
+        } else if (key == QLatin1String("--sym-planes")) {
+            ok = parseOnOff(value, &d.showSymPlanes);
+        } else if (key == QLatin1String("--sym-axes")) {
+            ok = parseOnOff(value, &d.showSymAxes);
+        } else if (key == QLatin1String("--axis-lists")) {
+            ok = parseAxisLists(value, &d);
+        } else {
+            *error = QStringLiteral("unknown option %1").arg(key);
+            return std::nullopt;
+        }
+        if (!ok) {
+            *error = QStringLiteral("bad value for %1: %2").arg(key, value);
+            return std::nullopt;
+        }
+    }
+    if (o.out.isEmpty()) {
+        *error = QStringLiteral("--out FILE.png is required");
+        return std::nullopt;
+    }
+    return o;
+}
+
+} // namespace vestrel

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// The command line of vestrel-render: which scene, which options, which
+// camera; defaults are the program's start values.
+#pragma once
+
+#include "render/frame_inputs.h"
+#include "render/view_state.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vestrel {
+
+struct RenderOptions {
+    QString out;
+    QSize size{900, 750};
+    int frames = 1;
+    FrameInputs inputs;
+    ViewState view;
+};
+
+// Parses the arguments (without the program name). On a bad argument returns
+// nothing and sets *error to a one-line message.
+std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error);
+
+QString RenderUsage();
+
+} // namespace vestrel
