@@ -142,11 +142,11 @@ bool AdvanceView(const FrameInputs& in, ViewState& view)
     return !in.maxDistance;
 }
 
-bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view)
+bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
 {
     gl.clear();
     gl.loadIdentity();
-    const bool trackBarVisible = AdvanceView(in, view);
+    const bool trackBarVisible = advance ? AdvanceView(in, view) : !in.maxDistance;
     gl.translatef(static_cast<float>(view.PanX), static_cast<float>(view.PanY),
                   static_cast<float>(-view.Distance));
     gl.rotatef(static_cast<float>(view.RotY), 0, 1, 0);

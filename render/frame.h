@@ -18,9 +18,11 @@ constexpr float FrameEndLineWidth = 0.5f;
 // distance. Returns whether the distance track bar is to be shown.
 bool AdvanceView(const FrameInputs& in, ViewState& view);
 
-// Everything between the buffer clear and the buffer swap. Changes the view
-// as AdvanceView does and returns whether the track bar is to be shown.
-bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view);
+// Everything between the buffer clear and the buffer swap. On a timer tick
+// (advance) the view changes as AdvanceView does; a repaint for any other
+// reason draws the same view again. Returns whether the track bar is to be
+// shown.
+bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance = true);
 
 Colour AuxiliaryAxisColour(const AuxiliaryColourMenus& menus);
 Colour AuxiliaryPlaneColour(const AuxiliaryColourMenus& menus);

@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev libgtest-dev
   xvfb xauth x11-utils xdg-utils
   fonts-dejavu-core fonts-liberation
-  libc-bin
+  libc-bin qt6-translations-l10n
 )
 
 missing=()

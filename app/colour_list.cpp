@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#include "app/colour_list.h"
+
+#include <QLineEdit>
+
+namespace vestrel {
+
+ColourList::ColourList(const QStringList& items, int startItem, QWidget* parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    addItems(items);
+    setItemIndex(startItem);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { itemIndex_ = -1; });
+    connect(this, &QComboBox::activated, this, [this](int item) { itemIndex_ = item; });
+}
+
+void ColourList::setItemIndex(int item)
+{
+    itemIndex_ = item;
+    setCurrentIndex(item);
+}
+
+} // namespace vestrel

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "app/gl_panel.h"
+
+#include "render/gl_draw.h"
+
+#include <QMouseEvent>
+#include <QOpenGLContext>
+
+#include <cmath>
+
+namespace vestrel {
+
+GlPanel::GlPanel(QWidget* parent) : QOpenGLWidget(parent)
+{
+    setMouseTracking(true);
+}
+
+GlPanel::~GlPanel()
+{
+    releaseGl();
+}
+
+void GlPanel::releaseGl()
+{
+    if (!draw_)
+        return;
+    makeCurrent();
+    draw_.reset(); // deletes the quadric while its context is current
+    doneCurrent();
+}
+
+QSize GlPanel::deviceSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return {static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio))};
+}
+
+void GlPanel::initializeGL()
+{
+    GlDraw::initialiseState();
+    draw_ = std::make_unique<GlDraw>();
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { releaseGl(); });
+}
+
+void GlPanel::resizeGL(int, int)
+{
+    const QSize size = deviceSize();
+    GlDraw::setProjection(size.width(), size.height());
+}
+
+void GlPanel::paintGL()
+{
+    const bool tick = tickPending_;
+    tickPending_ = false;
+    if (routine_ && draw_)
+        routine_(*draw_, tick);
+}
+
+void GlPanel::tick()
+{
+    tickPending_ = true;
+    update();
+}
+
+void GlPanel::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit mousePressed(event->button(), p.x(), p.y());
+}
+
+void GlPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit mouseMoved(p.x(), p.y());
+}
+
+void GlPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit mouseReleased(event->button(), p.x(), p.y());
+}
+
+} // namespace vestrel

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// The drawing panel: an OpenGL view with a double-buffered RGBA context and a
+// depth buffer. It owns the drawing layer (and so the one quadric object) and
+// hands each paint to the frame routine it is given.
+#pragma once
+
+#include "render/draw.h"
+
+#include <QOpenGLWidget>
+#include <functional>
+#include <memory>
+
+namespace vestrel {
+
+class GlDraw;
+
+class GlPanel : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    explicit GlPanel(QWidget* parent = nullptr);
+    ~GlPanel() override;
+
+    // Called for every paint with the drawing layer and whether the paint
+    // comes from a frame timer tick.
+    void setFrameRoutine(std::function<void(Draw&, bool tick)> routine) { routine_ = std::move(routine); }
+    // A frame timer tick: draw the next frame now.
+    void tick();
+    // The panel's size in device pixels, which the viewport and aspect use.
+    QSize deviceSize() const;
+
+signals:
+    void mousePressed(Qt::MouseButton button, int x, int y);
+    void mouseMoved(int x, int y);
+    void mouseReleased(Qt::MouseButton button, int x, int y);
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void releaseGl();
+
+    std::unique_ptr<GlDraw> draw_;
+    std::function<void(Draw&, bool)> routine_;
+    bool tickPending_ = false;
+};
+
+} // namespace vestrel
