@@ -58,7 +58,8 @@ Form1::Form1(const QString& programDir, Form4* settings, HintRouter* hints, QWid
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Вестрел  Вер. 1.1"));
     setWindowIcon(ToolIcon(0));
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     setFont(font);

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+// Real frames through OpenGL: the main window's drawing panel and the
+// offscreen renderer, probed at the pixels where the camera puts the model.
+// Runs twice under CTest, the second time with QT_SCALE_FACTOR=2.
+#include "app/application.h"
+#include "app/form1.h"
+#include "app/gl_panel.h"
+#include "render/frame.h"
+#include "render/projection.h"
+#include "tests/support/render_tool.h"
+#include "tools/render/offscreen_renderer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vestrel {
+namespace {
+
+// Whether a pixel near p has the colour (lines may fall a pixel aside).
+bool colourNear(const QImage& image, PanelPoint p, QRgb colour, int radius = 2)
+{
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const int x = static_cast<int>(std::lround(p.x)) + dx;
+            const int y = static_cast<int>(std::lround(p.y)) + dy;
+            if (image.valid(x, y) && test::CountPixels(image.copy(x, y, 1, 1), colour, 40) == 1)
+                return true;
+        }
+    return false;
+}
+
+TEST(MainWindowView, DrawsTheAxisInItsMenuColourWhereTheCameraPutsIt)
+{
+    PrepareApplication();
+    Application app(QStringLiteral(VESTREL_PROGRAM_DIR));
+    Form1& form1 = app.mainWindow();
+    form1.resize(1000, 800);
+    form1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
+    form1.chk5->setChecked(true); // OX
+    form1.N14->trigger();         // red
+    QTest::qWait(400);
+
+    const QImage image = form1.pnl1->grabFramebuffer();
+    const QSize device = form1.pnl1->deviceSize();
+    ASSERT_EQ(image.size(), device) << "the picture covers the whole panel in device pixels";
+    ASSERT_GT(device.width(), 100);
+
+    const ViewState& view = form1.viewState();
+    for (double x : {-50.0, -20.0, 25.0, 45.0}) {
+        const PanelPoint p = ProjectToPanel(view, {x, 0, 0}, device.width(), device.height());
+        EXPECT_TRUE(colourNear(image, p, qRgb(255, 0, 0))) << "OX at x = " << x << " (" << p.x << ", " << p.y << ")";
+    }
+    // Far from the axis the view is black.
+    const PanelPoint off = ProjectToPanel(view, {0, 30, 0}, device.width(), device.height());
+    EXPECT_TRUE(colourNear(image, off, qRgb(0, 0, 0), 0));
+    EXPECT_FALSE(colourNear(image, off, qRgb(255, 0, 0), 3));
+}
+
+TEST(OffscreenView, DrawsTheVerticalAxisInGreen)
+{
+    OffscreenRenderer renderer(QSize(600, 500));
+    ASSERT_TRUE(renderer.isValid());
+    FrameInputs in;
+    in.axisOZ = true;
+    in.menus.axesBlue = false;
+    in.menus.axesGreen = true;
+    ViewState view;
+    renderer.drawFrame(in, view);
+    const QImage image = renderer.image();
+    for (double y : {-40.0, -10.0, 30.0}) {
+        const PanelPoint p = ProjectToPanel(view, {0, y, 0}, 600, 500);
+        EXPECT_TRUE(colourNear(image, p, qRgb(0, 255, 0))) << "OZ at y = " << y;
+    }
+    const PanelPoint off = ProjectToPanel(view, {20, 10, 0}, 600, 500);
+    EXPECT_FALSE(colourNear(image, off, qRgb(0, 255, 0), 3));
+}
+
+} // namespace
+} // namespace vestrel
