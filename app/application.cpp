@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/application.h"
 
+#include "app/about_form.h"
 #include "app/form1.h"
+#include "app/form2.h"
 #include "app/form4.h"
+#include "app/form5.h"
 #include "app/hints.h"
+#include "calculator/form6.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>
@@ -27,8 +31,17 @@ Application::Application(const QString& programDir)
     : hints_(std::make_unique<HintRouter>())
 {
     qApp->installEventFilter(hints_.get());
+    // The main window first, then the others, hidden, in this order.
+    form1_ = std::make_unique<Form1>(programDir, nullptr, hints_.get());
+    about_ = std::make_unique<AboutForm>(programDir);
+    form2_ = std::make_unique<Form2>(programDir);
     form4_ = std::make_unique<Form4>();
-    form1_ = std::make_unique<Form1>(programDir, form4_.get(), hints_.get());
+    form5_ = std::make_unique<Form5>(programDir);
+    form6_ = std::make_unique<Form6>(programDir);
+    form1_->setCalculator(form6_.get());
+    hints_->addStatusBar(form6_->stat1);
+    form1_->setSettings(form4_.get());
+    form1_->setAuxiliaryWindows(about_.get(), form2_.get(), form5_.get());
     hints_->addStatusBar(form4_->stat1);
 }
 
@@ -36,6 +49,11 @@ Application::~Application()
 {
     if (qApp)
         qApp->removeEventFilter(hints_.get());
+    form6_.reset();
+    form5_.reset();
+    form4_.reset();
+    form2_.reset();
+    about_.reset();
     form1_.reset();
 }
 

@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
 
+#include "app/about_form.h"
 #include "app/colour_list.h"
+#include "app/form2.h"
 #include "app/form4.h"
+#include "app/form5.h"
+#include "app/help_opener.h"
 #include "app/gl_panel.h"
 #include "app/hints.h"
 #include "app/info_text.h"
 #include "app/picture_box.h"
+#include "app/picture_commands.h"
+#include "app/qt_picture_ui.h"
+#include "calculator/form6.h"
 #include "app/pictures/jpeg_codec.h"
 #include "app/toolbar_icons.h"
 #include "render/frame.h"
@@ -112,7 +119,17 @@ Form1::Form1(const QString& programDir, Form4* settings, HintRouter* hints, QWid
 
     if (hints)
         hints->addStatusBar(stat1);
-    FormCloseQuery = [] { return true; };
+    qtPictureUi_ = std::make_unique<QtPictureUi>(this);
+    setPictureUi(*qtPictureUi_);
+    FormCloseQuery = [this] { return pictures_->closeQuery(); };
+    connect(N3, &QAction::triggered, this, &Form1::N3Click);
+    connect(btn11, &QToolButton::clicked, this, &Form1::N3Click);
+    connect(N4, &QAction::triggered, this, &Form1::N4Click);
+    connect(btn13, &QToolButton::clicked, this, &Form1::N4Click);
+    helpOpener_ = std::make_unique<HelpOpener>(this);
+    // The help tool button opens the help, as the menu item does.
+    connect(N8, &QAction::triggered, this, &Form1::N8Click);
+    connect(btn19, &QToolButton::clicked, this, &Form1::N8Click);
     qApp->installEventFilter(this);
 }
 
@@ -194,7 +211,7 @@ void Form1::buildMenus()
     N9 = named(N7->addAction(QStringLiteral("О Программе")), "N9");
 
     // Commands that other windows bring stay disabled until bound.
-    for (QAction* item : {N3, N4, N39, N40, N8, N9})
+    for (QAction* item : {N39, N40, N9})
         item->setEnabled(false);
 }
 
@@ -251,7 +268,7 @@ void Form1::buildToolBar()
     connect(btn9, &QToolButton::clicked, this, &Form1::btn9Click);
     connect(btn17, &QToolButton::clicked, this, &Form1::N25Click);
     connect(btn21, &QToolButton::clicked, this, &Form1::N5Click);
-    for (QToolButton* b : {btn7, btn11, btn13, btn15, btn19})
+    for (QToolButton* b : {btn7, btn15})
         b->setEnabled(false);
 }
 
@@ -418,6 +435,75 @@ void Form1::bindCommand(QAction* item, QToolButton* button, std::function<void()
         connect(button, &QToolButton::clicked, this, [command] { command(); });
     }
 }
+
+void Form1::setSettings(Form4* settings)
+{
+    settings_ = settings;
+    if (settings_)
+        settings_->setFrameTimer(Timer1);
+}
+
+void Form1::setAuxiliaryWindows(AboutForm* about, Form2* legend, Form5* reference)
+{
+    about_ = about;
+    legend_ = legend;
+    reference_ = reference;
+    N40->setEnabled(true);
+    N9->setEnabled(true);
+    btn7->setEnabled(true);
+    btn15->setEnabled(true);
+    connect(N40, &QAction::triggered, this, &Form1::N40Click);
+    connect(btn7, &QToolButton::clicked, this, &Form1::btn7Click);
+    connect(btn15, &QToolButton::clicked, this, &Form1::btn15Click);
+    connect(N9, &QAction::triggered, this, &Form1::N9Click);
+}
+
+void Form1::setCalculator(Form6* calculator)
+{
+    calculator_ = calculator;
+    N39->setEnabled(calculator_ != nullptr);
+    connect(N39, &QAction::triggered, this, &Form1::N39Click, Qt::UniqueConnection);
+}
+
+void Form1::setPictureUi(PictureUi& ui)
+{
+    pictures_ = std::make_unique<PictureCommands>(
+        ui, programDir_, [this] { return pnl1->grabFramebuffer(); }, [this] { return GrabWholeWindow(this); });
+}
+
+void Form1::N3Click() { pictures_->saveAs(); }
+void Form1::N4Click() { pictures_->screenshot(); }
+
+void Form1::N39Click()
+{
+    if (!calculator_)
+        return;
+    calculator_->show();
+    calculator_->raise();
+    calculator_->activateWindow();
+}
+
+void Form1::N40Click()
+{
+    if (reference_)
+        reference_->present();
+}
+
+void Form1::btn7Click() { N40->trigger(); }
+
+void Form1::btn15Click()
+{
+    if (legend_)
+        legend_->presentBeside(pnl1->width());
+}
+
+void Form1::N9Click()
+{
+    if (about_)
+        about_->showCentredOn(this);
+}
+
+void Form1::N8Click() { helpOpener_->open(programDir_); }
 
 // ---- Catalogue commands ----
 

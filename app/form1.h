@@ -31,8 +31,15 @@ class QToolButton;
 
 namespace vestrel {
 
+class AboutForm;
 class Draw;
+class Form6;
+class PictureCommands;
+class PictureUi;
+class Form2;
 class Form4;
+class Form5;
+class HelpOpener;
 class GlPanel;
 class HintRouter;
 class PictureBox;
@@ -143,9 +150,18 @@ public:
     QTimer* Timer1;
     QTimer* tmr1;
 
-    // Picture output and the auxiliary windows plug in here: each gets the
-    // menu item and tool button that run it.
+    // Picture output and the calculator plug in here: each gets the menu
+    // item and tool button that run it.
     void bindCommand(QAction* item, QToolButton* button, std::function<void()> command);
+    // The reference, legend and About windows, shown by their commands.
+    void setAuxiliaryWindows(AboutForm* about, Form2* legend, Form5* reference);
+    void setSettings(Form4* settings);
+    void setCalculator(Form6* calculator);
+    // Message boxes and the save dialog of picture output go through ui
+    // (the Qt dialogs by default).
+    void setPictureUi(PictureUi& ui);
+    PictureCommands& pictures() { return *pictures_; }
+    HelpOpener& helpOpener() { return *helpOpener_; }
 
 public slots:
     void btn3Click();
@@ -163,9 +179,17 @@ public slots:
     void pnl1MouseMove(int x, int y);
     void pnl1MouseUp(Qt::MouseButton button, int x, int y);
     void FormMouseWheel(int notches);
+    void N40Click();  // reference window
+    void btn7Click(); // does what the menu item "Справочник" does
+    void btn15Click(); // atom legend beside the drawing panel
+    void N9Click();   // About window, modal, centred on the main window
+    void N8Click();   // the help pages in the desktop's browser
+    void N3Click();   // save the drawing panel's picture as
+    void N4Click();   // screenshot of the whole main window
+    void N39Click();  // the face and edge symbol calculator
 
-    // FormCloseQuery: returns whether the window may close. Replaced by the
-    // picture output's save prompt.
+    // FormCloseQuery: the save prompt on every close; returns whether the
+    // window may close. Tests may replace it.
 public:
     std::function<bool()> FormCloseQuery;
 
@@ -193,6 +217,13 @@ private:
 
     QString programDir_;
     Form4* settings_;
+    AboutForm* about_ = nullptr;
+    Form2* legend_ = nullptr;
+    Form5* reference_ = nullptr;
+    std::unique_ptr<HelpOpener> helpOpener_;
+    std::unique_ptr<PictureUi> qtPictureUi_;
+    std::unique_ptr<PictureCommands> pictures_;
+    Form6* calculator_ = nullptr;
     ViewState view_;
     ViewNavigation navigation_{view_};
     std::unique_ptr<Catalogue> catalogue_;

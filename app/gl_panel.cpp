@@ -54,6 +54,7 @@ void GlPanel::paintGL()
     tickPending_ = false;
     if (routine_ && draw_)
         routine_(*draw_, tick);
+    emit frameDrawn();
 }
 
 void GlPanel::tick()

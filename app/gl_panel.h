@@ -29,6 +29,7 @@ public:
     QSize deviceSize() const;
 
 signals:
+    void frameDrawn(); // after each paint of a frame
     void mousePressed(Qt::MouseButton button, int x, int y);
     void mouseMoved(int x, int y);
     void mouseReleased(Qt::MouseButton button, int x, int y);

@@ -3,6 +3,9 @@
 // commands wired to their controls, the one-second timer's effects, the
 // wheel, hints and the exit prompt.
 #include "app/application.h"
+#include "app/form2.h"
+#include "app/form5.h"
+#include "app/help_opener.h"
 #include "app/colour_list.h"
 #include "app/form1.h"
 #include "app/form4.h"
@@ -407,6 +410,33 @@ TEST(PictureBox, CentresAndScalesDownButNeverEnlarges)
     EXPECT_EQ(big.left(), (147 - big.width()) / 2);
     const QRect small = FitCentred(QSize(50, 20), QSize(147, 99));
     EXPECT_EQ(small, QRect(48, 39, 50, 20));
+}
+
+} // namespace
+} // namespace vestrel
+
+namespace vestrel {
+namespace {
+
+TEST_F(MainWindow, ToolButtonsOpenTheReferenceTheLegendAndTheHelp)
+{
+    form1->show();
+    QTest::mouseClick(form1->btn7, Qt::LeftButton);
+    EXPECT_TRUE(app->reference().isVisible());
+    QTest::mouseClick(form1->btn15, Qt::LeftButton);
+    EXPECT_TRUE(app->legend().isVisible());
+    EXPECT_EQ(app->legend().geometry().top(), 70);
+    EXPECT_EQ(app->legend().geometry().left(), form1->pnl1->width() - 150);
+
+    QList<QUrl> opened;
+    form1->helpOpener().setOpener([&](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    QTest::mouseClick(form1->btn19, Qt::LeftButton);
+    form1->N8->trigger();
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0].toLocalFile(), QDir(QStringLiteral(VESTREL_PROGRAM_DIR)).absoluteFilePath("help/index.html"));
 }
 
 } // namespace

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "app/about_form.h"
+
+#include "app/pictures/jpeg_codec.h"
+#include "app/window_placement.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace vestrel {
+namespace {
+
+constexpr QSize WindowSize(477, 435);
+constexpr QRgb Navy = qRgb(0, 0, 128);
+
+QFont BoldPixelFont(const QFont& base, int pixelSize)
+{
+    QFont font = base;
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// White bold text on a navy band, sized to its text.
+QLabel* MakeBannerLabel(const QString& text, int pixelSize, QPoint at, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(BoldPixelFont(label->font(), pixelSize));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(Navy));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->adjustSize();
+    label->move(at);
+    return label;
+}
+
+} // namespace
+
+AboutForm::AboutForm(const QString& programDir, QWidget* parent) : QDialog(parent)
+{
+    setObjectName("AboutForm");
+    setWindowTitle(QStringLiteral("О программе"));
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    setModal(true);
+    setFixedSize(WindowSize);
+
+    lbl1 = MakeBannerLabel(QStringLiteral("Вестрел"), 24, QPoint(144, 8), this);
+    lbl1->setObjectName("lbl1");
+    lbl2 = MakeBannerLabel(QStringLiteral("Вер. 1.1"), 13, QPoint(208, 56), this);
+    lbl2->setObjectName("lbl2");
+
+    Button1 = new QPushButton(QStringLiteral("ОК"), this);
+    Button1->setObjectName("Button1");
+    Button1->setFont(BoldPixelFont(Button1->font(), 16));
+    Button1->setGeometry(168, 280, 129, 33);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &AboutForm::Button1Click);
+
+    QString error;
+    background_ = LoadJpeg(QDir(programDir).filePath("Data/About/Crystal.jpg"), &error);
+}
+
+void AboutForm::Button1Click()
+{
+    accept();
+}
+
+int AboutForm::showCentredOn(const QWidget* mainWindow)
+{
+    move(AboutPosition(mainWindow->frameGeometry(), frameGeometry().size()));
+    return exec();
+}
+
+void AboutForm::paintEvent(QPaintEvent* event)
+{
+    if (background_.isNull()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), background_);
+}
+
+} // namespace vestrel

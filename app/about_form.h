@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// The About window: a modal dialog over a crystal photograph.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class QLabel;
+class QPushButton;
+
+namespace vestrel {
+
+class AboutForm : public QDialog {
+    Q_OBJECT
+public:
+    // Loads the background Data/About/Crystal.jpg from the program folder;
+    // without it the dialog keeps its plain background.
+    explicit AboutForm(const QString& programDir, QWidget* parent = nullptr);
+
+    // N9Click: centre the window on the main window and show it modally.
+    // Returns the dialog's result.
+    int showCentredOn(const QWidget* mainWindow);
+
+    const QImage& background() const { return background_; }
+    QLabel* titleLabel() const { return lbl1; }
+    QLabel* versionLabel() const { return lbl2; }
+    QPushButton* okButton() const { return Button1; }
+
+public slots:
+    void Button1Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* lbl1 = nullptr;
+    QLabel* lbl2 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QImage background_;
+};
+
+} // namespace vestrel

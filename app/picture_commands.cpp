@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#include "app/picture_commands.h"
+
+#include "app/pictures/picture_files.h"
+
+namespace vestrel {
+
+QString ProgramCaption() { return QStringLiteral("Вестрел"); }
+
+QString ScreenshotSavedMessage() { return QStringLiteral("Скриншот сохранен в  папку Screenshots!"); }
+
+Question SaveBeforeClosingQuestion()
+{
+    Question q;
+    q.text = QStringLiteral("Сохранить изображение структуры перед выходом?");
+    q.caption = ProgramCaption();
+    q.withCancel = true;
+    q.icon = QuestionIcon::Information;
+    q.defaultAnswer = Answer::Cancel;
+    return q;
+}
+
+PictureCommands::PictureCommands(PictureUi& ui, QString programDir, Capture capturePanel,
+                                 Capture captureWindow)
+    : ui_(ui),
+      programDir_(std::move(programDir)),
+      capturePanel_(std::move(capturePanel)),
+      captureWindow_(std::move(captureWindow)),
+      clock_([] { return QDateTime::currentDateTime(); })
+{
+}
+
+PictureCommands::SaveResult PictureCommands::saveAs()
+{
+    // The picture is taken before the dialog covers the panel.
+    const QImage picture = capturePanel_();
+    const std::optional<SaveChoice> choice = ui_.askSaveFileName(dlg1_);
+    if (!choice)
+        return SaveResult::Cancelled;
+    dlg1_ = *choice;
+    const QString path = AppendFilterExtension(choice->fileName, choice->filterIndex);
+    QString error;
+    if (!SavePictureForFilter(picture, path, choice->filterIndex, &error)) {
+        ui_.error(error);
+        return SaveResult::Failed;
+    }
+    return SaveResult::Written;
+}
+
+bool PictureCommands::screenshot()
+{
+    const QString path = ScreenshotFileName(programDir_, QStringLiteral("Structure"), clock_(), locale_);
+    QString error;
+    if (!SaveBmp24(captureWindow_(), path, &error)) {
+        ui_.error(error);
+        return false;
+    }
+    ui_.message(ScreenshotSavedMessage());
+    return true;
+}
+
+bool PictureCommands::closeQuery()
+{
+    switch (ui_.ask(SaveBeforeClosingQuestion())) {
+    case Answer::Yes:
+        return saveAs() != SaveResult::Failed;
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+} // namespace vestrel

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// The picture commands of the main window: save the drawing panel's picture
+// under a chosen name, take a screenshot of the window, and offer to save the
+// picture before the window closes. Dialogs and message boxes go through
+// PictureUi, so the commands run the same with Qt's dialogs or a test's fake.
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace vestrel {
+
+enum class Answer { Yes, No, Cancel };
+
+enum class QuestionIcon { Question, Information };
+
+// A message box with Yes and No, and Cancel when asked for.
+struct Question {
+    QString text;
+    QString caption;
+    bool withCancel = false;
+    QuestionIcon icon = QuestionIcon::Question;
+    Answer defaultAnswer = Answer::No;
+};
+
+// The file name and filter entry (1 to 3) of the picture save dialog.
+struct SaveChoice {
+    QString fileName;
+    int filterIndex = 1;
+};
+
+// Plain message boxes with an OK button.
+class MessageUi {
+public:
+    virtual ~MessageUi() = default;
+    // No icon: a notice such as "Скриншот сохранен в  папку Screenshots!".
+    virtual void message(const QString& text) = 0;
+    // Error icon: a file that could not be written, a number that could not
+    // be read.
+    virtual void error(const QString& text) = 0;
+};
+
+class PictureUi : public MessageUi {
+public:
+    // Shows the save dialog opened on `current`; empty when cancelled.
+    virtual std::optional<SaveChoice> askSaveFileName(const SaveChoice& current) = 0;
+    virtual Answer ask(const Question& question) = 0;
+};
+
+QString ProgramCaption();                 // "Вестрел"
+QString ScreenshotSavedMessage();         // "Скриншот сохранен в  папку Screenshots!"
+Question SaveBeforeClosingQuestion();     // the close prompt
+
+class PictureCommands {
+public:
+    enum class SaveResult { Written, Cancelled, Failed };
+    using Capture = std::function<QImage()>;
+
+    // `capturePanel` gives the drawing panel's picture, `captureWindow` the
+    // whole main window with its frame; `programDir` is the folder of the
+    // executable, which holds "Screenshots/".
+    PictureCommands(PictureUi& ui, QString programDir, Capture capturePanel, Capture captureWindow);
+
+    // N3Click: capture, ask for a name, write. A failed write is reported.
+    SaveResult saveAs();
+
+    // N4Click: writes "Screenshots/Structure<date>_<time>.bmp" and says so;
+    // returns false (after the error message) when the file was not written.
+    bool screenshot();
+
+    // FormCloseQuery: whether the main window may close. Yes saves first and
+    // closes unless the write failed; No closes; Cancel stays.
+    bool closeQuery();
+
+    // The save dialog's entry and name as the user left them last.
+    const SaveChoice& dlg1() const { return dlg1_; }
+
+    // Where the screenshot's date and time come from (the clock and the
+    // user's locale unless set).
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+    void setLocale(const QLocale& locale) { locale_ = locale; }
+
+private:
+    PictureUi& ui_;
+    QString programDir_;
+    Capture capturePanel_;
+    Capture captureWindow_;
+    SaveChoice dlg1_;
+    std::function<QDateTime()> clock_;
+    QLocale locale_;
+};
+
+} // namespace vestrel

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// Writing pictures: 24-bit Windows bitmaps, the three entries of the picture
+// save dialog, and the names of screenshot files.
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QLocale>
+#include <QString>
+
+#include <array>
+
+namespace vestrel {
+
+enum class PictureFormat { Jpeg, Bmp };
+
+// One entry of the save dialog's filter; entries are numbered from 1.
+struct PictureFilter {
+    const char* entry;     // as the dialog lists it
+    const char* extension; // appended to a name that lacks it
+    PictureFormat format;
+};
+
+inline constexpr std::array<PictureFilter, 3> kPictureFilters = {{
+    {"JPEG Image File (*.jpg)", ".jpg", PictureFormat::Jpeg},
+    {"JPEG Image File (*.jpeg)", ".jpeg", PictureFormat::Jpeg},
+    {"Bitmaps (*.bmp)", ".bmp", PictureFormat::Bmp},
+}};
+
+inline constexpr int kJpegQuality = 90;
+
+// Writes the picture as an uncompressed bottom-up Windows bitmap with 24 bits
+// per pixel, replacing a file of that name. On failure returns false and sets
+// *error to "Cannot create file "<full path>". <system's reason>".
+bool SaveBmp24(const QImage& image, const QString& path, QString* error);
+
+// Writes the picture in the format of the dialog's filter entry
+// (1 and 2: JPEG, 3: BMP). The name is used as it stands.
+bool SavePictureForFilter(const QImage& image, const QString& path, int filterIndex, QString* error);
+
+// The name with the extension of the filter entry appended, unless the name
+// already ends in it (letter case aside).
+QString AppendFilterExtension(const QString& name, int filterIndex);
+
+// "<programDir>/Screenshots/<prefix><date>_<time>.bmp" with the locale's short
+// date and long time (without a time zone). Every character a file name
+// cannot hold, the time separator among them, becomes ".", so a Russian
+// locale gives Calc06.12.2026_21.05.33.bmp and a US one Calc12.6.26_9.05.33 PM.bmp.
+QString ScreenshotFileName(const QString& programDir, const QString& prefix,
+                           const QDateTime& when, const QLocale& locale);
+
+} // namespace vestrel

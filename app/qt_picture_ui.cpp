@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "app/qt_picture_ui.h"
+
+#include "app/pictures/picture_files.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+namespace vestrel {
+
+namespace {
+
+QStringList filterEntries()
+{
+    QStringList entries;
+    for (const PictureFilter& filter : kPictureFilters)
+        entries << QString::fromLatin1(filter.entry);
+    return entries;
+}
+
+QMessageBox::StandardButton toButton(Answer answer)
+{
+    switch (answer) {
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    case Answer::Cancel:
+        break;
+    }
+    return QMessageBox::Cancel;
+}
+
+void showOkBox(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, ProgramCaption(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+QtPictureUi::QtPictureUi(QWidget* parent) : parent_(parent) {}
+
+void QtPictureUi::message(const QString& text) { showOkBox(parent_, QMessageBox::NoIcon, text); }
+
+void QtPictureUi::error(const QString& text) { showOkBox(parent_, QMessageBox::Critical, text); }
+
+std::optional<SaveChoice> QtPictureUi::askSaveFileName(const SaveChoice& current)
+{
+    const QStringList entries = filterEntries();
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // An existing file is replaced without a second question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(entries);
+    dialog.selectNameFilter(entries.value(current.filterIndex - 1, entries.first()));
+    if (!current.fileName.isEmpty())
+        dialog.selectFile(current.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    SaveChoice choice;
+    choice.fileName = dialog.selectedFiles().first();
+    choice.filterIndex = static_cast<int>(entries.indexOf(dialog.selectedNameFilter())) + 1;
+    if (choice.filterIndex < 1)
+        choice.filterIndex = current.filterIndex;
+    return choice;
+}
+
+Answer QtPictureUi::ask(const Question& question)
+{
+    const QMessageBox::Icon icon =
+        question.icon == QuestionIcon::Information ? QMessageBox::Information : QMessageBox::Question;
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (question.withCancel)
+        buttons |= QMessageBox::Cancel;
+    QMessageBox box(icon, question.caption.isEmpty() ? ProgramCaption() : question.caption,
+                    question.text, buttons, parent_);
+    box.setDefaultButton(toButton(question.defaultAnswer));
+    // Escape and the close box mean Cancel where there is one, else No.
+    box.setEscapeButton(question.withCancel ? QMessageBox::Cancel : QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return question.withCancel ? Answer::Cancel : Answer::No;
+    }
+}
+
+QImage GrabWholeWindow(QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    if (QScreen* screen = window->screen()) {
+        const QPoint origin = frame.topLeft() - screen->geometry().topLeft();
+        const QPixmap shot = screen->grabWindow(0, origin.x(), origin.y(), frame.width(), frame.height());
+        if (!shot.isNull())
+            return shot.toImage();
+    }
+    return window->grab().toImage();
+}
+
+} // namespace vestrel

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// The picture commands' dialogs and message boxes as Qt shows them, and the
+// capture of a whole window from the screen.
+#pragma once
+
+#include "app/picture_commands.h"
+
+class QWidget;
+
+namespace vestrel {
+
+class QtPictureUi : public PictureUi {
+public:
+    // The dialogs and message boxes are owned by `parent`.
+    explicit QtPictureUi(QWidget* parent);
+
+    void message(const QString& text) override;
+    void error(const QString& text) override;
+    std::optional<SaveChoice> askSaveFileName(const SaveChoice& current) override;
+    Answer ask(const Question& question) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The window as it shows on the screen, frame, caption and menu bar included,
+// at the size of its outer rectangle. Where the window system does not let a
+// program read the screen, the window's own rendering without the frame.
+QImage GrabWholeWindow(QWidget* window);
+
+} // namespace vestrel

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// What the tests know about each polyhedron scene from its description: its
+// colours, how many faces, edges, planes, axes and markers it shows, its own
+// scale. Positions are not listed here: the tests derive them from geometry.
+#pragma once
+
+#include "render/frame_inputs.h"
+#include "render/geometry.h"
+#include "render/recording_draw.h"
+#include "scenes/scene_registry.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vestrel::test {
+
+struct GroupCount {
+    int order;
+    int count;
+};
+
+struct PolyhedronCase {
+    const char* name;
+    SceneId id;
+    int listItem;             // item of the polyhedron list, 1..12
+    Colour face;              // as passed, components above 1 included
+    Colour edge;
+    Colour afterEdges;        // current colour when the edge step is over
+    int triangles;            // faces drawn as triangles
+    int quads;                // faces drawn as quadrilaterals
+    int polyhedronFaces;      // faces of the solid (a fanned hexagon is one)
+    int edges;
+    int planes;
+    std::vector<GroupCount> axes;    // axis groups in drawing order
+    std::vector<GroupCount> markers; // marker groups in drawing order
+    Vec3 ownScale;
+    std::optional<Colour> afterAxes; // set after the last axis group, inside its primitive
+    // How far a rotation about an axis may move a corner off the set of
+    // corners: the hexagons' corners at 59 and 121 degrees make the trigonal
+    // and hexagonal forms symmetric only to about 2 units.
+    double symmetryTolerance;
+    // The same for a reflection in a plane: the hexagonal forms' planes
+    // x + 2z = 0 and x - 2z = 0 stand some 3 degrees off the mirrors through
+    // the hexagon's edge midpoints, which moves a corner by about 5.4 units.
+    double mirrorTolerance;
+    bool regularVertexSet;    // the vertex table has the symmetry its axes claim
+};
+
+inline std::ostream& operator<<(std::ostream& os, const PolyhedronCase& c) { return os << c.name; }
+inline std::string CaseName(const PolyhedronCase& c)
+{
+    std::string s = c.name;
+    for (char& ch : s)
+        if (ch == ' ')
+            ch = '_';
+    return s;
+}
+
+const std::vector<PolyhedronCase>& PolyhedronCases();
+const PolyhedronCase& CaseOf(SceneId id);
+// The scenes whose vertex tables have the symmetry their axes and planes claim.
+std::vector<PolyhedronCase> RegularCases();
+
+SceneBlock BlockOf(SceneId id);
+
+// Display options with the faces, planes and axes switches and the four
+// lists as given; the lists are indexed by order 2, 3, 4, 6.
+DisplayOptions Options(bool faces, bool planes, bool axes, int list2 = 3, int list3 = 1, int list4 = 2, int list6 = 4);
+int& ListOf(DisplayOptions& opt, int order);
+
+// The colour of an item of the axis lists.
+Colour ListColour(int item);
+
+// A recording of one block, run from the identity, split into the steps of a
+// polyhedron block.
+struct SceneRecording {
+    RecordingDraw gl;
+    std::vector<const RecordedPrimitive*> faces;  // triangles and quads before the edges
+    const RecordedPrimitive* edges = nullptr;     // the first GL_LINES primitive
+    const RecordedPrimitive* planes = nullptr;    // GL_QUADS after the edges
+    const RecordedPrimitive* axes = nullptr;      // GL_LINES after the edges
+};
+
+void Record(SceneRecording& r, SceneId id, const DisplayOptions& opt);
+
+// Geometry on what was drawn.
+struct Polygon {
+    std::vector<Vec3> corners;
+};
+
+std::vector<Polygon> FacePolygons(const SceneRecording& r);
+std::vector<std::pair<Vec3, Vec3>> Segments(const RecordedPrimitive& p);
+
+Vec3 Sub(Vec3 a, Vec3 b);
+Vec3 Cross(Vec3 a, Vec3 b);
+double Dot(Vec3 a, Vec3 b);
+double Length(Vec3 a);
+Vec3 Normalised(Vec3 a);
+double DistanceToLine(Vec3 p, Vec3 a, Vec3 b);
+double DistanceToPolygon(Vec3 p, const Polygon& polygon);
+Vec3 Rotated(Vec3 p, Vec3 axis, double degrees);
+Vec3 Reflected(Vec3 p, Vec3 unitNormal);
+// The largest distance from an image of a vertex to the nearest vertex.
+double SetMismatch(const std::vector<Vec3>& points, const std::vector<Vec3>& images);
+std::vector<Vec3> DistinctPoints(const std::vector<Vec3>& points);
+bool Near(Vec3 a, Vec3 b, double tolerance = 1e-3);
+
+} // namespace vestrel::test
