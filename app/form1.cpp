@@ -412,10 +412,10 @@ QGroupBox* Form1::buildOptionsGroup(QWidget* parent)
     grp10 = named(new QGroupBox(QStringLiteral("Доп. информация :"), grp1), "grp10");
     mmo1 = named(new QPlainTextEdit(grp10), "mmo1");
     mmo1->setReadOnly(true);
-    mmo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mmo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFont serif(QStringLiteral("Times New Roman"));
     serif.setStyleHint(QFont::Serif);
-    serif.setPointSize(10);
+    serif.setPointSize(9);
     mmo1->setFont(serif);
     mmo1->setMinimumHeight(180);
     SetHint(mmo1, QStringLiteral("Информация о кристалле и его кристаллической решетке"));

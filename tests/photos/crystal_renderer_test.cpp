@@ -64,9 +64,10 @@ TEST_P(HabitShape, HasTheFacesOfItsForms)
     const HabitCase& c = GetParam();
     const Polyhedron s = MakeHabit(c.habit);
     EXPECT_EQ(int(s.faces.size()), c.faces);
-    if (c.cornersPerFace > 0)
+    if (c.cornersPerFace > 0) {
         for (const PolyFace& f : s.faces)
             EXPECT_EQ(int(f.corners.size()), c.cornersPerFace);
+    }
 }
 
 TEST_P(HabitShape, IsAClosedConvexSolidWithOutwardFaces)

@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 namespace vestrel::test {
 namespace {

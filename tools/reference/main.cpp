@@ -31,6 +31,9 @@ constexpr Output Outputs[] = {
 
 int main(int argc, char** argv)
 {
+    // Drawing needs no display; the build runs this tool without one.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     if (argc != 2) {
