@@ -72,7 +72,7 @@ Form1::Form1(const QString& programDir, Form4* settings, HintRouter* hints, QWid
     setFont(font);
     setGeometry(276, 26, 1024, 840);
 
-    showMessageBox = [this](const QString& text) { QMessageBox::information(this, QString(), text); };
+    showMessageBox = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Вестрел"), text); };
     askYesNo = [this](const QString& text) {
         return QMessageBox::question(this, QStringLiteral("Вестрел"), text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No)
@@ -133,9 +133,12 @@ Form1::Form1(const QString& programDir, Form4* settings, HintRouter* hints, QWid
     qApp->installEventFilter(this);
 }
 
+// FormDestroy: the quadric, then the frame timer; the context goes with the
+// drawing panel.
 Form1::~Form1()
 {
     qApp->removeEventFilter(this);
+    pnl1->releaseGl();
     Timer1->stop();
 }
 

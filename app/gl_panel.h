@@ -27,6 +27,8 @@ public:
     void tick();
     // The panel's size in device pixels, which the viewport and aspect use.
     QSize deviceSize() const;
+    // Deletes the quadric while the context is still current.
+    void releaseGl();
 
 signals:
     void frameDrawn(); // after each paint of a frame
@@ -43,8 +45,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void releaseGl();
-
     std::unique_ptr<GlDraw> draw_;
     std::function<void(Draw&, bool)> routine_;
     bool tickPending_ = false;
