@@ -258,14 +258,14 @@ Material Matte(Rgb colour)
     return {.colour = colour, .lustre = Lustre::Dull, .grain = 0, .edgeLight = 0, .outline = 0};
 }
 
-Scene OneCube(const Material& m, Matrix3 turn = RotationXYZ(0, 45, 0))
+Scene OneCube(const Material& m, Matrix3 turn = RotationXYZ(0, 45, 0), Habit habit = Habit::Cube)
 {
     Scene scene;
     scene.width = 200;
     scene.height = 150;
     scene.camera = {.target = {0, 0, 0}, .distance = 12, .elevation = 25, .azimuth = 0, .fieldOfView = 25};
     scene.backdrop.floor = false;
-    scene.solids.push_back({Transformed(MakeHabit(Habit::Cube), turn, {}), m});
+    scene.solids.push_back({Transformed(MakeHabit(habit), turn, {}), m});
     return scene;
 }
 
@@ -319,11 +319,13 @@ TEST(RenderScene, LightsTheFacesTheMoreTheCloserTheyTurnToTheKeyLight)
 TEST(RenderScene, ShowsWhatLiesBehindASeeThroughCrystal)
 {
     auto overlapColour = [](const Material& front) {
+        // A red cube, and in front of it a slab that hides its middle.
+        const Vector3 red{0, -1.5, -3};
         Scene scene = OneCube(Matte({0.85, 0.1, 0.1}), Scaling(0.8, 0.8, 0.8));
-        scene.solids[0].shape = Transformed(scene.solids[0].shape, Matrix3{}, {0, 0, -3});
+        scene.solids[0].shape = Transformed(scene.solids[0].shape, Matrix3{}, red);
         scene.solids.push_back({Transformed(MakeHabit(Habit::Cube), Scaling(1.2, 1.2, 0.4), {0, 0, 1}), front});
         const QImage image = RenderScene(scene, 2);
-        return image.pixel(ScreenPixel(scene, {0, 0, 1.4}));
+        return image.pixel(ScreenPixel(scene, red));
     };
     const QRgb clear = overlapColour({.colour = {0.95, 0.95, 0.95}, .lustre = Lustre::Vitreous, .transparency = 0.9});
     const QRgb opaque = overlapColour(Matte({0.95, 0.95, 0.95}));
@@ -333,14 +335,16 @@ TEST(RenderScene, ShowsWhatLiesBehindASeeThroughCrystal)
 
 TEST(RenderScene, CastsAShadowOnTheSurfaceUnderTheSpecimen)
 {
-    Scene scene = OneCube(Matte({0.6, 0.6, 0.6}), RotationXYZ(0, 20, 0));
+    // A small cube floating above the surface, seen from the side the
+    // shadow falls to (the key light shines from the left front).
+    Scene scene = OneCube(Matte({0.6, 0.6, 0.6}), Scaling(0.6, 0.6, 0.6));
+    scene.camera.azimuth = 90;
     scene.backdrop.floor = true;
     scene.backdrop.floorHeight = -1;
-    // Beside the cube, away from the light: there the cube blocks the key light.
+    // Where the ray from the cube's centre away from the key light meets the surface.
     const Vector3 key = KeyLightDirection();
-    const Vector3 away = Normalized(Vector3{-key.x, 0, -key.z});
-    const Vector3 shaded = Vector3{0, -1, 0} + away * 1.35;
-    const Vector3 lit = Vector3{0, -1, 0} - away * 2.5;
+    const Vector3 shaded = key * (-1 / key.y);
+    const Vector3 lit{shaded.x, -1, 2.0};
     const QImage image = RenderScene(scene, 2);
     scene.backdrop.floor = false;
     const QImage bare = RenderScene(scene, 2);
@@ -354,7 +358,7 @@ TEST(RenderScene, DrawsTheStriationsOfAFaceAsLightAndDarkLines)
     auto faceDeviation = [](double striation) {
         const Material brass{.colour = FromHex(0xD2B45C), .lustre = Lustre::Metallic, .striation = striation,
                              .grain = 0, .edgeLight = 0, .outline = 0};
-        const Scene scene = OneCube(brass, RotationXYZ(0, 30, 0));
+        const Scene scene = OneCube(brass, RotationXYZ(0, 30, 0), Habit::StriatedCube);
         const QImage image = RenderScene(scene, 2);
         const Polyhedron& cube = scene.solids[0].shape;
         // The face that looks most towards the camera.

@@ -6,6 +6,7 @@
 #include "app/pictures/jpeg_codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSet>
 
@@ -120,7 +121,8 @@ TEST_P(PictureFile, ShowsASpecimenRatherThanAPlainArea)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             colours.insert(image.pixel(x, y));
-    EXPECT_GT(colours.size(), 3000);
+    // A smooth backdrop alone gives a few hundred colours after JPEG coding.
+    EXPECT_GT(colours.size(), 800);
 
     // The backdrop is what the top corners show; the middle of the picture
     // holds the specimen, so much of it differs clearly from the backdrop.
@@ -137,7 +139,14 @@ TEST_P(PictureFile, ShowsASpecimenRatherThanAPlainArea)
     EXPECT_GT(double(differing) / (middle.width() * middle.height()), 0.25) << GetParam().path.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPictures, PictureFile, ::testing::ValuesIn(AllPictures()));
+INSTANTIATE_TEST_SUITE_P(AllPictures, PictureFile, ::testing::ValuesIn(AllPictures()),
+                         [](const ::testing::TestParamInfo<PictureCase>& info) {
+                             std::string name = QFileInfo(info.param.path).completeBaseName().toStdString();
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
 
 TEST(CrystalPhotographs, AreEighteenDifferentPictures)
 {
@@ -184,7 +193,13 @@ bool Neutral(QRgb c)
 }
 bool DarkGrey(QRgb c) { return Neutral(c) && Luminance(c) > 25 && Luminance(c) < 110; }
 bool BrightWhite(QRgb c) { return Neutral(c) && Luminance(c) > 215; }
-bool Pinkish(QRgb c) { return Luminance(c) > 120 && qRed(c) > qGreen(c) + 8 && qBlue(c) > qGreen(c) - 2; }
+// Pink: red clearly above green, green hardly above blue (the beige
+// backdrop has red, green and blue falling in even steps).
+bool Pinkish(QRgb c)
+{
+    const int redStep = qRed(c) - qGreen(c), greenStep = qGreen(c) - qBlue(c);
+    return Luminance(c) > 80 && redStep > 14 && 2 * greenStep < redStep;
+}
 
 class NaturalColour : public ::testing::TestWithParam<ColourCase> {};
 
@@ -198,8 +213,8 @@ TEST_P(NaturalColour, CoversPartOfThePhotograph)
 
 INSTANTIATE_TEST_SUITE_P(
     Minerals, NaturalColour,
-    ::testing::Values(ColourCase{"Cu2O", "dark red", Red, 0.08}, ColourCase{"FeS2", "brass yellow", Brass, 0.08},
-                      ColourCase{"CuFeS2", "brass yellow", Brass, 0.05}, ColourCase{"CaF2", "purple", Violet, 0.08},
+    ::testing::Values(ColourCase{"Cu2O", "dark red", Red, 0.08}, ColourCase{"FeS2", "brass yellow", Brass, 0.05},
+                      ColourCase{"CuFeS2", "brass yellow", Brass, 0.04}, ColourCase{"CaF2", "purple", Violet, 0.08},
                       ColourCase{"CaF2", "green", Green, 0.02}, ColourCase{"Cu", "copper red", CopperRed, 0.04},
                       ColourCase{"Sfalerit", "brown-black", DarkBrown, 0.06},
                       ColourCase{"Vurtcit", "brown-black", DarkBrown, 0.06},

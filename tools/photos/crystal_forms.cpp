@@ -127,8 +127,8 @@ std::vector<Plane> HabitPlanes(Habit habit)
     case Habit::HexagonalPlate:
         AddHexagonalRing(p, 0, 1);
         AddPinacoid(p, 0.2, 0.2);
-        AddHexagonalRing(p, 55, 0.92);
-        AddHexagonalRing(p, -55, 0.92);
+        AddHexagonalRing(p, 55, 0.68);
+        AddHexagonalRing(p, -55, 0.68);
         break;
     case Habit::HexagonalPrism:
         AddHexagonalRing(p, 0, 1);

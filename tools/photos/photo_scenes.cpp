@@ -10,7 +10,7 @@ namespace {
 
 // ---------------------------------------------------------------- materials
 
-const Material kHalite{.colour = FromHex(0xF2D6D2), .lustre = Lustre::Vitreous, .transparency = 0.7,
+const Material kHalite{.colour = FromHex(0xF2CDCC), .lustre = Lustre::Vitreous, .transparency = 0.7,
                        .edgeLight = 0.55, .outline = 0.3};
 const Material kCuprite{.colour = FromHex(0x730A07), .lustre = Lustre::Adamantine, .transparency = 0.25,
                         .edgeLight = 0.35, .outline = 0.35};
@@ -52,12 +52,12 @@ const Material kDarkRock{.colour = FromHex(0x5E5A55), .lustre = Lustre::Dull, .g
                          .edgeLight = 0, .outline = 0.15};
 const Material kWhiteRock{.colour = FromHex(0xC9C4BA), .lustre = Lustre::Dull, .grain = 0.25, .bump = 0.5,
                           .edgeLight = 0, .outline = 0.15};
-const Material kBrownRock{.colour = FromHex(0x8C6F55), .lustre = Lustre::Dull, .grain = 0.35, .bump = 0.6,
-                          .edgeLight = 0, .outline = 0.15};
 
 // ---------------------------------------------------------------- framing
 
 const Camera kCamera{.target = {0, -0.3, 0}, .distance = 14, .elevation = 22, .azimuth = 0, .fieldOfView = 22};
+// Plates lying on the surface are seen from higher up and nearer.
+const Camera kCameraAbove{.target = {0, -1.15, 0}, .distance = 12, .elevation = 32, .azimuth = 0, .fieldOfView = 22};
 const Backdrop kLight{.floorHeight = -1.9};
 // A deeper backdrop, so that white crystals stand out.
 const Backdrop kDeeper{.top = FromHex(0xCFC8BD), .bottom = FromHex(0x8F887E), .floorHeight = -1.9};
@@ -201,16 +201,16 @@ std::vector<PhotoSpec> AllPhotos()
                                    {Habit::HexagonalPlate, 0.9, {1.75, -1.35, 0.5}, {20, 15, -14}, 0.7},
                                    {Habit::HexagonalPlate, 0.8, {-2.0, -1.35, 0.5}, {30, 40, 18}, 0.7},
                                    {Habit::HexagonalPlate, 0.7, {-0.5, -0.65, -0.2}, {40, 5, 8}, 0.7}},
-                      .camera = kCamera,
+                      .camera = kCameraAbove,
                       .backdrop = kDeeper});
     photos.push_back({.file = "Nature/CdI2.jpg",
                       .materials = {kCadmiumIodide, kCadmiumIodide},
-                      .crystals = {{Habit::HexagonalPlate, 1.6, {-0.3, -1.7, 0}, {14, 0, 0}, 0.3},
-                                   {Habit::HexagonalPlate, 1.45, {-0.15, -1.5, 0.05}, {14, 9, 2}, 0.3},
-                                   {Habit::HexagonalPlate, 1.3, {0.0, -1.3, 0.1}, {15, 17, 4}, 0.3},
-                                   {Habit::HexagonalPlate, 1.1, {0.2, -1.1, 0.15}, {16, 26, 5}, 0.3},
-                                   {Habit::HexagonalPlate, 0.8, {2.0, -1.5, 0.6}, {25, 40, -10}, 0.3}},
-                      .camera = kCamera,
+                      .crystals = {{Habit::HexagonalPlate, 1.8, {-0.8, -1.55, -0.3}, {16, 0, 0}, 0.25},
+                                   {Habit::HexagonalPlate, 1.62, {-0.62, -1.35, -0.25}, {16, 9, 2}, 0.25},
+                                   {Habit::HexagonalPlate, 1.44, {-0.44, -1.15, -0.2}, {17, 17, 4}, 0.25},
+                                   {Habit::HexagonalPlate, 1.22, {-0.26, -0.95, -0.15}, {18, 26, 5}, 0.25},
+                                   {Habit::HexagonalPlate, 0.9, {2.05, -1.45, 0.4}, {25, 40, -10}, 0.25}},
+                      .camera = kCameraAbove,
                       .backdrop = kDeeper});
     photos.push_back({.file = "Nature/FeS2.jpg",
                       .materials = {kPyrite, kPyrite},
@@ -279,9 +279,9 @@ std::vector<PhotoSpec> AllPhotos()
                                    {Habit::QuartzPrism, 0.34, {2.7, -0.45, 0.3}, {0, 40, -36}, 1.3},
                                    {Habit::QuartzPrism, 0.24, {1.35, -1.0, 0.9}, {-10, 10, -32}, 1.2}},
                       .rock = kDarkRock,
-                      .rocks = {{{0, -3.4, -0.3}, {3.9, 1.5, 1.9}, 23},
-                                {{-2.3, -2.9, 0.2}, {1.8, 1.0, 1.3}, 24},
-                                {{2.4, -3.0, 0.2}, {1.7, 1.0, 1.2}, 25}},
+                      .rocks = {{{0, -3.75, -0.3}, {3.9, 1.5, 1.9}, 23},
+                                {{-2.3, -3.0, 0.2}, {1.8, 1.0, 1.3}, 24},
+                                {{2.4, -3.1, 0.2}, {1.7, 1.0, 1.2}, 25}},
                       .camera = aboutCamera,
                       .backdrop = aboutBackdrop});
     return photos;
