@@ -32,7 +32,7 @@ constexpr QSize WindowSize(906, 669);
 } // namespace
 
 Form5::Form5(const QString& programDir, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), programDir_(programDir)
 {
     setObjectName("Form5");
     setWindowTitle(QStringLiteral("Краткий  справочник по кристаллографии"));
@@ -45,11 +45,11 @@ Form5::Form5(const QString& programDir, QWidget* parent)
     layout->addWidget(PageControl1);
 
     for (int i = 0; i < PageCount; ++i)
-        addPage(i, programDir);
+        addPage(i);
     PageControl1->setCurrentIndex(0);
 }
 
-void Form5::addPage(int index, const QString& programDir)
+void Form5::addPage(int index)
 {
     const ReferencePage& page = Pages[index];
     auto* tab = new QWidget;
@@ -60,17 +60,32 @@ void Form5::addPage(int index, const QString& programDir)
     pictures_[index]->setObjectName(QStringLiteral("img%1").arg(index + 1));
     layout->addWidget(pictures_[index]);
     PageControl1->addTab(tab, QString::fromUtf8(page.caption));
+}
 
-    QString error;
-    const QImage image = LoadJpeg(QDir(programDir).filePath(page.file), &error);
-    if (image.isNull())
-        loadErrors_.append(error);
-    else
-        pictures_[index]->setPicture(image);
+void Form5::loadPictures() const
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    for (int i = 0; i < PageCount; ++i) {
+        QString error;
+        const QImage image = LoadJpeg(QDir(programDir_).filePath(Pages[i].file), &error);
+        if (image.isNull())
+            loadErrors_.append(error);
+        else
+            pictures_[i]->setPicture(image);
+    }
+}
+
+const QStringList& Form5::loadErrors() const
+{
+    loadPictures();
+    return loadErrors_;
 }
 
 PictureBox* Form5::picture(int page) const
 {
+    loadPictures();
     return page >= 0 && page < PageCount ? pictures_[page] : nullptr;
 }
 
@@ -83,6 +98,7 @@ void Form5::present()
 
 void Form5::showEvent(QShowEvent* event)
 {
+    loadPictures();
     // Centred on the screen the first time only; afterwards the window stays
     // where the user left it.
     if (!placed_) {

@@ -17,8 +17,9 @@ class Form5 : public QWidget {
 public:
     static constexpr int PageCount = 5;
 
-    // Loads the pages' pictures from Data/Reference in the program folder; a
-    // picture that cannot be read leaves its page empty.
+    // The pages' pictures come from Data/Reference in the program folder and
+    // are read when the window is first shown (they are large); a picture
+    // that cannot be read leaves its page empty.
     explicit Form5(const QString& programDir, QWidget* parent = nullptr);
 
     // N40Click and btn7Click: show the window, or bring it to the front.
@@ -27,17 +28,20 @@ public:
     QTabWidget* pages() const { return PageControl1; }
     PictureBox* picture(int page) const;
     // The reasons of the pictures that could not be read.
-    const QStringList& loadErrors() const { return loadErrors_; }
+    const QStringList& loadErrors() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void addPage(int index, const QString& programDir);
+    void addPage(int index);
+    void loadPictures() const;
 
     QTabWidget* PageControl1 = nullptr;
     PictureBox* pictures_[PageCount] = {};
-    QStringList loadErrors_;
+    QString programDir_;
+    mutable QStringList loadErrors_;
+    mutable bool loaded_ = false;
     bool placed_ = false;
 };
 

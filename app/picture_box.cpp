@@ -18,12 +18,14 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 void PictureBox::setPicture(const QImage& image)
 {
     image_ = image;
+    shown_ = QImage();
     update();
 }
 
 void PictureBox::clear()
 {
     image_ = QImage();
+    shown_ = QImage();
     update();
 }
 
@@ -31,9 +33,13 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     if (image_.isNull())
         return;
+    const QRect target = FitCentred(image_.size(), size());
+    if (shown_.size() != target.size())
+        shown_ = target.size() == image_.size()
+            ? image_
+            : image_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(FitCentred(image_.size(), size()), image_);
+    painter.drawImage(target.topLeft(), shown_);
 }
 
 } // namespace vestrel

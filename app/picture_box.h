@@ -25,6 +25,7 @@ protected:
 
 private:
     QImage image_;
+    QImage shown_; // image_ scaled to fit the box, kept until the size changes
 };
 
 } // namespace vestrel
