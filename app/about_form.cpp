@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/about_form.h"
 
-#include "app/pictures/jpeg_codec.h"
-#include "app/window_placement.h"
+#include "logic/pictures/jpeg_codec.h"
+#include "logic/window_placement.h"
 
 #include <QDir>
 #include <QLabel>

@@ -6,8 +6,8 @@
 #include "app/form2.h"
 #include "app/form4.h"
 #include "app/form5.h"
-#include "app/hints.h"
-#include "calculator/form6.h"
+#include "logic/hints.h"
+#include "app/form6.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>

@@ -8,15 +8,15 @@
 #include "app/form5.h"
 #include "app/help_opener.h"
 #include "app/gl_panel.h"
-#include "app/hints.h"
-#include "app/info_text.h"
+#include "logic/hints.h"
+#include "logic/info_text.h"
 #include "app/picture_box.h"
-#include "app/picture_commands.h"
+#include "logic/picture_commands.h"
 #include "app/qt_picture_ui.h"
-#include "calculator/form6.h"
-#include "app/pictures/jpeg_codec.h"
+#include "app/form6.h"
+#include "logic/pictures/jpeg_codec.h"
 #include "app/toolbar_icons.h"
-#include "render/frame.h"
+#include "frame/frame.h"
 
 #include <QActionGroup>
 #include <QApplication>

@@ -4,9 +4,9 @@
 // and the frame routine.
 #pragma once
 
-#include "app/catalogue.h"
-#include "app/view_navigation.h"
-#include "render/frame_inputs.h"
+#include "logic/catalogue.h"
+#include "logic/view_navigation.h"
+#include "frame/frame_inputs.h"
 #include "render/view_state.h"
 
 #include <QMainWindow>

@@ -2,7 +2,7 @@
 #include "app/form4.h"
 
 #include "app/colour_list.h"
-#include "app/hints.h"
+#include "logic/hints.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,8 +2,8 @@
 #include "app/form5.h"
 
 #include "app/picture_box.h"
-#include "app/pictures/jpeg_codec.h"
-#include "app/window_placement.h"
+#include "logic/pictures/jpeg_codec.h"
+#include "logic/window_placement.h"
 
 #include <QDir>
 #include <QScreen>

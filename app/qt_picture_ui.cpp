@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/qt_picture_ui.h"
 
-#include "app/pictures/picture_files.h"
+#include "logic/pictures/picture_files.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -3,7 +3,7 @@
 // capture of a whole window from the screen.
 #pragma once
 
-#include "app/picture_commands.h"
+#include "logic/picture_commands.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include "app/form1.h"
 #include "app/gl_panel.h"
 #include "render/draw.h"
-#include "render/frame.h"
+#include "frame/frame.h"
 #include "render/gl_draw.h"
 #include "scenes/scene_registry.h"
 #include "tools/render/offscreen_renderer.h"

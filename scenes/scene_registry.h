@@ -4,7 +4,7 @@
 #pragma once
 
 #include "render/draw.h"
-#include "render/frame_inputs.h"
+#include "scenes/display_options.h"
 #include "scenes/scene_id.h"
 
 #include <array>

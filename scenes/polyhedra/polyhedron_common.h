@@ -5,7 +5,7 @@
 #pragma once
 
 #include "render/draw.h"
-#include "render/frame_inputs.h"
+#include "scenes/display_options.h"
 #include "render/geometry.h"
 
 #include <array>

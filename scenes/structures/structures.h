@@ -4,7 +4,7 @@
 #pragma once
 
 #include "render/draw.h"
-#include "render/frame_inputs.h"
+#include "scenes/display_options.h"
 
 namespace vestrel::structures {
 

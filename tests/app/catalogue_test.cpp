@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Build, Erase, Next and Previous, and the two list change handlers, driven
 // through the catalogue with a recording view.
-#include "app/catalogue.h"
+#include "logic/catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Hint routing to the status bars, and reading the Windows-1251 texts.
-#include "app/hints.h"
-#include "app/info_text.h"
+#include "logic/hints.h"
+#include "logic/info_text.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Turning and shifting with the mouse, and the wheel on the distance.
-#include "app/view_navigation.h"
+#include "logic/view_navigation.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // auxiliary windows read, and a few pixel helpers for what they show.
 #pragma once
 
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <QColor>
 #include <QDir>

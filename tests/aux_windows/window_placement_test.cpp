@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/window_placement.h"
+#include "logic/window_placement.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The calculator window: its controls, relabelling, clearing, calculation
 // through the fields, messages, hints and its screenshot.
-#include "calculator/form6.h"
+#include "app/form6.h"
 
-#include "app/hints.h"
-#include "app/picture_commands.h"
+#include "logic/hints.h"
+#include "logic/picture_commands.h"
 
 #include <QDir>
 #include <QFile>

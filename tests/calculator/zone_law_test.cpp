@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The zone-law arithmetic of the calculator: results, messages and the order
 // in which the fields are read.
-#include "calculator/zone_law.h"
+#include "logic/zone_law.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "app/gl_panel.h"
-#include "render/frame.h"
-#include "render/projection.h"
+#include "frame/frame.h"
+#include "frame/projection.h"
 #include "tests/support/render_tool.h"
 #include "tools/render/offscreen_renderer.h"
 

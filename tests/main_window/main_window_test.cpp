@@ -10,9 +10,9 @@
 #include "app/form1.h"
 #include "app/form4.h"
 #include "app/gl_panel.h"
-#include "app/hints.h"
+#include "logic/hints.h"
 #include "app/picture_box.h"
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // crystal photograph and the About picture exist, are real JPEG files the
 // program can read, have their sizes, show a specimen on the backdrop, and
 // show each mineral in its natural colour.
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The main window's picture commands driven through a fake dialog and fake
 // message boxes: save as, screenshot and the save prompt on closing.
-#include "app/picture_commands.h"
+#include "logic/picture_commands.h"
 
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <QDir>
 #include <QFile>

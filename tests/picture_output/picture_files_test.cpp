@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Picture files: the 24-bit bitmap layout, JPEG through the save dialog's
 // entries, the extension rule and screenshot names.
-#include "app/pictures/picture_files.h"
+#include "logic/pictures/picture_files.h"
 
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 // solid.
 #include "tests/polyhedra/polyhedron_cases.h"
 
-#include "render/frame.h"
+#include "frame/frame.h"
 #include "tests/support/render_tool.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 // scale. Positions are not listed here: the tests derive them from geometry.
 #pragma once
 
-#include "render/frame_inputs.h"
+#include "frame/frame_inputs.h"
 #include "render/geometry.h"
 #include "render/recording_draw.h"
 #include "scenes/scene_registry.h"

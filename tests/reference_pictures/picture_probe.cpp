@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/reference_pictures/picture_probe.h"
 
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <gtest/gtest.h>
 

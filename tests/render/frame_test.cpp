@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The frame routine: camera, automatic rotation and its wrap, the maximum
 // distance, the auxiliary planes and axes, and the order of the scene blocks.
-#include "render/frame.h"
+#include "frame/frame.h"
 #include "render/recording_draw.h"
 #include "scenes/scene_registry.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Rock salt (with its screw axis), caesium chloride, alpha and gamma iron and
 // copper, read back in the model frame.
-#include "render/frame.h"
+#include "frame/frame.h"
 #include "scenes/structures/structures.h"
 #include "tests/structures_cubic/scene_check.h"
 

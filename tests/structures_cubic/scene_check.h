@@ -4,7 +4,7 @@
 // deriving what a crystal should look like.
 #pragma once
 
-#include "render/frame_inputs.h"
+#include "frame/frame_inputs.h"
 #include "render/geometry.h"
 #include "render/recording_draw.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Cuprite (with its screw axis), diamond, sphalerite and fluorite, read back
 // in the model frame.
-#include "render/frame.h"
+#include "frame/frame.h"
 #include "scenes/structures/structures.h"
 #include "tests/structures_cubic/scene_check.h"
 

@@ -3,7 +3,7 @@
 // coordinates, for comparison with geometry the tests build themselves.
 #pragma once
 
-#include "render/frame_inputs.h"
+#include "frame/frame_inputs.h"
 #include "render/recording_draw.h"
 
 #include <string>

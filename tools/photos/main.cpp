@@ -3,7 +3,7 @@
 // Draws the crystal photographs (Nature/<name>.jpg) and the About picture
 // (About/Crystal.jpg) under the Data folder. With names, draws only the
 // pictures whose file name contains one of them.
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 #include "tools/photos/crystal_renderer.h"
 #include "tools/photos/photo_scenes.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // vestrel-make-reference: draws the pictures of the reference and legend
 // windows and writes them as JPEG files under the Data folder it is given.
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 #include "tools/reference/reference_pictures.h"
 
 #include <QDir>

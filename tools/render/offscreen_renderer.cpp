@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/render/offscreen_renderer.h"
 
-#include "render/frame.h"
+#include "frame/frame.h"
 #include "render/gl_draw.h"
 
 #include <QOffscreenSurface>

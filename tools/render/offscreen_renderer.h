@@ -4,7 +4,7 @@
 // display (Xvfb) and a QGuiApplication.
 #pragma once
 
-#include "render/frame_inputs.h"
+#include "frame/frame_inputs.h"
 #include "render/view_state.h"
 
 #include <QImage>

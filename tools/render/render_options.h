@@ -3,7 +3,7 @@
 // camera; defaults are the program's start values.
 #pragma once
 
-#include "render/frame_inputs.h"
+#include "frame/frame_inputs.h"
 #include "render/view_state.h"
 
 #include <QSize>

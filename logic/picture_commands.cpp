@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/picture_commands.h"
+#include "logic/picture_commands.h"
 
-#include "app/pictures/picture_files.h"
+#include "logic/pictures/picture_files.h"
 
 namespace vestrel {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "render/projection.h"
+#include "frame/projection.h"
 
-#include "render/frame.h"
+#include "frame/frame.h"
 
 #include <algorithm>
 #include <cmath>

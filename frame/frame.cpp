@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "render/frame.h"
+#include "frame/frame.h"
 
 #include "scenes/scene_registry.h"
 

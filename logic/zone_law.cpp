@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calculator/zone_law.h"
+#include "logic/zone_law.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/info_text.h"
+#include "logic/info_text.h"
 
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/pictures/picture_files.h"
+#include "logic/pictures/picture_files.h"
 
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/pictures/jpeg_codec.h"
+#include "logic/pictures/jpeg_codec.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/catalogue.h"
+#include "logic/catalogue.h"
 
 namespace vestrel {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/view_navigation.h"
+#include "logic/view_navigation.h"
 
 #include <algorithm>
 

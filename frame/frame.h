@@ -4,7 +4,7 @@
 #pragma once
 
 #include "render/draw.h"
-#include "render/frame_inputs.h"
+#include "frame/frame_inputs.h"
 #include "render/geometry.h"
 #include "render/view_state.h"
 

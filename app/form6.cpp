@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "calculator/form6.h"
+#include "app/form6.h"
 
-#include "app/hints.h"
-#include "app/picture_commands.h"
-#include "app/pictures/picture_files.h"
+#include "logic/hints.h"
+#include "logic/picture_commands.h"
+#include "logic/pictures/picture_files.h"
 #include "app/qt_picture_ui.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/hints.h"
+#include "logic/hints.h"
 
 #include <QEvent>
 #include <QStatusBar>

@@ -5,7 +5,7 @@
 // "Выход" only hides; it lives for the whole run.
 #pragma once
 
-#include "calculator/zone_law.h"
+#include "logic/zone_law.h"
 
 #include <QMainWindow>
 
