@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/application.h"
 
-#include "app/about_form.h"
-#include "app/form1.h"
-#include "app/form2.h"
-#include "app/form4.h"
-#include "app/form5.h"
+#include "app/about_window.h"
+#include "app/main_window.h"
+#include "app/legend_window.h"
+#include "app/settings_window.h"
+#include "app/reference_window.h"
 #include "logic/hints.h"
-#include "app/form6.h"
+#include "app/calculator_window.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>
@@ -32,17 +32,17 @@ Application::Application(const QString& programDir)
 {
     qApp->installEventFilter(hints_.get());
     // The main window first, then the others, hidden, in this order.
-    form1_ = std::make_unique<Form1>(programDir, nullptr, hints_.get());
-    about_ = std::make_unique<AboutForm>(programDir);
-    form2_ = std::make_unique<Form2>(programDir);
-    form4_ = std::make_unique<Form4>();
-    form5_ = std::make_unique<Form5>(programDir);
-    form6_ = std::make_unique<Form6>(programDir);
+    form1_ = std::make_unique<MainWindow>(programDir, nullptr, hints_.get());
+    about_ = std::make_unique<AboutWindow>(programDir);
+    form2_ = std::make_unique<LegendWindow>(programDir);
+    form4_ = std::make_unique<SettingsWindow>();
+    form5_ = std::make_unique<ReferenceWindow>(programDir);
+    form6_ = std::make_unique<CalculatorWindow>(programDir);
     form1_->setCalculator(form6_.get());
-    hints_->addStatusBar(form6_->stat1);
+    hints_->addStatusBar(form6_->statusLine);
     form1_->setSettings(form4_.get());
     form1_->setAuxiliaryWindows(about_.get(), form2_.get(), form5_.get());
-    hints_->addStatusBar(form4_->stat1);
+    hints_->addStatusBar(form4_->statusLine);
 }
 
 Application::~Application()

@@ -7,12 +7,12 @@
 
 namespace vestrel {
 
-class AboutForm;
-class Form1;
-class Form2;
-class Form4;
-class Form5;
-class Form6;
+class AboutWindow;
+class MainWindow;
+class LegendWindow;
+class SettingsWindow;
+class ReferenceWindow;
+class CalculatorWindow;
 class HintRouter;
 
 // Settings that must be made before the QApplication exists: the default
@@ -25,22 +25,22 @@ public:
     ~Application();
     void show();
 
-    Form1& mainWindow() { return *form1_; }
-    Form4& settings() { return *form4_; }
+    MainWindow& mainWindow() { return *form1_; }
+    SettingsWindow& settings() { return *form4_; }
     HintRouter& hints() { return *hints_; }
-    AboutForm& about() { return *about_; }
-    Form2& legend() { return *form2_; }
-    Form5& reference() { return *form5_; }
-    Form6& calculator() { return *form6_; }
+    AboutWindow& about() { return *about_; }
+    LegendWindow& legend() { return *form2_; }
+    ReferenceWindow& reference() { return *form5_; }
+    CalculatorWindow& calculator() { return *form6_; }
 
 private:
     std::unique_ptr<HintRouter> hints_;
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<AboutForm> about_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form4> form4_;
-    std::unique_ptr<Form5> form5_;
-    std::unique_ptr<Form6> form6_;
+    std::unique_ptr<MainWindow> form1_;
+    std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<LegendWindow> form2_;
+    std::unique_ptr<SettingsWindow> form4_;
+    std::unique_ptr<ReferenceWindow> form5_;
+    std::unique_ptr<CalculatorWindow> form6_;
 };
 
 } // namespace vestrel

@@ -30,7 +30,7 @@ public:
     void setOpener(Opener opener) { opener_ = std::move(opener); }
     void setMessenger(Messenger messenger) { messenger_ = std::move(messenger); }
 
-    // N8Click: opens help/index.html of the program folder. Returns whether
+    // openHelp: opens help/index.html of the program folder. Returns whether
     // it opened; otherwise the user has been told why and where the file is.
     bool open(const QString& programDir) const;
 

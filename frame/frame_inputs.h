@@ -14,26 +14,26 @@ namespace vestrel {
 
 // The check items of the menu "Настройки" -> "Окно" -> "Цвет".
 struct AuxiliaryColourMenus {
-    bool axesRed = false;    // N14
-    bool axesGreen = false;  // N15
-    bool axesBlue = true;    // N16
-    bool planesWhite = true; // N17
-    bool planesRed = false;  // N18
-    bool planesGreen = false;// N19
-    bool planesBlue = false; // N20
+    bool axesRed = false;    // "Красный"
+    bool axesGreen = false;  // "Зеленый"
+    bool axesBlue = true;    // "Синий"
+    bool planesWhite = true; // "Белый"
+    bool planesRed = false;  // "Красный"
+    bool planesGreen = false;// "Зеленый"
+    bool planesBlue = false; // "Синий"
 };
 
 struct FrameInputs {
-    bool autoRotate = false;  // Form1.chk1
-    bool maxDistance = false; // Form4.chk1
-    bool planeXZ = false;     // Form1.chk2
-    bool planeYZ = false;     // Form1.chk3
-    bool planeXY = false;     // Form1.chk4
-    bool axisOX = false;      // Form1.chk5
-    bool axisOZ = false;      // Form1.chk6
-    bool axisOY = false;      // Form1.chk7
+    bool autoRotate = false;  // "Вращать вокруг Оси OZ"
+    bool maxDistance = false; // "Отдалиться на максимальное расстояние"
+    bool planeXZ = false;     // plane "XZ"
+    bool planeYZ = false;     // plane "YZ"
+    bool planeXY = false;     // plane "XY"
+    bool axisOX = false;      // axis "OX"
+    bool axisOZ = false;      // axis "OZ"
+    bool axisOY = false;      // axis "OY"
     AuxiliaryColourMenus menus;
-    SceneFlags scenes{};      // SceneFlag, indexed by SceneId
+    SceneFlags scenes{};      // one switch per scene, indexed by SceneId
     DisplayOptions display;
 };
 

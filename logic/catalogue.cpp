@@ -95,7 +95,7 @@ void Catalogue::switchPolyhedra(int item)
         flags_[index(Polyhedra[k - 1].scene)] = (k == item);
 }
 
-void Catalogue::btn3Click()
+void Catalogue::build()
 {
     if (structure_ == 0 && polyhedron_ == 0)
         view_.showMessage(QStringLiteral("Выберите структуру или тип многогранников!"));
@@ -117,46 +117,46 @@ void Catalogue::btn3Click()
         switchPolyhedra(polyhedron_);
 }
 
-void Catalogue::btn1Click()
+void Catalogue::erase()
 {
     flags_.fill(false);
     view_.clearPhoto();
     view_.clearInformation();
 }
 
-void Catalogue::btn9Click()
+void Catalogue::next()
 {
     if (structure_ != 0) {
         if (structure_ == StructureCount)
             setStructureItem(0);
         setStructureItem(structure_ + 1);
-        btn3Click();
+        build();
     }
     if (polyhedron_ != 0) {
         if (polyhedron_ == PolyhedronCount)
             setPolyhedronItem(0);
         setPolyhedronItem(polyhedron_ + 1);
-        btn3Click();
+        build();
     }
 }
 
-void Catalogue::btn4Click()
+void Catalogue::previous()
 {
     if (structure_ != 0) {
         setStructureItem(structure_ - 1);
         if (structure_ == 0)
             setStructureItem(StructureCount);
-        btn3Click();
+        build();
     }
     if (polyhedron_ != 0) {
         setPolyhedronItem(polyhedron_ - 1);
         if (polyhedron_ == 0)
             setPolyhedronItem(PolyhedronCount);
-        btn3Click();
+        build();
     }
 }
 
-void Catalogue::cbb1Change(int item)
+void Catalogue::chooseStructure(int item)
 {
     structure_ = item;
     if (item == 0)
@@ -166,7 +166,7 @@ void Catalogue::cbb1Change(int item)
     view_.enableStructureOptions(true);
 }
 
-void Catalogue::cbb2Change(int item)
+void Catalogue::choosePolyhedron(int item)
 {
     polyhedron_ = item;
     if (item == 0)

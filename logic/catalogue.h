@@ -59,14 +59,14 @@ class Catalogue {
 public:
     explicit Catalogue(CatalogueView& view) : view_(view) {}
 
-    void btn3Click(); // Build
-    void btn1Click(); // Erase
-    void btn9Click(); // Next
-    void btn4Click(); // Previous
-    void cbb1Change(int item); // the user chose an item of the structure list
-    void cbb2Change(int item); // the user chose an item of the polyhedron list
+    void build(); // Build
+    void erase(); // Erase
+    void next(); // Next
+    void previous(); // Previous
+    void chooseStructure(int item); // the user chose an item of the structure list
+    void choosePolyhedron(int item); // the user chose an item of the polyhedron list
 
-    const SceneFlags& SceneFlag() const { return flags_; }
+    const SceneFlags& sceneFlags() const { return flags_; }
     int structureItem() const { return structure_; }
     int polyhedronItem() const { return polyhedron_; }
 

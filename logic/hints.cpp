@@ -60,7 +60,7 @@ HintRouter::HintRouter(QObject* parent) : QObject(parent) {}
 
 void HintRouter::addStatusBar(QStatusBar* bar) { bars_.append(bar); }
 
-void HintRouter::ApplicationEvents1Hint(const QWidget* widget)
+void HintRouter::showHint(const QWidget* widget)
 {
     const QString hint = LongHint(EffectiveHint(widget));
     if (started_ && hint == current_)
@@ -74,7 +74,7 @@ void HintRouter::ApplicationEvents1Hint(const QWidget* widget)
 bool HintRouter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Enter && watched->isWidgetType())
-        ApplicationEvents1Hint(static_cast<QWidget*>(watched));
+        showHint(static_cast<QWidget*>(watched));
     return QObject::eventFilter(watched, event);
 }
 

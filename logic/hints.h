@@ -37,8 +37,8 @@ class HintRouter : public QObject {
 public:
     explicit HintRouter(QObject* parent = nullptr);
     void addStatusBar(QStatusBar* bar);
-    // ApplicationEvents1Hint: the current hint changed to that of widget.
-    void ApplicationEvents1Hint(const QWidget* widget);
+    // showHint: the current hint changed to that of widget.
+    void showHint(const QWidget* widget);
     QString currentHint() const { return current_; }
 
 protected:

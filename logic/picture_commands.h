@@ -66,14 +66,14 @@ public:
     // executable, which holds "Screenshots/".
     PictureCommands(PictureUi& ui, QString programDir, Capture capturePanel, Capture captureWindow);
 
-    // N3Click: capture, ask for a name, write. A failed write is reported.
+    // saveImage: capture, ask for a name, write. A failed write is reported.
     SaveResult saveAs();
 
-    // N4Click: writes "Screenshots/Structure<date>_<time>.bmp" and says so;
+    // takeScreenshot: writes "Screenshots/Structure<date>_<time>.bmp" and says so;
     // returns false (after the error message) when the file was not written.
     bool screenshot();
 
-    // FormCloseQuery: whether the main window may close. Yes saves first and
+    // closeQuery: whether the main window may close. Yes saves first and
     // closes unless the write failed; No closes; Cancel stays.
     bool closeQuery();
 

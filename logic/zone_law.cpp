@@ -24,9 +24,9 @@ struct ComponentRow {
 };
 
 constexpr std::array<ComponentRow, 3> kComponentRows = {{
-    {C1, B2, B1, C2}, // edt7 = b1·c2 − c1·b2
-    {A1, C2, C1, A2}, // edt8 = c1·a2 − a1·c2
-    {B1, A2, A1, B2}, // edt9 = a1·b2 − b1·a2
+    {C1, B2, B1, C2}, // result1Field = b1·c2 − c1·b2
+    {A1, C2, C1, A2}, // result2Field = c1·a2 − a1·c2
+    {B1, A2, A1, B2}, // result3Field = a1·b2 − b1·a2
 }};
 
 QString emptyInputMessage(SymbolMode mode)

@@ -16,8 +16,8 @@ namespace vestrel {
 // empty-input message depends on it.
 enum class SymbolMode { Edge, Face };
 
-// The six input fields in window order: edt1, edt2, edt3 (first symbol) and
-// edt4, edt5, edt6 (second symbol).
+// The six input fields in window order: first1Field, first2Field, first3Field (first symbol) and
+// second1Field, second2Field, second3Field (second symbol).
 using SymbolInputs = std::array<QString, 6>;
 
 // Why no result came: an empty field is the user's omission and is told in
@@ -26,7 +26,7 @@ enum class ZoneLawFailure { None, EmptyInput, InvalidNumber };
 
 struct ZoneLawOutcome {
     // None when all three components were computed; `symbol` then holds the
-    // texts for edt7, edt8, edt9. Otherwise `message` says why not, and the
+    // texts for result1Field, result2Field, result3Field. Otherwise `message` says why not, and the
     // result fields must keep what they showed before.
     ZoneLawFailure failure = ZoneLawFailure::None;
     std::array<QString, 3> symbol;

@@ -42,7 +42,7 @@ enum class SceneId {
 
 constexpr int SceneCount = 30;
 
-// SceneFlag: one switch per scene, all off at start.
+// One switch per scene, all off at start.
 using SceneFlags = std::array<bool, SceneCount>;
 
 constexpr int index(SceneId id) { return static_cast<int>(id); }

@@ -26,10 +26,10 @@ void drawFaces(Draw& gl, Primitive mode, std::span<const Vec3> vertices,
 int AxisListIndex(const DisplayOptions& opt, int order)
 {
     switch (order) {
-    case 2: return opt.axisColour2; // Form4.cbb1
-    case 3: return opt.axisColour3; // Form4.cbb3
-    case 4: return opt.axisColour4; // Form4.cbb4
-    case 6: return opt.axisColour6; // Form4.cbb5
+    case 2: return opt.axisColour2;
+    case 3: return opt.axisColour3;
+    case 4: return opt.axisColour4;
+    case 6: return opt.axisColour6;
     default: return NotDrawn;
     }
 }

@@ -49,20 +49,20 @@ struct FakeView : CatalogueView {
 void chooseStructure(Catalogue& c, FakeView& v, int item)
 {
     v.structureItem = item;
-    c.cbb1Change(item);
+    c.chooseStructure(item);
 }
 
 void choosePolyhedron(Catalogue& c, FakeView& v, int item)
 {
     v.polyhedronItem = item;
-    c.cbb2Change(item);
+    c.choosePolyhedron(item);
 }
 
 std::vector<SceneId> switchedOn(const Catalogue& c)
 {
     std::vector<SceneId> on;
     for (int i = 0; i < SceneCount; ++i)
-        if (c.SceneFlag()[static_cast<std::size_t>(i)])
+        if (c.sceneFlags()[static_cast<std::size_t>(i)])
             on.push_back(static_cast<SceneId>(i));
     return on;
 }
@@ -100,7 +100,7 @@ TEST(Build, WithNothingChosenShowsTheMessageAndChangesNothing)
 {
     FakeView v;
     Catalogue c(v);
-    c.btn3Click();
+    c.build();
     EXPECT_EQ(v.messages, QStringList{QStringLiteral("Выберите структуру или тип многогранников!")});
     EXPECT_TRUE(switchedOn(c).empty());
     EXPECT_TRUE(v.photo.isEmpty());
@@ -113,7 +113,7 @@ TEST(Build, AStructureSwitchesItOnAndLoadsPhotoAndText)
     chooseStructure(c, v, 1);
     EXPECT_EQ(v.structureOptions, 1);
     EXPECT_TRUE(switchedOn(c).empty()) << "choosing does not draw";
-    c.btn3Click();
+    c.build();
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::RockSalt});
     EXPECT_EQ(v.photo, QStringLiteral("Data/Nature/NaCl.jpg"));
     EXPECT_EQ(v.information, QStringLiteral("Data/Information/NaCl.txt"));
@@ -125,11 +125,11 @@ TEST(Build, AnotherStructureReplacesTheFirst)
     FakeView v;
     Catalogue c(v);
     chooseStructure(c, v, 1);
-    c.btn3Click();
+    c.build();
     chooseStructure(c, v, 18);
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::RockSalt}) << "shown until Build";
     EXPECT_EQ(v.photo, QStringLiteral("Data/Nature/NaCl.jpg"));
-    c.btn3Click();
+    c.build();
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::Calcite});
     EXPECT_EQ(v.photo, QStringLiteral("Data/Nature/CaCO3.jpg"));
 }
@@ -139,10 +139,10 @@ TEST(Build, AMissingPhotoShowsTheMessageDrawsTheStructureAndLeavesNothingStale)
     FakeView v;
     Catalogue c(v);
     chooseStructure(c, v, 1);
-    c.btn3Click();
+    c.build();
     v.missing.insert(QStringLiteral("Data/Nature/Cu2O.jpg"));
     chooseStructure(c, v, 2);
-    c.btn3Click();
+    c.build();
     EXPECT_EQ(v.messages, QStringList{QStringLiteral("cannot open Data/Nature/Cu2O.jpg")});
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::Cuprite});
     EXPECT_TRUE(v.photo.isEmpty()) << "the previous crystal's photo is gone";
@@ -154,10 +154,10 @@ TEST(Build, AMissingTextEmptiesTheMemoAndKeepsTheNewPhoto)
     FakeView v;
     Catalogue c(v);
     chooseStructure(c, v, 1);
-    c.btn3Click();
+    c.build();
     v.missing.insert(QStringLiteral("Data/Information/Almaz.txt"));
     chooseStructure(c, v, 3);
-    c.btn3Click();
+    c.build();
     EXPECT_EQ(v.messages.size(), 1);
     EXPECT_EQ(v.photo, QStringLiteral("Data/Nature/Almaz.jpg"));
     EXPECT_TRUE(v.information.isEmpty());
@@ -170,7 +170,7 @@ TEST(Build, APolyhedronHasNoPhotoOrText)
     Catalogue c(v);
     choosePolyhedron(c, v, 12);
     EXPECT_EQ(v.structureOptions, 0);
-    c.btn3Click();
+    c.build();
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::DitrigonalPyramid});
     EXPECT_TRUE(v.photo.isEmpty());
 }
@@ -180,7 +180,7 @@ TEST(ListChange, APolyhedronRemovesTheStructureItsPhotoAndTextAtOnce)
     FakeView v;
     Catalogue c(v);
     chooseStructure(c, v, 5);
-    c.btn3Click();
+    c.build();
     choosePolyhedron(c, v, 1);
     EXPECT_TRUE(switchedOn(c).empty());
     EXPECT_TRUE(v.photo.isEmpty());
@@ -194,11 +194,11 @@ TEST(ListChange, AStructureRemovesThePolyhedronButAppearsOnlyOnBuild)
     FakeView v;
     Catalogue c(v);
     choosePolyhedron(c, v, 7);
-    c.btn3Click();
+    c.build();
     chooseStructure(c, v, 9);
     EXPECT_TRUE(switchedOn(c).empty());
     EXPECT_EQ(v.polyhedronItem, 0);
-    c.btn3Click();
+    c.build();
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::GammaIron});
 }
 
@@ -207,7 +207,7 @@ TEST(ListChange, NothingChosenChangesNothing)
     FakeView v;
     Catalogue c(v);
     chooseStructure(c, v, 2);
-    c.btn3Click();
+    c.build();
     v.structureOptions = -1;
     chooseStructure(c, v, 0);
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::Cuprite});
@@ -222,13 +222,13 @@ TEST(Erase, TurnsEverythingOffAndBuildShowsTheSameEntryAgain)
     FakeView v;
     Catalogue c(v);
     chooseStructure(c, v, 13);
-    c.btn3Click();
-    c.btn1Click();
+    c.build();
+    c.erase();
     EXPECT_TRUE(switchedOn(c).empty());
     EXPECT_TRUE(v.photo.isEmpty());
     EXPECT_TRUE(v.information.isEmpty());
     EXPECT_EQ(v.structureItem, 13);
-    c.btn3Click();
+    c.build();
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::Pyrite});
 }
 
@@ -237,13 +237,13 @@ TEST(NextAndPrevious, StepThroughTheStructuresWithWrapAround)
     FakeView v;
     Catalogue c(v);
     chooseStructure(c, v, 18);
-    c.btn9Click();
+    c.next();
     EXPECT_EQ(v.structureItem, 1);
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::RockSalt});
-    c.btn4Click();
+    c.previous();
     EXPECT_EQ(v.structureItem, 18);
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::Calcite});
-    c.btn4Click();
+    c.previous();
     EXPECT_EQ(v.structureItem, 17);
     EXPECT_EQ(v.photo, QStringLiteral("Data/Nature/Cu.jpg"));
 }
@@ -253,14 +253,14 @@ TEST(NextAndPrevious, StepThroughThePolyhedraWithWrapAround)
     FakeView v;
     Catalogue c(v);
     choosePolyhedron(c, v, 12);
-    c.btn9Click();
+    c.next();
     EXPECT_EQ(v.polyhedronItem, 1);
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::Cube});
-    c.btn4Click();
+    c.previous();
     EXPECT_EQ(v.polyhedronItem, 12);
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::DitrigonalPyramid});
-    c.btn9Click();
-    c.btn9Click();
+    c.next();
+    c.next();
     EXPECT_EQ(v.polyhedronItem, 2);
     EXPECT_EQ(switchedOn(c), std::vector<SceneId>{SceneId::Tetrahedron});
 }
@@ -269,8 +269,8 @@ TEST(NextAndPrevious, DoNothingWithBothListsAtNothingChosen)
 {
     FakeView v;
     Catalogue c(v);
-    c.btn9Click();
-    c.btn4Click();
+    c.next();
+    c.previous();
     EXPECT_TRUE(v.messages.isEmpty());
     EXPECT_TRUE(switchedOn(c).empty());
     EXPECT_EQ(v.structureItem, 0);

@@ -43,11 +43,11 @@ TEST(HintRouter, SendsTheLongHintToEveryStatusBarAndClearsOnEmpty)
     router.addStatusBar(&settings);
     QCheckBox box;
     SetHint(&box, QStringLiteral("a|Построить ось OX"));
-    router.ApplicationEvents1Hint(&box);
+    router.showHint(&box);
     EXPECT_EQ(main.currentMessage(), QStringLiteral("Построить ось OX"));
     EXPECT_EQ(settings.currentMessage(), QStringLiteral("Построить ось OX"));
     QCheckBox none;
-    router.ApplicationEvents1Hint(&none);
+    router.showHint(&none);
     EXPECT_TRUE(main.currentMessage().isEmpty());
     EXPECT_TRUE(settings.currentMessage().isEmpty());
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/about_form.h"
+#include "app/about_window.h"
 #include "tests/aux_windows/program_folder.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ using testing::ProgramFolder;
 TEST(AboutWindow, IsAModalDialogThatStaysOnTop)
 {
     ProgramFolder folder;
-    AboutForm form(folder.path());
+    AboutWindow form(folder.path());
     EXPECT_EQ(form.objectName(), "AboutForm");
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("О программе"));
     EXPECT_TRUE(form.isModal());
@@ -45,7 +45,7 @@ void ExpectBanner(const QLabel* label, const LabelCase& expected)
 TEST(AboutWindow, ShowsTheNameAndVersionInWhiteOnNavy)
 {
     ProgramFolder folder;
-    AboutForm form(folder.path());
+    AboutWindow form(folder.path());
     ExpectBanner(form.titleLabel(), {"Вестрел", 24, QPoint(144, 8)});
     ExpectBanner(form.versionLabel(), {"Вер. 1.1", 13, QPoint(208, 56)});
 
@@ -59,7 +59,7 @@ TEST(AboutWindow, ShowsTheNameAndVersionInWhiteOnNavy)
 TEST(AboutWindow, HasTheOkButton)
 {
     ProgramFolder folder;
-    AboutForm form(folder.path());
+    AboutWindow form(folder.path());
     const QPushButton* button = form.okButton();
     EXPECT_EQ(button->objectName(), "Button1");
     EXPECT_EQ(button->text(), QString::fromUtf8("ОК"));
@@ -73,7 +73,7 @@ TEST(AboutWindow, TheBackgroundPictureFillsTheWholeWindow)
     ProgramFolder folder;
     const QColor green(40, 170, 60);
     folder.writePicture("Data/About/Crystal.jpg", QSize(16, 16), green);
-    AboutForm form(folder.path());
+    AboutWindow form(folder.path());
     ASSERT_FALSE(form.background().isNull());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -86,19 +86,19 @@ TEST(AboutWindow, TheBackgroundPictureFillsTheWholeWindow)
 TEST(AboutWindow, WithoutTheBackgroundPictureItStillOpens)
 {
     ProgramFolder folder;
-    AboutForm form(folder.path());
+    AboutWindow form(folder.path());
     EXPECT_TRUE(form.background().isNull());
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
 }
 
-TEST(AboutWindow, Button1ClickClosesWithOk)
+TEST(AboutWindow, OkButtonClosesWithAccepted)
 {
     ProgramFolder folder;
-    AboutForm form(folder.path());
+    AboutWindow form(folder.path());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.Button1Click();
+    form.okButton()->click();
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
@@ -111,7 +111,7 @@ struct ModalRun {
     bool wasModal = false;
 };
 
-ModalRun RunCentredOn(AboutForm& form, QWidget& main, std::function<void()> finish)
+ModalRun RunCentredOn(AboutWindow& form, QWidget& main, std::function<void()> finish)
 {
     ModalRun run;
     QTimer::singleShot(0, [&] {
@@ -132,7 +132,7 @@ TEST(AboutWindow, OpensModallyCentredOnTheMainWindowAndClosesWithTheButton)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     ASSERT_EQ(main.frameGeometry(), QRect(100, 50, 1024, 840));
 
-    AboutForm form(folder.path());
+    AboutWindow form(folder.path());
     const ModalRun run = RunCentredOn(form, main, [&] {
         QTest::mouseClick(form.okButton(), Qt::LeftButton);
     });
@@ -152,7 +152,7 @@ TEST(AboutWindow, FollowsTheMainWindowWhereverItIsAndItsCloseBoxClosesIt)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     ASSERT_EQ(main.frameGeometry(), QRect(-1000, -800, 1024, 840));
 
-    AboutForm form(folder.path());
+    AboutWindow form(folder.path());
     const ModalRun run = RunCentredOn(form, main, [&] { form.close(); });
     // -726.5 and -597.5 lose their fractions towards zero.
     EXPECT_EQ(run.shownAt, QPoint(-726, -597));

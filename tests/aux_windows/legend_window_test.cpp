@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/form2.h"
+#include "app/legend_window.h"
 #include "app/picture_box.h"
 #include "tests/aux_windows/program_folder.h"
 
@@ -18,7 +18,7 @@ const QString LegendFile = QStringLiteral("Data/Legend/Atoms.jpg");
 TEST(LegendWindow, IsAFixedSizeToolWindowWithoutCaptionThatStaysOnTop)
 {
     ProgramFolder folder;
-    Form2 form(folder.path());
+    LegendWindow form(folder.path());
     EXPECT_EQ(form.objectName(), "Form2");
     EXPECT_TRUE(form.windowTitle().isEmpty());
     EXPECT_EQ(form.windowType(), Qt::Tool);
@@ -31,7 +31,7 @@ TEST(LegendWindow, IsAFixedSizeToolWindowWithoutCaptionThatStaysOnTop)
 TEST(LegendWindow, HoldsThePictureInTheGroupBox)
 {
     ProgramFolder folder;
-    Form2 form(folder.path());
+    LegendWindow form(folder.path());
     EXPECT_EQ(form.group()->title(), QString::fromUtf8("Обозначения атомов :"));
     EXPECT_EQ(form.picture()->parentWidget(), form.group());
     EXPECT_EQ(form.picture()->size(), QSize(145, 437));
@@ -45,7 +45,7 @@ TEST(LegendWindow, ShowsTheAtomsPicture)
     ProgramFolder folder;
     const QColor colour(200, 40, 40);
     folder.writePicture(LegendFile, QSize(145, 437), colour);
-    Form2 form(folder.path());
+    LegendWindow form(folder.path());
     ASSERT_FALSE(form.picture()->isEmpty()) << form.loadError().toStdString();
     EXPECT_EQ(form.picture()->picture().size(), QSize(145, 437));
 
@@ -59,7 +59,7 @@ TEST(LegendWindow, ShowsTheAtomsPicture)
 TEST(LegendWindow, WithoutThePictureTheBoxStaysEmpty)
 {
     ProgramFolder folder;
-    Form2 form(folder.path());
+    LegendWindow form(folder.path());
     EXPECT_TRUE(form.picture()->isEmpty());
     EXPECT_TRUE(form.loadError().contains("Atoms.jpg")) << form.loadError().toStdString();
     form.presentBeside(800);
@@ -69,7 +69,7 @@ TEST(LegendWindow, WithoutThePictureTheBoxStaysEmpty)
 TEST(LegendWindow, EveryClickPutsItBackAtTheFixedPlace)
 {
     ProgramFolder folder;
-    Form2 form(folder.path());
+    LegendWindow form(folder.path());
     form.presentBeside(751);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.pos(), QPoint(601, 70));

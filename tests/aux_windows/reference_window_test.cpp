@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/form5.h"
+#include "app/reference_window.h"
 #include "app/picture_box.h"
 #include "tests/aux_windows/program_folder.h"
 
@@ -23,7 +23,7 @@ struct PageFile {
 
 // A picture per page, each of its own colour and size, so a page showing
 // another page's picture is noticed.
-const PageFile PageFiles[Form5::PageCount] = {
+const PageFile PageFiles[ReferenceWindow::PageCount] = {
     {"Data/Reference/Classes32.jpg", QSize(197, 140), QColor(200, 30, 30)},
     {"Data/Reference/Bravais.jpg", QSize(50, 36), QColor(30, 180, 40)},
     {"Data/Reference/CubicForms.jpg", QSize(123, 95), QColor(40, 60, 210)},
@@ -37,7 +37,7 @@ void WriteAllPages(const ProgramFolder& folder)
         folder.writePicture(page.file, page.size, page.colour);
 }
 
-QImage ShowPage(Form5& form, int page)
+QImage ShowPage(ReferenceWindow& form, int page)
 {
     form.pages()->setCurrentIndex(page);
     form.show();
@@ -49,7 +49,7 @@ QImage ShowPage(Form5& form, int page)
 TEST(ReferenceWindow, HasItsCaptionWithTheDoubleBlank)
 {
     ProgramFolder folder;
-    Form5 form(folder.path());
+    ReferenceWindow form(folder.path());
     EXPECT_EQ(form.objectName(), "Form5");
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Краткий  справочник по кристаллографии"));
 }
@@ -57,7 +57,7 @@ TEST(ReferenceWindow, HasItsCaptionWithTheDoubleBlank)
 TEST(ReferenceWindow, HasTheFivePagesInOrderAndStartsOnTheFirst)
 {
     ProgramFolder folder;
-    Form5 form(folder.path());
+    ReferenceWindow form(folder.path());
     const char* const captions[] = {
         "Распределение 32 видов симметрии по сингониям",
         "Пространственные решетки Браве",
@@ -77,7 +77,7 @@ TEST(ReferenceWindow, HasTheFivePagesInOrderAndStartsOnTheFirst)
 TEST(ReferenceWindow, IsAResizableToolWindowThatStaysOnTop)
 {
     ProgramFolder folder;
-    Form5 form(folder.path());
+    ReferenceWindow form(folder.path());
     EXPECT_EQ(form.windowType(), Qt::Tool);
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(form.size(), QSize(906, 669));
@@ -93,7 +93,7 @@ TEST(ReferenceWindow, IsAResizableToolWindowThatStaysOnTop)
 TEST(ReferenceWindow, IsCentredOnTheScreenWhenFirstShownOnly)
 {
     ProgramFolder folder;
-    Form5 form(folder.path());
+    ReferenceWindow form(folder.path());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QRect work = form.screen()->availableGeometry();
@@ -113,9 +113,9 @@ TEST(ReferenceWindow, EachPageHoldsItsOwnPicture)
 {
     ProgramFolder folder;
     WriteAllPages(folder);
-    Form5 form(folder.path());
+    ReferenceWindow form(folder.path());
     EXPECT_TRUE(form.loadErrors().isEmpty()) << form.loadErrors().join("; ").toStdString();
-    for (int i = 0; i < Form5::PageCount; ++i) {
+    for (int i = 0; i < ReferenceWindow::PageCount; ++i) {
         const QImage& shown = form.picture(i)->picture();
         ASSERT_FALSE(shown.isNull()) << PageFiles[i].file;
         EXPECT_EQ(shown.size(), PageFiles[i].size) << PageFiles[i].file;
@@ -128,7 +128,7 @@ TEST(ReferenceWindow, ASmallPictureIsShownCentredAtItsOwnSize)
 {
     ProgramFolder folder;
     WriteAllPages(folder);
-    Form5 form(folder.path());
+    ReferenceWindow form(folder.path());
     const QImage screen = ShowPage(form, 3);
     const QRect drawn = BoundsOfColour(screen, PageFiles[3].colour);
     EXPECT_EQ(drawn.size(), QSize(32, 30));
@@ -142,7 +142,7 @@ TEST(ReferenceWindow, ALargePictureIsScaledDownKeepingItsProportions)
     WriteAllPages(folder);
     const QColor wide(190, 40, 190);
     folder.writePicture("Data/Reference/Classes32.jpg", QSize(3000, 600), wide);
-    Form5 form(folder.path());
+    ReferenceWindow form(folder.path());
     const QImage screen = ShowPage(form, 0);
     ASSERT_LT(screen.width(), 3000);
     const QRect drawn = BoundsOfColour(screen, wide);
@@ -158,7 +158,7 @@ TEST(ReferenceWindow, AMissingOrUnreadablePictureLeavesOnlyItsPageEmpty)
     WriteAllPages(folder);
     QFile::remove(folder.file("Data/Reference/Bravais.jpg"));
     folder.writeBytes("Data/Reference/Wulff.jpg", "not a picture at all");
-    Form5 form(folder.path());
+    ReferenceWindow form(folder.path());
 
     EXPECT_TRUE(form.picture(1)->isEmpty());
     EXPECT_TRUE(form.picture(4)->isEmpty());
@@ -176,9 +176,9 @@ TEST(ReferenceWindow, AMissingOrUnreadablePictureLeavesOnlyItsPageEmpty)
 TEST(ReferenceWindow, WithoutAnyPicturesTheWindowStillOpensOnEveryPage)
 {
     ProgramFolder folder;
-    Form5 form(folder.path());
-    EXPECT_EQ(form.loadErrors().size(), Form5::PageCount);
-    for (int i = 0; i < Form5::PageCount; ++i) {
+    ReferenceWindow form(folder.path());
+    EXPECT_EQ(form.loadErrors().size(), ReferenceWindow::PageCount);
+    for (int i = 0; i < ReferenceWindow::PageCount; ++i) {
         ShowPage(form, i);
         EXPECT_TRUE(form.picture(i)->isEmpty());
     }
@@ -190,7 +190,7 @@ TEST(ReferenceWindow, PicturesOfTheProgramFolderLoad)
     const QDir data(QStringLiteral(VESTREL_PROGRAM_DIR "/Data/Reference"));
     if (!data.exists())
         GTEST_SKIP() << "the reference pictures have not been generated in " << data.path().toStdString();
-    Form5 form(QStringLiteral(VESTREL_PROGRAM_DIR));
+    ReferenceWindow form(QStringLiteral(VESTREL_PROGRAM_DIR));
     EXPECT_TRUE(form.loadErrors().isEmpty()) << form.loadErrors().join("; ").toStdString();
 }
 

@@ -104,7 +104,7 @@ TEST(ZoneLaw, EmptyFieldIsReportedBeforeAnInvalidOne)
 
 TEST(ZoneLaw, BlanksAreNotEmptyButNotANumber)
 {
-    // edt1 is first read in the second row, as an integer.
+    // The first field is first read in the second row, as an integer.
     const ZoneLawOutcome outcome = ApplyZoneLaw(inputs({"   ", "2", "3", "4", "5", "6"}), SymbolMode::Edge, kUs);
     EXPECT_EQ(outcome.failure, ZoneLawFailure::InvalidNumber);
     EXPECT_EQ(outcome.message, QStringLiteral("'   ' is not a valid integer value"));

@@ -3,7 +3,7 @@
 // offscreen renderer, probed at the pixels where the camera puts the model.
 // Runs twice under CTest, the second time with QT_SCALE_FACTOR=2.
 #include "app/application.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/gl_panel.h"
 #include "frame/frame.h"
 #include "frame/projection.h"
@@ -37,20 +37,20 @@ TEST(MainWindowView, DrawsTheAxisInItsMenuColourWhereTheCameraPutsIt)
 {
     PrepareApplication();
     Application app(QStringLiteral(VESTREL_PROGRAM_DIR));
-    Form1& form1 = app.mainWindow();
-    form1.resize(1000, 800);
-    form1.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
-    form1.chk5->setChecked(true); // OX
-    form1.N14->trigger();         // red
+    MainWindow& mainWindow = app.mainWindow();
+    mainWindow.resize(1000, 800);
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    mainWindow.axisOXCheck->setChecked(true); // OX
+    mainWindow.axesRedAction->trigger();         // red
     QTest::qWait(400);
 
-    const QImage image = form1.pnl1->grabFramebuffer();
-    const QSize device = form1.pnl1->deviceSize();
+    const QImage image = mainWindow.glPanel->grabFramebuffer();
+    const QSize device = mainWindow.glPanel->deviceSize();
     ASSERT_EQ(image.size(), device) << "the picture covers the whole panel in device pixels";
     ASSERT_GT(device.width(), 100);
 
-    const ViewState& view = form1.viewState();
+    const ViewState& view = mainWindow.viewState();
     for (double x : {-50.0, -20.0, 25.0, 45.0}) {
         const PanelPoint p = ProjectToPanel(view, {x, 0, 0}, device.width(), device.height());
         EXPECT_TRUE(colourNear(image, p, qRgb(255, 0, 0))) << "OX at x = " << x << " (" << p.x << ", " << p.y << ")";

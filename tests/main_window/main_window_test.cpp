@@ -3,12 +3,12 @@
 // commands wired to their controls, the one-second timer's effects, the
 // wheel, hints and the exit prompt.
 #include "app/application.h"
-#include "app/form2.h"
-#include "app/form5.h"
+#include "app/legend_window.h"
+#include "app/reference_window.h"
 #include "app/help_opener.h"
 #include "app/colour_list.h"
-#include "app/form1.h"
-#include "app/form4.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "app/gl_panel.h"
 #include "logic/hints.h"
 #include "app/picture_box.h"
@@ -41,232 +41,232 @@
 namespace vestrel {
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         PrepareApplication();
         app = std::make_unique<Application>(programDir());
-        form1 = &app->mainWindow();
-        form4 = &app->settings();
-        form1->showMessageBox = [this](const QString& text) { messages << text; };
+        mainWindow = &app->mainWindow();
+        settingsWindow = &app->settings();
+        mainWindow->showMessageBox = [this](const QString& text) { messages << text; };
     }
     virtual QString programDir() { return QStringLiteral(VESTREL_PROGRAM_DIR); }
 
     std::unique_ptr<Application> app;
-    Form1* form1 = nullptr;
-    Form4* form4 = nullptr;
+    MainWindow* mainWindow = nullptr;
+    SettingsWindow* settingsWindow = nullptr;
     QStringList messages;
 };
 
-TEST_F(MainWindow, HasItsCaptionAndMenusAsWritten)
+TEST_F(MainWindowTest, HasItsCaptionAndMenusAsWritten)
 {
-    EXPECT_EQ(form1->windowTitle(), QStringLiteral("Вестрел  Вер. 1.1"));
+    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("Вестрел  Вер. 1.1"));
     QStringList menus;
-    for (QAction* a : form1->menuBar()->actions())
+    for (QAction* a : mainWindow->menuBar()->actions())
         menus << a->text();
     EXPECT_EQ(menus, (QStringList{"Файл", "Запуск", "Настройки", "Помощь"}));
     QStringList file;
-    for (QAction* a : form1->N1->actions())
+    for (QAction* a : mainWindow->fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(file, (QStringList{"Сохранить построение как...", "Сделать скриншот", "-",
                                  "Расчет символов граней и ребер", "Справочник", "-", "Выход"}));
-    EXPECT_EQ(form1->N29->text(), QStringLiteral("Построить следущий объет из списка"));
-    EXPECT_EQ(form1->N21->actions().size(), 11);
-    for (QAction* a : form1->N21->actions())
+    EXPECT_EQ(mainWindow->showNextToolAction->text(), QStringLiteral("Построить следущий объет из списка"));
+    EXPECT_EQ(mainWindow->toolBarMenu->actions().size(), 11);
+    for (QAction* a : mainWindow->toolBarMenu->actions())
         EXPECT_TRUE(a->isChecked()) << a->text().toStdString();
-    EXPECT_TRUE(form1->N16->isChecked());
-    EXPECT_TRUE(form1->N17->isChecked());
-    EXPECT_FALSE(form1->N14->isChecked());
+    EXPECT_TRUE(mainWindow->axesBlueAction->isChecked());
+    EXPECT_TRUE(mainWindow->planesWhiteAction->isChecked());
+    EXPECT_FALSE(mainWindow->axesRedAction->isChecked());
 }
 
-TEST_F(MainWindow, SidePanelStartsAsWritten)
+TEST_F(MainWindowTest, SidePanelStartsAsWritten)
 {
-    EXPECT_EQ(form1->grp2->title(), QStringLiteral("Дистанция до центра: 60"));
-    EXPECT_EQ(form1->grp8->title(), QStringLiteral("Структура : "));
-    EXPECT_EQ(form1->grp5->title(), QStringLiteral("Многогр. и их элем. симметрии : "));
-    EXPECT_EQ(form1->TrackBar1->value(), 60);
-    EXPECT_EQ(form1->TrackBar1->maximum(), 150);
-    EXPECT_EQ(form1->TrackBar1->singleStep(), 3);
-    EXPECT_EQ(form1->cbb1->count(), 19);
-    EXPECT_EQ(form1->cbb2->count(), 13);
-    EXPECT_FALSE(form1->cbb1->isEditable());
-    for (QCheckBox* box : {form1->chk1, form1->chk2, form1->chk3, form1->chk4, form1->chk5, form1->chk6,
-                           form1->chk7, form1->chk9, form1->chk10})
+    EXPECT_EQ(mainWindow->distanceGroup->title(), QStringLiteral("Дистанция до центра: 60"));
+    EXPECT_EQ(mainWindow->structureGroup->title(), QStringLiteral("Структура : "));
+    EXPECT_EQ(mainWindow->polyhedronGroup->title(), QStringLiteral("Многогр. и их элем. симметрии : "));
+    EXPECT_EQ(mainWindow->distanceSlider->value(), 60);
+    EXPECT_EQ(mainWindow->distanceSlider->maximum(), 150);
+    EXPECT_EQ(mainWindow->distanceSlider->singleStep(), 3);
+    EXPECT_EQ(mainWindow->structureList->count(), 19);
+    EXPECT_EQ(mainWindow->polyhedronList->count(), 13);
+    EXPECT_FALSE(mainWindow->structureList->isEditable());
+    for (QCheckBox* box : {mainWindow->autoRotateCheck, mainWindow->planeXZCheck, mainWindow->planeYZCheck, mainWindow->planeXYCheck, mainWindow->axisOXCheck, mainWindow->axisOZCheck,
+                           mainWindow->axisOYCheck, mainWindow->showScrewAxesCheck, mainWindow->showSymmetryPlanesCheck})
         EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
-    EXPECT_TRUE(form1->chk8->isChecked());
-    EXPECT_TRUE(form1->chk11->isChecked());
-    EXPECT_EQ(form1->chk1->text(), QStringLiteral("Вращать вокруг Оси OZ"));
-    EXPECT_EQ(form1->image11->size(), QSize(147, 99));
-    EXPECT_TRUE(form1->mmo1->isReadOnly());
-    EXPECT_EQ(form1->pnl2->width(), 224);
-    EXPECT_EQ(form1->Timer1->interval(), 50);
-    EXPECT_TRUE(form1->Timer1->isActive());
-    EXPECT_EQ(form1->tmr1->interval(), 1000);
+    EXPECT_TRUE(mainWindow->showBondsCheck->isChecked());
+    EXPECT_TRUE(mainWindow->showSymmetryAxesCheck->isChecked());
+    EXPECT_EQ(mainWindow->autoRotateCheck->text(), QStringLiteral("Вращать вокруг Оси OZ"));
+    EXPECT_EQ(mainWindow->photoBox->size(), QSize(147, 99));
+    EXPECT_TRUE(mainWindow->informationMemo->isReadOnly());
+    EXPECT_EQ(mainWindow->sidePanel->width(), 224);
+    EXPECT_EQ(mainWindow->frameTimer->interval(), 50);
+    EXPECT_TRUE(mainWindow->frameTimer->isActive());
+    EXPECT_EQ(mainWindow->interfaceTimer->interval(), 1000);
 }
 
-TEST_F(MainWindow, ToolButtonsCarryTheirTwoPartHints)
+TEST_F(MainWindowTest, ToolButtonsCarryTheirTwoPartHints)
 {
-    EXPECT_EQ(HintOf(form1->btn2), QStringLiteral("Построить выбранный объект|Построить выбранный объект"));
-    EXPECT_EQ(form1->btn5->toolTip(), QStringLiteral("Стереть построенную структуру или многогранник"));
-    EXPECT_EQ(LongHint(HintOf(form1->btn5)), QStringLiteral("Стереть построенную структуру или многогранник "));
-    EXPECT_EQ(LongHint(HintOf(form1->btn9)), QStringLiteral("Построить след. объект из списка "));
-    EXPECT_EQ(form1->btn21->toolTip(), QStringLiteral("Выход из программы"));
+    EXPECT_EQ(HintOf(mainWindow->buildToolButton), QStringLiteral("Построить выбранный объект|Построить выбранный объект"));
+    EXPECT_EQ(mainWindow->eraseToolButton->toolTip(), QStringLiteral("Стереть построенную структуру или многогранник"));
+    EXPECT_EQ(LongHint(HintOf(mainWindow->eraseToolButton)), QStringLiteral("Стереть построенную структуру или многогранник "));
+    EXPECT_EQ(LongHint(HintOf(mainWindow->nextToolButton)), QStringLiteral("Построить след. объект из списка "));
+    EXPECT_EQ(mainWindow->exitToolButton->toolTip(), QStringLiteral("Выход из программы"));
 }
 
-TEST_F(MainWindow, HintsReachTheMainAndSettingsStatusBars)
+TEST_F(MainWindowTest, HintsReachTheMainAndSettingsStatusBars)
 {
-    app->hints().ApplicationEvents1Hint(form1->chk5);
-    EXPECT_EQ(form1->stat1->currentMessage(), QStringLiteral("Построить ось OX"));
-    EXPECT_EQ(form4->stat1->currentMessage(), QStringLiteral("Построить ось OX"));
+    app->hints().showHint(mainWindow->axisOXCheck);
+    EXPECT_EQ(mainWindow->statusLine->currentMessage(), QStringLiteral("Построить ось OX"));
+    EXPECT_EQ(settingsWindow->statusLine->currentMessage(), QStringLiteral("Построить ось OX"));
     // "Показывать винт. оси" has no hint of its own: the group "Опции :" speaks for it.
-    app->hints().ApplicationEvents1Hint(form1->chk9);
-    EXPECT_EQ(form1->stat1->currentMessage(), HintOf(form1->grp1));
-    EXPECT_FALSE(HintOf(form1->grp1).isEmpty());
-    app->hints().ApplicationEvents1Hint(form1->btn5);
-    EXPECT_EQ(form4->stat1->currentMessage(), QStringLiteral("Стереть построенную структуру или многогранник "));
-    app->hints().ApplicationEvents1Hint(form4->cbb2);
-    EXPECT_EQ(form1->stat1->currentMessage(), QStringLiteral("Список цветов для  винтовых осей"));
+    app->hints().showHint(mainWindow->showScrewAxesCheck);
+    EXPECT_EQ(mainWindow->statusLine->currentMessage(), HintOf(mainWindow->optionsGroup));
+    EXPECT_FALSE(HintOf(mainWindow->optionsGroup).isEmpty());
+    app->hints().showHint(mainWindow->eraseToolButton);
+    EXPECT_EQ(settingsWindow->statusLine->currentMessage(), QStringLiteral("Стереть построенную структуру или многогранник "));
+    app->hints().showHint(settingsWindow->screwAxisColourList);
+    EXPECT_EQ(mainWindow->statusLine->currentMessage(), QStringLiteral("Список цветов для  винтовых осей"));
 }
 
-TEST_F(MainWindow, BuildThroughTheSidePanelButtonShowsPhotoAndText)
+TEST_F(MainWindowTest, BuildThroughTheSidePanelButtonShowsPhotoAndText)
 {
-    form1->cbb1->setCurrentIndex(1);
-    emit form1->cbb1->activated(1);
-    QTest::mouseClick(form1->btn3, Qt::LeftButton);
+    mainWindow->structureList->setCurrentIndex(1);
+    emit mainWindow->structureList->activated(1);
+    QTest::mouseClick(mainWindow->buildButton, Qt::LeftButton);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
-    EXPECT_TRUE(form1->catalogue().SceneFlag()[index(SceneId::RockSalt)]);
-    EXPECT_FALSE(form1->image11->isEmpty());
-    EXPECT_TRUE(form1->mmo1->toPlainText().contains(QStringLiteral("NaCl")));
-    EXPECT_TRUE(form1->grp9->isEnabled());
-    EXPECT_FALSE(form1->chk11->isEnabled());
-    form1->N37->trigger(); // Erase from the menu
-    EXPECT_TRUE(form1->image11->isEmpty());
-    EXPECT_TRUE(form1->mmo1->toPlainText().isEmpty());
+    EXPECT_TRUE(mainWindow->catalogue().sceneFlags()[index(SceneId::RockSalt)]);
+    EXPECT_FALSE(mainWindow->photoBox->isEmpty());
+    EXPECT_TRUE(mainWindow->informationMemo->toPlainText().contains(QStringLiteral("NaCl")));
+    EXPECT_TRUE(mainWindow->photoGroup->isEnabled());
+    EXPECT_FALSE(mainWindow->showSymmetryAxesCheck->isEnabled());
+    mainWindow->eraseAction->trigger(); // Erase from the menu
+    EXPECT_TRUE(mainWindow->photoBox->isEmpty());
+    EXPECT_TRUE(mainWindow->informationMemo->toPlainText().isEmpty());
 }
 
-TEST_F(MainWindow, ToolButtonsStepThroughTheList)
+TEST_F(MainWindowTest, ToolButtonsStepThroughTheList)
 {
-    form1->cbb2->setCurrentIndex(12);
-    emit form1->cbb2->activated(12);
-    QTest::mouseClick(form1->btn9, Qt::LeftButton);
-    EXPECT_EQ(form1->cbb2->currentIndex(), 1);
-    EXPECT_TRUE(form1->catalogue().SceneFlag()[index(SceneId::Cube)]);
-    QTest::mouseClick(form1->btn4, Qt::LeftButton);
-    EXPECT_EQ(form1->cbb2->currentIndex(), 12);
-    EXPECT_FALSE(form1->chk8->isEnabled());
-    EXPECT_TRUE(form1->chk10->isEnabled());
+    mainWindow->polyhedronList->setCurrentIndex(12);
+    emit mainWindow->polyhedronList->activated(12);
+    QTest::mouseClick(mainWindow->nextToolButton, Qt::LeftButton);
+    EXPECT_EQ(mainWindow->polyhedronList->currentIndex(), 1);
+    EXPECT_TRUE(mainWindow->catalogue().sceneFlags()[index(SceneId::Cube)]);
+    QTest::mouseClick(mainWindow->previousToolButton, Qt::LeftButton);
+    EXPECT_EQ(mainWindow->polyhedronList->currentIndex(), 12);
+    EXPECT_FALSE(mainWindow->showBondsCheck->isEnabled());
+    EXPECT_TRUE(mainWindow->showSymmetryPlanesCheck->isEnabled());
 }
 
-TEST_F(MainWindow, BuildWithNothingChosenAsksForAChoice)
+TEST_F(MainWindowTest, BuildWithNothingChosenAsksForAChoice)
 {
-    form1->N36->trigger();
+    mainWindow->buildAction->trigger();
     EXPECT_EQ(messages, QStringList{QStringLiteral("Выберите структуру или тип многогранников!")});
 }
 
-TEST_F(MainWindow, ExitAsksAndNoKeepsTheWindow)
+TEST_F(MainWindowTest, ExitAsksAndNoKeepsTheWindow)
 {
     QStringList questions;
-    form1->askYesNo = [&](const QString& q) {
+    mainWindow->askYesNo = [&](const QString& q) {
         questions << q;
         return false;
     };
-    form1->show();
-    form1->N5->trigger();
+    mainWindow->show();
+    mainWindow->exitAction->trigger();
     EXPECT_EQ(questions, QStringList{QStringLiteral("Выйти из программы?")});
-    EXPECT_TRUE(form1->isVisible());
-    form1->askYesNo = [](const QString&) { return true; };
+    EXPECT_TRUE(mainWindow->isVisible());
+    mainWindow->askYesNo = [](const QString&) { return true; };
     int closeQueries = 0;
-    form1->FormCloseQuery = [&] {
+    mainWindow->closeQuery = [&] {
         ++closeQueries;
         return true;
     };
-    QTest::mouseClick(form1->btn21, Qt::LeftButton);
+    QTest::mouseClick(mainWindow->exitToolButton, Qt::LeftButton);
     EXPECT_EQ(closeQueries, 1) << "Yes goes on to the close query";
-    EXPECT_FALSE(form1->isVisible());
+    EXPECT_FALSE(mainWindow->isVisible());
 }
 
-TEST_F(MainWindow, OneSecondTimerAppliesToolBarAndInterfaceOptions)
+TEST_F(MainWindowTest, OneSecondTimerAppliesToolBarAndInterfaceOptions)
 {
-    form1->show();
-    form1->N26->trigger(); // uncheck "Построить"
-    EXPECT_FALSE(form1->N26->isChecked());
-    form4->chk2->setChecked(true);
-    form4->chk3->setChecked(true);
-    form4->chk4->setChecked(false);
-    form1->tmr1Timer();
-    EXPECT_FALSE(form1->btn2->isVisible());
-    EXPECT_TRUE(form1->btn5->isVisible());
-    EXPECT_FALSE(form1->grp9->isVisible());
-    EXPECT_FALSE(form1->grp10->isVisible());
-    EXPECT_EQ(form1->pnl2->width(), 1);
-    EXPECT_EQ(form1->tlb1->width(), 1);
+    mainWindow->show();
+    mainWindow->showBuildToolAction->trigger(); // uncheck "Построить"
+    EXPECT_FALSE(mainWindow->showBuildToolAction->isChecked());
+    settingsWindow->hideDetailsCheck->setChecked(true);
+    settingsWindow->hideSidePanelCheck->setChecked(true);
+    settingsWindow->showToolBarCheck->setChecked(false);
+    mainWindow->applyInterfaceOptions();
+    EXPECT_FALSE(mainWindow->buildToolButton->isVisible());
+    EXPECT_TRUE(mainWindow->eraseToolButton->isVisible());
+    EXPECT_FALSE(mainWindow->photoGroup->isVisible());
+    EXPECT_FALSE(mainWindow->informationGroup->isVisible());
+    EXPECT_EQ(mainWindow->sidePanel->width(), 1);
+    EXPECT_EQ(mainWindow->toolBar->width(), 1);
     // The menu command still works with the button hidden.
-    form1->N36->trigger();
+    mainWindow->buildAction->trigger();
     EXPECT_EQ(messages.size(), 1);
-    form4->chk3->setChecked(false);
-    form4->chk4->setChecked(true);
-    form4->chk2->setChecked(false);
-    form1->N26->trigger();
-    form1->tmr1Timer();
-    EXPECT_EQ(form1->pnl2->width(), 224);
-    EXPECT_EQ(form1->tlb1->width(), 49);
-    EXPECT_TRUE(form1->btn2->isVisible());
-    EXPECT_TRUE(form1->grp10->isVisible());
+    settingsWindow->hideSidePanelCheck->setChecked(false);
+    settingsWindow->showToolBarCheck->setChecked(true);
+    settingsWindow->hideDetailsCheck->setChecked(false);
+    mainWindow->showBuildToolAction->trigger();
+    mainWindow->applyInterfaceOptions();
+    EXPECT_EQ(mainWindow->sidePanel->width(), 224);
+    EXPECT_EQ(mainWindow->toolBar->width(), 49);
+    EXPECT_TRUE(mainWindow->buildToolButton->isVisible());
+    EXPECT_TRUE(mainWindow->informationGroup->isVisible());
 }
 
-TEST_F(MainWindow, ColourMenusKeepOneItemChecked)
+TEST_F(MainWindowTest, ColourMenusKeepOneItemChecked)
 {
-    form1->N14->trigger();
-    EXPECT_TRUE(form1->N14->isChecked());
-    EXPECT_FALSE(form1->N16->isChecked());
-    form1->N14->trigger(); // the checked item stays checked
-    EXPECT_TRUE(form1->N14->isChecked());
-    form1->N20->trigger();
-    const FrameInputs in = form1->readFrameInputs();
+    mainWindow->axesRedAction->trigger();
+    EXPECT_TRUE(mainWindow->axesRedAction->isChecked());
+    EXPECT_FALSE(mainWindow->axesBlueAction->isChecked());
+    mainWindow->axesRedAction->trigger(); // the checked item stays checked
+    EXPECT_TRUE(mainWindow->axesRedAction->isChecked());
+    mainWindow->planesBlueAction->trigger();
+    const FrameInputs in = mainWindow->readFrameInputs();
     EXPECT_TRUE(in.menus.axesRed);
     EXPECT_TRUE(in.menus.planesBlue);
     EXPECT_FALSE(in.menus.planesWhite);
 }
 
-TEST_F(MainWindow, WheelMovesTheDistanceByOneWithinItsEnds)
+TEST_F(MainWindowTest, WheelMovesTheDistanceByOneWithinItsEnds)
 {
-    form1->show();
-    QWheelEvent away(QPointF(5, 5), form1->pnl1->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+    mainWindow->show();
+    QWheelEvent away(QPointF(5, 5), mainWindow->glPanel->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(form1->pnl1, &away);
-    EXPECT_EQ(form1->TrackBar1->value(), 59);
-    EXPECT_EQ(form1->grp2->title(), QStringLiteral("Дистанция до центра: 59"));
+    QCoreApplication::sendEvent(mainWindow->glPanel, &away);
+    EXPECT_EQ(mainWindow->distanceSlider->value(), 59);
+    EXPECT_EQ(mainWindow->distanceGroup->title(), QStringLiteral("Дистанция до центра: 59"));
     // Over the structure list the wheel still moves the distance.
     QWheelEvent towards(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
                         Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(form1->cbb1, &towards);
-    EXPECT_EQ(form1->TrackBar1->value(), 61);
-    EXPECT_EQ(form1->cbb1->currentIndex(), 0);
-    form1->TrackBar1->setValue(150);
-    form1->FormMouseWheel(-1);
-    EXPECT_EQ(form1->TrackBar1->value(), 150);
-    EXPECT_EQ(form1->grp2->title(), QStringLiteral("Дистанция до центра: 150"));
+    QCoreApplication::sendEvent(mainWindow->structureList, &towards);
+    EXPECT_EQ(mainWindow->distanceSlider->value(), 61);
+    EXPECT_EQ(mainWindow->structureList->currentIndex(), 0);
+    mainWindow->distanceSlider->setValue(150);
+    mainWindow->wheelTurned(-1);
+    EXPECT_EQ(mainWindow->distanceSlider->value(), 150);
+    EXPECT_EQ(mainWindow->distanceGroup->title(), QStringLiteral("Дистанция до центра: 150"));
 }
 
-TEST_F(MainWindow, DraggingTurnsAndInvertedDraggingTurnsBack)
+TEST_F(MainWindowTest, DraggingTurnsAndInvertedDraggingTurnsBack)
 {
-    form1->pnl1MouseDown(Qt::LeftButton, 100, 100);
-    form1->pnl1MouseMove(130, 100);
-    EXPECT_DOUBLE_EQ(form1->viewState().RotY, 0);
-    form4->rb2->setChecked(true);
-    form1->pnl1MouseMove(160, 100);
-    EXPECT_DOUBLE_EQ(form1->viewState().RotY, -30);
-    form1->pnl1MouseUp(Qt::LeftButton, 160, 100);
+    mainWindow->panelMousePressed(Qt::LeftButton, 100, 100);
+    mainWindow->panelMouseMoved(130, 100);
+    EXPECT_DOUBLE_EQ(mainWindow->viewState().RotY, 0);
+    settingsWindow->invertedMouseRadio->setChecked(true);
+    mainWindow->panelMouseMoved(160, 100);
+    EXPECT_DOUBLE_EQ(mainWindow->viewState().RotY, -30);
+    mainWindow->panelMouseReleased(Qt::LeftButton, 160, 100);
 }
 
-TEST_F(MainWindow, FrameInputsFollowTheControls)
+TEST_F(MainWindowTest, FrameInputsFollowTheControls)
 {
-    form1->chk5->setChecked(true);
-    form1->chk9->setChecked(true);
-    form4->rb5->setChecked(true);
-    form4->cbb3->setItemIndex(0);
-    FrameInputs in = form1->readFrameInputs();
+    mainWindow->axisOXCheck->setChecked(true);
+    mainWindow->showScrewAxesCheck->setChecked(true);
+    settingsWindow->seeThroughFacesRadio->setChecked(true);
+    settingsWindow->axisOrder3ColourList->setItemIndex(0);
+    FrameInputs in = mainWindow->readFrameInputs();
     EXPECT_TRUE(in.axisOX);
     EXPECT_TRUE(in.display.showScrewAxes);
     EXPECT_FALSE(in.display.solidFaces);
@@ -279,60 +279,60 @@ TEST_F(MainWindow, FrameInputsFollowTheControls)
 
 TEST(SettingsWindow, StartsAsWrittenAndTheTrackBarSetsTheFrameInterval)
 {
-    Form4 form4;
+    SettingsWindow settingsWindow;
     QTimer timer;
     timer.setInterval(50);
-    form4.setFrameTimer(&timer);
-    EXPECT_EQ(form4.windowTitle(), QStringLiteral("Настройки построения"));
-    EXPECT_TRUE(form4.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(form4.PageControl1->tabText(0), QStringLiteral("Настройки объектов"));
-    EXPECT_EQ(form4.PageControl1->tabText(1), QStringLiteral("Параметры программы"));
-    EXPECT_EQ(form4.TrackBar1->value(), 50);
-    EXPECT_EQ(form4.grp5->title(), QStringLiteral("Частота смены кадров : 50 мсек"));
-    form4.TrackBar1->setValue(1);
+    settingsWindow.setFrameTimer(&timer);
+    EXPECT_EQ(settingsWindow.windowTitle(), QStringLiteral("Настройки построения"));
+    EXPECT_TRUE(settingsWindow.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(settingsWindow.tabs->tabText(0), QStringLiteral("Настройки объектов"));
+    EXPECT_EQ(settingsWindow.tabs->tabText(1), QStringLiteral("Параметры программы"));
+    EXPECT_EQ(settingsWindow.frameIntervalSlider->value(), 50);
+    EXPECT_EQ(settingsWindow.frameIntervalGroup->title(), QStringLiteral("Частота смены кадров : 50 мсек"));
+    settingsWindow.frameIntervalSlider->setValue(1);
     EXPECT_EQ(timer.interval(), 1);
-    EXPECT_EQ(form4.grp5->title(), QStringLiteral("Частота смены кадров : 1 мсек"));
-    form4.TrackBar1->setValue(100);
+    EXPECT_EQ(settingsWindow.frameIntervalGroup->title(), QStringLiteral("Частота смены кадров : 1 мсек"));
+    settingsWindow.frameIntervalSlider->setValue(100);
     EXPECT_EQ(timer.interval(), 100);
-    EXPECT_EQ(form4.cbb1->itemIndex(), 3);
-    EXPECT_EQ(form4.cbb3->currentText(), QStringLiteral("Зеленый"));
-    EXPECT_EQ(form4.cbb4->itemIndex(), 2);
-    EXPECT_EQ(form4.cbb5->itemIndex(), 4);
-    EXPECT_EQ(form4.cbb1->itemText(0), QStringLiteral("Не строить"));
-    EXPECT_EQ(form4.cbb2->count(), 4);
-    EXPECT_TRUE(form4.rb6->isChecked());
-    EXPECT_TRUE(form4.rb1->isChecked());
-    EXPECT_TRUE(form4.chk4->isChecked());
-    EXPECT_EQ(form4.chk1->text(), QStringLiteral("Отдалиться на максимальное расстояние"));
-    EXPECT_EQ(form4.btn1->text(), QStringLiteral("ОК"));
+    EXPECT_EQ(settingsWindow.axisOrder2ColourList->itemIndex(), 3);
+    EXPECT_EQ(settingsWindow.axisOrder3ColourList->currentText(), QStringLiteral("Зеленый"));
+    EXPECT_EQ(settingsWindow.axisOrder4ColourList->itemIndex(), 2);
+    EXPECT_EQ(settingsWindow.axisOrder6ColourList->itemIndex(), 4);
+    EXPECT_EQ(settingsWindow.axisOrder2ColourList->itemText(0), QStringLiteral("Не строить"));
+    EXPECT_EQ(settingsWindow.screwAxisColourList->count(), 4);
+    EXPECT_TRUE(settingsWindow.solidFacesRadio->isChecked());
+    EXPECT_TRUE(settingsWindow.directMouseRadio->isChecked());
+    EXPECT_TRUE(settingsWindow.showToolBarCheck->isChecked());
+    EXPECT_EQ(settingsWindow.maxDistanceCheck->text(), QStringLiteral("Отдалиться на максимальное расстояние"));
+    EXPECT_EQ(settingsWindow.objectsOkButton->text(), QStringLiteral("ОК"));
 }
 
 TEST(SettingsWindow, TypedColourTextLeavesNoItemSelected)
 {
-    Form4 form4;
-    form4.show();
-    QLineEdit* edit = form4.cbb2->lineEdit();
+    SettingsWindow settingsWindow;
+    settingsWindow.show();
+    QLineEdit* edit = settingsWindow.screwAxisColourList->lineEdit();
     edit->setFocus();
     edit->selectAll();
     for (QChar ch : QStringLiteral("Лиловый"))
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    EXPECT_EQ(form4.cbb2->itemIndex(), -1);
-    emit form4.cbb2->activated(2);
-    EXPECT_EQ(form4.cbb2->itemIndex(), 2);
+    EXPECT_EQ(settingsWindow.screwAxisColourList->itemIndex(), -1);
+    emit settingsWindow.screwAxisColourList->activated(2);
+    EXPECT_EQ(settingsWindow.screwAxisColourList->itemIndex(), 2);
 }
 
 TEST(SettingsWindow, OkButtonsHideIt)
 {
-    Form4 form4;
-    form4.showSettings();
-    EXPECT_TRUE(form4.isVisible());
-    QTest::mouseClick(form4.btn3, Qt::LeftButton);
-    EXPECT_FALSE(form4.isVisible());
+    SettingsWindow settingsWindow;
+    settingsWindow.showSettings();
+    EXPECT_TRUE(settingsWindow.isVisible());
+    QTest::mouseClick(settingsWindow.programOkButton, Qt::LeftButton);
+    EXPECT_FALSE(settingsWindow.isVisible());
 }
 
 // A program folder of the test's own, to see what Build does with missing
 // or broken files.
-class MainWindowWithOwnData : public MainWindow {
+class MainWindowWithOwnData : public MainWindowTest {
 protected:
     QString programDir() override
     {
@@ -348,9 +348,9 @@ protected:
     }
     void build(int structure)
     {
-        form1->cbb1->setCurrentIndex(structure);
-        emit form1->cbb1->activated(structure);
-        form1->btn3Click();
+        mainWindow->structureList->setCurrentIndex(structure);
+        emit mainWindow->structureList->activated(structure);
+        mainWindow->build();
     }
     QTemporaryDir dir;
 };
@@ -361,8 +361,8 @@ TEST_F(MainWindowWithOwnData, MissingPhotoGivesTheMessageWithTheFullPath)
     const QString path = QDir(dir.path()).filePath(QStringLiteral("Data/Nature/NaCl.jpg"));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path));
-    EXPECT_TRUE(form1->catalogue().SceneFlag()[index(SceneId::RockSalt)]);
-    EXPECT_TRUE(form1->image11->isEmpty());
+    EXPECT_TRUE(mainWindow->catalogue().sceneFlags()[index(SceneId::RockSalt)]);
+    EXPECT_TRUE(mainWindow->photoBox->isEmpty());
 }
 
 TEST_F(MainWindowWithOwnData, FileThatIsNotJpegGivesTheDecodersMessage)
@@ -385,7 +385,7 @@ TEST_F(MainWindowWithOwnData, TruncatedJpegIsRefusedNotShownHalfGrey)
     build(15);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], QStringLiteral("Premature end of JPEG file"));
-    EXPECT_TRUE(form1->image11->isEmpty());
+    EXPECT_TRUE(mainWindow->photoBox->isEmpty());
 }
 
 TEST_F(MainWindowWithOwnData, MissingTextKeepsTheNewPhotoAndEmptiesTheMemo)
@@ -397,8 +397,8 @@ TEST_F(MainWindowWithOwnData, MissingTextKeepsTheNewPhotoAndEmptiesTheMemo)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Cannot open file \"")));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Data/Information/BN.txt")));
-    EXPECT_EQ(form1->image11->picture().size(), QSize(300, 100));
-    EXPECT_TRUE(form1->mmo1->toPlainText().isEmpty());
+    EXPECT_EQ(mainWindow->photoBox->picture().size(), QSize(300, 100));
+    EXPECT_TRUE(mainWindow->informationMemo->toPlainText().isEmpty());
 }
 
 TEST(PictureBox, CentresAndScalesDownButNeverEnlarges)
@@ -418,23 +418,23 @@ TEST(PictureBox, CentresAndScalesDownButNeverEnlarges)
 namespace vestrel {
 namespace {
 
-TEST_F(MainWindow, ToolButtonsOpenTheReferenceTheLegendAndTheHelp)
+TEST_F(MainWindowTest, ToolButtonsOpenTheReferenceTheLegendAndTheHelp)
 {
-    form1->show();
-    QTest::mouseClick(form1->btn7, Qt::LeftButton);
+    mainWindow->show();
+    QTest::mouseClick(mainWindow->referenceToolButton, Qt::LeftButton);
     EXPECT_TRUE(app->reference().isVisible());
-    QTest::mouseClick(form1->btn15, Qt::LeftButton);
+    QTest::mouseClick(mainWindow->legendToolButton, Qt::LeftButton);
     EXPECT_TRUE(app->legend().isVisible());
     EXPECT_EQ(app->legend().geometry().top(), 70);
-    EXPECT_EQ(app->legend().geometry().left(), form1->pnl1->width() - 150);
+    EXPECT_EQ(app->legend().geometry().left(), mainWindow->glPanel->width() - 150);
 
     QList<QUrl> opened;
-    form1->helpOpener().setOpener([&](const QUrl& url) {
+    mainWindow->helpOpener().setOpener([&](const QUrl& url) {
         opened << url;
         return true;
     });
-    QTest::mouseClick(form1->btn19, Qt::LeftButton);
-    form1->N8->trigger();
+    QTest::mouseClick(mainWindow->helpToolButton, Qt::LeftButton);
+    mainWindow->helpAction->trigger();
     ASSERT_EQ(opened.size(), 2);
     EXPECT_EQ(opened[0].toLocalFile(), QDir(QStringLiteral(VESTREL_PROGRAM_DIR)).absoluteFilePath("help/index.html"));
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/form5.h"
+#include "app/reference_window.h"
 
 #include "app/picture_box.h"
 #include "logic/pictures/jpeg_codec.h"
@@ -19,7 +19,7 @@ struct ReferencePage {
     const char* file;
 };
 
-constexpr ReferencePage Pages[Form5::PageCount] = {
+constexpr ReferencePage Pages[ReferenceWindow::PageCount] = {
     {"ts1", "Распределение 32 видов симметрии по сингониям", "Data/Reference/Classes32.jpg"},
     {"ts2", "Пространственные решетки Браве", "Data/Reference/Bravais.jpg"},
     {"ts3", "Простые формы кубической сингонии", "Data/Reference/CubicForms.jpg"},
@@ -31,25 +31,25 @@ constexpr QSize WindowSize(906, 669);
 
 } // namespace
 
-Form5::Form5(const QString& programDir, QWidget* parent)
+ReferenceWindow::ReferenceWindow(const QString& programDir, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), programDir_(programDir)
 {
     setObjectName("Form5");
     setWindowTitle(QStringLiteral("Краткий  справочник по кристаллографии"));
     resize(WindowSize);
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName("PageControl1");
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("PageControl1");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageControl1);
+    layout->addWidget(tabs_);
 
     for (int i = 0; i < PageCount; ++i)
         addPage(i);
-    PageControl1->setCurrentIndex(0);
+    tabs_->setCurrentIndex(0);
 }
 
-void Form5::addPage(int index)
+void ReferenceWindow::addPage(int index)
 {
     const ReferencePage& page = Pages[index];
     auto* tab = new QWidget;
@@ -59,10 +59,10 @@ void Form5::addPage(int index)
     pictures_[index] = new PictureBox(tab);
     pictures_[index]->setObjectName(QStringLiteral("img%1").arg(index + 1));
     layout->addWidget(pictures_[index]);
-    PageControl1->addTab(tab, QString::fromUtf8(page.caption));
+    tabs_->addTab(tab, QString::fromUtf8(page.caption));
 }
 
-void Form5::loadPictures() const
+void ReferenceWindow::loadPictures() const
 {
     if (loaded_)
         return;
@@ -77,26 +77,26 @@ void Form5::loadPictures() const
     }
 }
 
-const QStringList& Form5::loadErrors() const
+const QStringList& ReferenceWindow::loadErrors() const
 {
     loadPictures();
     return loadErrors_;
 }
 
-PictureBox* Form5::picture(int page) const
+PictureBox* ReferenceWindow::picture(int page) const
 {
     loadPictures();
     return page >= 0 && page < PageCount ? pictures_[page] : nullptr;
 }
 
-void Form5::present()
+void ReferenceWindow::present()
 {
     show();
     raise();
     activateWindow();
 }
 
-void Form5::showEvent(QShowEvent* event)
+void ReferenceWindow::showEvent(QShowEvent* event)
 {
     loadPictures();
     // Centred on the screen the first time only; afterwards the window stays

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The calculator window: its controls, relabelling, clearing, calculation
 // through the fields, messages, hints and its screenshot.
-#include "app/form6.h"
+#include "app/calculator_window.h"
 
 #include "logic/hints.h"
 #include "logic/picture_commands.h"
@@ -39,8 +39,8 @@ protected:
 
     std::array<QLineEdit*, 9> fields() const
     {
-        return {form.edt1, form.edt2, form.edt3, form.edt4, form.edt5,
-                form.edt6, form.edt7, form.edt8, form.edt9};
+        return {form.first1Field, form.first2Field, form.first3Field, form.second1Field, form.second2Field,
+                form.second3Field, form.result1Field, form.result2Field, form.result3Field};
     }
 
     void typeInputs(std::array<const char*, 6> texts)
@@ -51,24 +51,24 @@ protected:
 
     void setResults(const char* a, const char* b, const char* c)
     {
-        form.edt7->setText(QString::fromUtf8(a));
-        form.edt8->setText(QString::fromUtf8(b));
-        form.edt9->setText(QString::fromUtf8(c));
+        form.result1Field->setText(QString::fromUtf8(a));
+        form.result2Field->setText(QString::fromUtf8(b));
+        form.result3Field->setText(QString::fromUtf8(c));
     }
 
-    QStringList results() const { return {form.edt7->text(), form.edt8->text(), form.edt9->text()}; }
+    QStringList results() const { return {form.result1Field->text(), form.result2Field->text(), form.result3Field->text()}; }
 
     QStringList labels() const
     {
         QStringList texts;
-        for (QLabel* l : {form.lbl2, form.lbl3, form.lbl4, form.lbl5, form.lbl6, form.lbl7, form.lbl8,
-                          form.lbl9, form.lbl10})
+        for (QLabel* l : {form.firstLabel, form.secondLabel, form.resultLabel1, form.inputHeader1, form.inputHeader2, form.inputHeader3, form.inputHeader4,
+                          form.resultLabel2, form.resultLabel3})
             texts << l->text();
         return texts;
     }
 
     FakeMessages ui;
-    Form6 form;
+    CalculatorWindow form;
 };
 
 const QStringList kEdgeLabels{"Символ первой грани :", "Символ второй грани :", "Символ ребра :", "(", "(",
@@ -79,14 +79,14 @@ const QStringList kFaceLabels{"Символ первого ребра :", "Си�
 TEST_F(Form6Test, StartsInEdgeModeWithEmptyFields)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Расчет символов граней и ребер"));
-    EXPECT_TRUE(form.rb1->isChecked());
-    EXPECT_FALSE(form.rb2->isChecked());
+    EXPECT_TRUE(form.facesToEdgeRadio->isChecked());
+    EXPECT_FALSE(form.edgesToFaceRadio->isChecked());
     EXPECT_EQ(form.mode(), SymbolMode::Edge);
     EXPECT_EQ(labels(), kEdgeLabels);
     for (QLineEdit* f : fields())
         EXPECT_TRUE(f->text().isEmpty());
-    EXPECT_TRUE(form.tmr1->isActive());
-    EXPECT_EQ(form.tmr1->interval(), 100);
+    EXPECT_TRUE(form.modeTimer->isActive());
+    EXPECT_EQ(form.modeTimer->interval(), 100);
     EXPECT_TRUE(form.isHidden());
 }
 
@@ -113,37 +113,37 @@ TEST_F(Form6Test, ControlsSitWhereTheDesignPutsThem)
         EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(p.parent)) << p.name;
     }
     EXPECT_EQ(form.centralWidget()->size(), QSize(369, 289));
-    EXPECT_EQ(form.stat1->height(), 19);
-    EXPECT_EQ(form.grp1->title(), QStringLiteral("Исходные данные :"));
-    EXPECT_EQ(form.grp2->title(), QStringLiteral("Решение :"));
-    EXPECT_EQ(form.lbl1->text(), QStringLiteral("Режим для расчетов:"));
-    EXPECT_TRUE(form.lbl1->font().bold() && form.lbl1->font().underline());
-    EXPECT_EQ(form.lbl2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(form.lbl4->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(form.statusLine->height(), 19);
+    EXPECT_EQ(form.inputGroup->title(), QStringLiteral("Исходные данные :"));
+    EXPECT_EQ(form.resultGroup->title(), QStringLiteral("Решение :"));
+    EXPECT_EQ(form.modeLabel->text(), QStringLiteral("Режим для расчетов:"));
+    EXPECT_TRUE(form.modeLabel->font().bold() && form.modeLabel->font().underline());
+    EXPECT_EQ(form.firstLabel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(form.resultLabel1->palette().color(QPalette::WindowText), QColor(0, 128, 0));
 }
 
 TEST_F(Form6Test, MenuHasTheFourCommandsInOrder)
 {
     QStringList file;
-    for (QAction* a : form.N1->actions())
+    for (QAction* a : form.fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QStringList run;
-    for (QAction* a : form.N4->actions())
+    for (QAction* a : form.runMenu->actions())
         run << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(form.N1->title(), QStringLiteral("Файл"));
-    EXPECT_EQ(form.N4->title(), QStringLiteral("Запуск"));
+    EXPECT_EQ(form.fileMenu->title(), QStringLiteral("Файл"));
+    EXPECT_EQ(form.runMenu->title(), QStringLiteral("Запуск"));
     EXPECT_EQ(file, (QStringList{"Сделать скриншот", "-", "Выход"}));
     EXPECT_EQ(run, (QStringList{"Рассчитать", "-", "Стереть введенные данные"}));
 }
 
 TEST_F(Form6Test, TimerRelabelsForTheChosenMode)
 {
-    form.rb2->click();
+    form.edgesToFaceRadio->click();
     EXPECT_EQ(form.mode(), SymbolMode::Face);
     EXPECT_TRUE(QTest::qWaitFor([&] { return labels() == kFaceLabels; }, 1000));
     EXPECT_EQ(labels(), kFaceLabels);
-    form.rb1->click();
-    form.tmr1Timer();
+    form.facesToEdgeRadio->click();
+    form.relabelForMode();
     EXPECT_EQ(labels(), kEdgeLabels);
 }
 
@@ -151,16 +151,16 @@ TEST_F(Form6Test, ChoosingTheOtherModeClearsAllNineFields)
 {
     for (QLineEdit* f : fields())
         f->setText(QStringLiteral("5"));
-    form.rb2->click();
+    form.edgesToFaceRadio->click();
     for (QLineEdit* f : fields())
         EXPECT_TRUE(f->text().isEmpty()) << f->objectName().toStdString();
 
     for (QLineEdit* f : fields())
         f->setText(QStringLiteral("5"));
-    form.rb2->click(); // the mode already chosen: nothing changes
+    form.edgesToFaceRadio->click(); // the mode already chosen: nothing changes
     for (QLineEdit* f : fields())
         EXPECT_EQ(f->text(), QStringLiteral("5"));
-    form.rb1->click();
+    form.facesToEdgeRadio->click();
     for (QLineEdit* f : fields())
         EXPECT_TRUE(f->text().isEmpty());
 }
@@ -169,22 +169,22 @@ TEST_F(Form6Test, ClearCommandEmptiesAllNineFields)
 {
     for (QLineEdit* f : fields())
         f->setText(QStringLiteral("3"));
-    form.N6->trigger();
+    form.clearAction->trigger();
     for (QLineEdit* f : fields())
         EXPECT_TRUE(f->text().isEmpty());
-    EXPECT_TRUE(form.rb1->isChecked());
+    EXPECT_TRUE(form.facesToEdgeRadio->isChecked());
 }
 
 TEST_F(Form6Test, CalculateWritesTheResultFields)
 {
     typeInputs({"1", "1", "0", "1", "-1", "0"});
-    form.N5->trigger();
+    form.calculateAction->trigger();
     EXPECT_EQ(results(), (QStringList{"0", "0", "-2"}));
     EXPECT_TRUE(ui.messages.isEmpty() && ui.errors.isEmpty());
 
-    form.rb2->click();
+    form.edgesToFaceRadio->click();
     typeInputs({"1", "0", "0", "0", "1", "0"});
-    form.N5Click();
+    form.calculate();
     EXPECT_EQ(results(), (QStringList{"0", "0", "1"}));
 }
 
@@ -192,15 +192,15 @@ TEST_F(Form6Test, EmptyFieldShowsTheModesMessageAndKeepsTheResults)
 {
     typeInputs({"1", "2", "3", "4", "", "6"});
     setResults("7", "8", "9");
-    form.N5Click();
+    form.calculate();
     EXPECT_EQ(ui.messages, QStringList{"Не введены символы граней!"});
     EXPECT_TRUE(ui.errors.isEmpty());
     EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
 
-    form.rb2->click();
+    form.edgesToFaceRadio->click();
     typeInputs({"", "2", "3", "4", "5", "6"});
     setResults("7", "8", "9");
-    form.N5Click();
+    form.calculate();
     EXPECT_EQ(ui.messages.last(), QStringLiteral("Не введены символы рёбер!"));
     EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
 }
@@ -209,7 +209,7 @@ TEST_F(Form6Test, InvalidFieldShowsTheConversionErrorAndKeepsEveryResult)
 {
     typeInputs({"x", "2", "3", "4", "5", "6"});
     setResults("7", "8", "9");
-    form.N5Click();
+    form.calculate();
     EXPECT_EQ(ui.errors, QStringList{"'x' is not a valid integer value"});
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
@@ -218,41 +218,41 @@ TEST_F(Form6Test, InvalidFieldShowsTheConversionErrorAndKeepsEveryResult)
 TEST_F(Form6Test, RealReadingsFollowTheWindowsLocale)
 {
     typeInputs({"1", "2,5", "3", "4", "5", "6"});
-    form.N5Click();
+    form.calculate();
     EXPECT_EQ(ui.errors, QStringList{"'2,5' is not a valid integer value"});
     form.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    form.N5Click();
+    form.calculate();
     EXPECT_EQ(ui.errors.last(), QStringLiteral("'2,5' is not a valid floating point value"));
 }
 
 TEST_F(Form6Test, HintsGoToTheStatusBarOnly)
 {
-    EXPECT_EQ(HintOf(form.edt1), QStringLiteral("Символ первой грани/ребра"));
-    EXPECT_EQ(HintOf(form.edt6), QStringLiteral("Символ второй грани/ребра"));
-    EXPECT_EQ(HintOf(form.edt8), QStringLiteral("Полученное решение"));
-    EXPECT_EQ(EffectiveHint(form.lbl2), QStringLiteral("Облать для ввода данных"));
-    EXPECT_EQ(EffectiveHint(form.rb1), QStringLiteral("Облать переключения режимов расчета"));
-    EXPECT_EQ(EffectiveHint(form.lbl4), QStringLiteral("Облать вывода рассчитанных данных"));
+    EXPECT_EQ(HintOf(form.first1Field), QStringLiteral("Символ первой грани/ребра"));
+    EXPECT_EQ(HintOf(form.second3Field), QStringLiteral("Символ второй грани/ребра"));
+    EXPECT_EQ(HintOf(form.result2Field), QStringLiteral("Полученное решение"));
+    EXPECT_EQ(EffectiveHint(form.firstLabel), QStringLiteral("Облать для ввода данных"));
+    EXPECT_EQ(EffectiveHint(form.facesToEdgeRadio), QStringLiteral("Облать переключения режимов расчета"));
+    EXPECT_EQ(EffectiveHint(form.resultLabel1), QStringLiteral("Облать вывода рассчитанных данных"));
     for (QWidget* w : form.findChildren<QWidget*>())
         EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
 
-    form.ApplicationEvents1Hint(QStringLiteral("Окно построения объектов"));
-    EXPECT_EQ(form.stat1->currentMessage(), QStringLiteral("Окно построения объектов"));
-    form.ApplicationEvents1Hint(QString());
-    EXPECT_TRUE(form.stat1->currentMessage().isEmpty());
+    form.showHint(QStringLiteral("Окно построения объектов"));
+    EXPECT_EQ(form.statusLine->currentMessage(), QStringLiteral("Окно построения объектов"));
+    form.showHint(QString());
+    EXPECT_TRUE(form.statusLine->currentMessage().isEmpty());
 }
 
 TEST_F(Form6Test, ExitHidesAndShowingAgainFindsTheFieldsAsLeft)
 {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.rb2->click();
+    form.edgesToFaceRadio->click();
     typeInputs({"1", "2", "3", "4", "5", "6"});
-    form.N3->trigger();
+    form.exitAction->trigger();
     EXPECT_FALSE(form.isVisible());
     form.show();
-    EXPECT_TRUE(form.rb2->isChecked());
-    EXPECT_EQ(form.edt2->text(), QStringLiteral("2"));
+    EXPECT_TRUE(form.edgesToFaceRadio->isChecked());
+    EXPECT_EQ(form.first2Field->text(), QStringLiteral("2"));
 }
 
 // Reads the 24-bit bitmap header fields: width, height, bits per pixel.
@@ -293,7 +293,7 @@ TEST_F(Form6Test, ScreenshotWritesTheWholeWindowIntoScreenshots)
     QTest::qWait(200);
 
     const QDateTime before = QDateTime::currentDateTime();
-    form.N2->trigger();
+    form.screenshotAction->trigger();
     const QDateTime after = QDateTime::currentDateTime();
 
     EXPECT_EQ(ui.messages, QStringList{"Скриншот сохранен в  папку Screenshots!"});
@@ -317,7 +317,7 @@ TEST_F(Form6Test, ScreenshotWritesTheWholeWindowIntoScreenshots)
     const QImage picture(path);
     ASSERT_FALSE(picture.isNull());
     const QPoint frameOffset = form.geometry().topLeft() - form.frameGeometry().topLeft();
-    const QPoint inPanel = form.pnl1->mapTo(&form, QPoint(5, 40)) + frameOffset;
+    const QPoint inPanel = form.modePanel->mapTo(&form, QPoint(5, 40)) + frameOffset;
     EXPECT_EQ(picture.pixelColor(inPanel), QColor(185, 209, 234));
 }
 
@@ -327,7 +327,7 @@ TEST_F(Form6Test, ScreenshotWithoutTheFolderReportsThePath)
     form.setProgramDir(programDir.path());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.N2Click();
+    form.takeScreenshot();
     ASSERT_EQ(ui.errors.size(), 1);
     const QString expectedStart = QStringLiteral("Cannot create file \"") + programDir.path() + "/Screenshots/Calc";
     EXPECT_TRUE(ui.errors[0].startsWith(expectedStart)) << ui.errors[0].toStdString();

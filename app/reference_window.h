@@ -12,7 +12,7 @@ namespace vestrel {
 
 class PictureBox;
 
-class Form5 : public QWidget {
+class ReferenceWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int PageCount = 5;
@@ -20,12 +20,12 @@ public:
     // The pages' pictures come from Data/Reference in the program folder and
     // are read when the window is first shown (they are large); a picture
     // that cannot be read leaves its page empty.
-    explicit Form5(const QString& programDir, QWidget* parent = nullptr);
+    explicit ReferenceWindow(const QString& programDir, QWidget* parent = nullptr);
 
-    // N40Click and btn7Click: show the window, or bring it to the front.
+    // showReference and referenceToolClicked: show the window, or bring it to the front.
     void present();
 
-    QTabWidget* pages() const { return PageControl1; }
+    QTabWidget* pages() const { return tabs_; }
     PictureBox* picture(int page) const;
     // The reasons of the pictures that could not be read.
     const QStringList& loadErrors() const;
@@ -37,7 +37,7 @@ private:
     void addPage(int index);
     void loadPictures() const;
 
-    QTabWidget* PageControl1 = nullptr;
+    QTabWidget* tabs_ = nullptr;
     PictureBox* pictures_[PageCount] = {};
     QString programDir_;
     mutable QStringList loadErrors_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/form2.h"
+#include "app/legend_window.h"
 
 #include "app/picture_box.h"
 #include "logic/pictures/jpeg_codec.h"
@@ -16,27 +16,27 @@ constexpr QRect PictureArea(3, 16, 145, 437);
 
 } // namespace
 
-Form2::Form2(const QString& programDir, QWidget* parent)
+LegendWindow::LegendWindow(const QString& programDir, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName("Form2");
     setWindowTitle(QString());
     setFixedSize(ClientSize);
 
-    grp1 = new QGroupBox(QStringLiteral("Обозначения атомов :"), this);
-    grp1->setObjectName("grp1");
-    grp1->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    group_ = new QGroupBox(QStringLiteral("Обозначения атомов :"), this);
+    group_->setObjectName("grp1");
+    group_->setGeometry(QRect(QPoint(0, 0), ClientSize));
 
-    img1 = new PictureBox(grp1);
-    img1->setObjectName("img1");
-    img1->setGeometry(PictureArea);
+    picture_ = new PictureBox(group_);
+    picture_->setObjectName("img1");
+    picture_->setGeometry(PictureArea);
 
     const QImage image = LoadJpeg(QDir(programDir).filePath("Data/Legend/Atoms.jpg"), &loadError_);
     if (!image.isNull())
-        img1->setPicture(image);
+        picture_->setPicture(image);
 }
 
-void Form2::presentBeside(int drawingPanelWidth)
+void LegendWindow::presentBeside(int drawingPanelWidth)
 {
     move(LegendPosition(drawingPanelWidth));
     show();

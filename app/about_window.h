@@ -10,32 +10,29 @@ class QPushButton;
 
 namespace vestrel {
 
-class AboutForm : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     // Loads the background Data/About/Crystal.jpg from the program folder;
     // without it the dialog keeps its plain background.
-    explicit AboutForm(const QString& programDir, QWidget* parent = nullptr);
+    explicit AboutWindow(const QString& programDir, QWidget* parent = nullptr);
 
-    // N9Click: centre the window on the main window and show it modally.
+    // showAbout: centre the window on the main window and show it modally.
     // Returns the dialog's result.
     int showCentredOn(const QWidget* mainWindow);
 
     const QImage& background() const { return background_; }
-    QLabel* titleLabel() const { return lbl1; }
-    QLabel* versionLabel() const { return lbl2; }
-    QPushButton* okButton() const { return Button1; }
-
-public slots:
-    void Button1Click();
+    QLabel* titleLabel() const { return title_; }
+    QLabel* versionLabel() const { return version_; }
+    QPushButton* okButton() const { return okButton_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* lbl1 = nullptr;
-    QLabel* lbl2 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* version_ = nullptr;
+    QPushButton* okButton_ = nullptr;
     QImage background_;
 };
 

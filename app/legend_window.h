@@ -12,24 +12,24 @@ namespace vestrel {
 
 class PictureBox;
 
-class Form2 : public QWidget {
+class LegendWindow : public QWidget {
     Q_OBJECT
 public:
     // Loads Data/Legend/Atoms.jpg from the program folder; a picture that
     // cannot be read leaves the box empty.
-    explicit Form2(const QString& programDir, QWidget* parent = nullptr);
+    explicit LegendWindow(const QString& programDir, QWidget* parent = nullptr);
 
-    // btn15Click: put the window back at its fixed place beside the drawing
+    // showLegend: put the window back at its fixed place beside the drawing
     // panel and show it, or bring it to the front.
     void presentBeside(int drawingPanelWidth);
 
-    QGroupBox* group() const { return grp1; }
-    PictureBox* picture() const { return img1; }
+    QGroupBox* group() const { return group_; }
+    PictureBox* picture() const { return picture_; }
     const QString& loadError() const { return loadError_; }
 
 private:
-    QGroupBox* grp1 = nullptr;
-    PictureBox* img1 = nullptr;
+    QGroupBox* group_ = nullptr;
+    PictureBox* picture_ = nullptr;
     QString loadError_;
 };
 

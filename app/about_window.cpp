@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/about_form.h"
+#include "app/about_window.h"
 
 #include "logic/pictures/jpeg_codec.h"
 #include "logic/window_placement.h"
@@ -40,7 +40,7 @@ QLabel* MakeBannerLabel(const QString& text, int pixelSize, QPoint at, QWidget* 
 
 } // namespace
 
-AboutForm::AboutForm(const QString& programDir, QWidget* parent) : QDialog(parent)
+AboutWindow::AboutWindow(const QString& programDir, QWidget* parent) : QDialog(parent)
 {
     setObjectName("AboutForm");
     setWindowTitle(QStringLiteral("О программе"));
@@ -48,34 +48,29 @@ AboutForm::AboutForm(const QString& programDir, QWidget* parent) : QDialog(paren
     setModal(true);
     setFixedSize(WindowSize);
 
-    lbl1 = MakeBannerLabel(QStringLiteral("Вестрел"), 24, QPoint(144, 8), this);
-    lbl1->setObjectName("lbl1");
-    lbl2 = MakeBannerLabel(QStringLiteral("Вер. 1.1"), 13, QPoint(208, 56), this);
-    lbl2->setObjectName("lbl2");
+    title_ = MakeBannerLabel(QStringLiteral("Вестрел"), 24, QPoint(144, 8), this);
+    title_->setObjectName("lbl1");
+    version_ = MakeBannerLabel(QStringLiteral("Вер. 1.1"), 13, QPoint(208, 56), this);
+    version_->setObjectName("lbl2");
 
-    Button1 = new QPushButton(QStringLiteral("ОК"), this);
-    Button1->setObjectName("Button1");
-    Button1->setFont(BoldPixelFont(Button1->font(), 16));
-    Button1->setGeometry(168, 280, 129, 33);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &AboutForm::Button1Click);
+    okButton_ = new QPushButton(QStringLiteral("ОК"), this);
+    okButton_->setObjectName("Button1");
+    okButton_->setFont(BoldPixelFont(okButton_->font(), 16));
+    okButton_->setGeometry(168, 280, 129, 33);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     QString error;
     background_ = LoadJpeg(QDir(programDir).filePath("Data/About/Crystal.jpg"), &error);
 }
 
-void AboutForm::Button1Click()
-{
-    accept();
-}
-
-int AboutForm::showCentredOn(const QWidget* mainWindow)
+int AboutWindow::showCentredOn(const QWidget* mainWindow)
 {
     move(AboutPosition(mainWindow->frameGeometry(), frameGeometry().size()));
     return exec();
 }
 
-void AboutForm::paintEvent(QPaintEvent* event)
+void AboutWindow::paintEvent(QPaintEvent* event)
 {
     if (background_.isNull()) {
         QDialog::paintEvent(event);

@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: MIT
+#include "app/calculator_window.h"
+
+#include "logic/hints.h"
+#include "logic/picture_commands.h"
+#include "logic/pictures/picture_files.h"
+#include "app/qt_picture_ui.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+
+namespace vestrel {
+
+namespace {
+
+constexpr QSize kClientSize{369, 289}; // above the status bar
+constexpr int kStatusBarHeight = 19;
+constexpr int kRelabelIntervalMs = 100;
+
+// The window's palette, in the colours of the system it was designed on: the
+// gradient colour of an active caption, and the red and green of label texts.
+constexpr QRgb kModePanelColour = qRgb(185, 209, 234);
+constexpr QRgb kInputLabelColour = qRgb(255, 0, 0);
+constexpr QRgb kResultLabelColour = qRgb(0, 128, 0);
+
+// Label texts and brackets for one mode of the calculator.
+struct ModeLabels {
+    const char16_t* firstSymbol;  // firstLabel
+    const char16_t* secondSymbol; // secondLabel
+    const char16_t* result;       // resultLabel1
+    const char16_t* inputOpen;    // inputHeader1, inputHeader2
+    const char16_t* inputClose;   // inputHeader3, inputHeader4
+    const char16_t* resultOpen;   // resultLabel2
+    const char16_t* resultClose;  // resultLabel3
+};
+
+constexpr ModeLabels kEdgeModeLabels{u"Символ первой грани :", u"Символ второй грани :",
+                                     u"Символ ребра :", u"(", u")", u"[", u"]"};
+constexpr ModeLabels kFaceModeLabels{u"Символ первого ребра :", u"Символ второго ребра :",
+                                     u"Символ грани :", u"[", u"]", u"(", u")"};
+
+QString text(const char16_t* s) { return QString::fromUtf16(s); }
+
+// "MS Sans Serif" 8 point where it exists, else a face of the same metrics.
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+QFont pointFont(QFont font, int points)
+{
+    font.setPointSize(points);
+    return font;
+}
+
+void setTextColour(QWidget* w, QRgb colour)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour));
+    w->setPalette(palette);
+}
+
+// Labels grow to their text, as they size themselves to it in the design;
+// the place given is where the text starts.
+void growToText(QLabel* label)
+{
+    label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place,
+                  int points = 0)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    if (points > 0)
+        label->setFont(pointFont(label->font(), points));
+    label->setGeometry(place);
+    growToText(label);
+    return label;
+}
+
+// The calculator's hints go to the status bars only, never to a tool tip.
+void setStatusHint(QWidget* w, const QString& hint)
+{
+    SetHint(w, hint);
+    w->setToolTip(QString());
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name, int left, int top, const QString& hint)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(left, top, 25, 21);
+    setStatusHint(edit, hint);
+    return edit;
+}
+
+QAction* makeAction(QMenu* menu, const char* name, const QString& caption, const QIcon& icon)
+{
+    QAction* action = menu->addAction(icon, caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QAction* makeSeparator(QMenu* menu, const char* name)
+{
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QLatin1String(name));
+    return separator;
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(const QString& programDir, QWidget* parent)
+    : QMainWindow(parent), programDir_(programDir)
+{
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Расчет символов граней и ребер"));
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(windowFont());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+
+    createMenu();
+    createModePanel(client);
+    createInputGroup(client);
+    createResultGroup(client);
+    createStatusBar();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    qtMessageUi_ = std::make_unique<QtPictureUi>(this);
+    messageUi_ = qtMessageUi_.get();
+
+    modeTimer = new QTimer(this);
+    modeTimer->setObjectName(QStringLiteral("tmr1"));
+    modeTimer->setInterval(kRelabelIntervalMs);
+    connect(modeTimer, &QTimer::timeout, this, &CalculatorWindow::relabelForMode);
+    modeTimer->start();
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::createMenu()
+{
+    menus = menuBar();
+    menus->setObjectName(QStringLiteral("mm1"));
+    QStyle* s = style();
+
+    fileMenu = menus->addMenu(QStringLiteral("Файл"));
+    fileMenu->setObjectName(QStringLiteral("N1"));
+    screenshotAction = makeAction(fileMenu, "N2", QStringLiteral("Сделать скриншот"), s->standardIcon(QStyle::SP_DialogSaveButton));
+    fileSeparator = makeSeparator(fileMenu, "N8");
+    exitAction = makeAction(fileMenu, "N3", QStringLiteral("Выход"), s->standardIcon(QStyle::SP_DialogCloseButton));
+
+    runMenu = menus->addMenu(QStringLiteral("Запуск"));
+    runMenu->setObjectName(QStringLiteral("N4"));
+    calculateAction = makeAction(runMenu, "N5", QStringLiteral("Рассчитать"), s->standardIcon(QStyle::SP_MediaPlay));
+    runSeparator = makeSeparator(runMenu, "N7");
+    clearAction = makeAction(runMenu, "N6", QStringLiteral("Стереть введенные данные"),
+                    s->standardIcon(QStyle::SP_DialogResetButton));
+
+    connect(screenshotAction, &QAction::triggered, this, &CalculatorWindow::takeScreenshot);
+    connect(exitAction, &QAction::triggered, this, &CalculatorWindow::hideWindow);
+    connect(calculateAction, &QAction::triggered, this, &CalculatorWindow::calculate);
+    connect(clearAction, &QAction::triggered, this, &CalculatorWindow::clearFields);
+}
+
+void CalculatorWindow::createModePanel(QWidget* client)
+{
+    modePanel = new QFrame(client);
+    modePanel->setObjectName(QStringLiteral("pnl1"));
+    modePanel->setGeometry(0, 0, 369, 105);
+    modePanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setStatusHint(modePanel, QStringLiteral("Облать переключения режимов расчета"));
+    modePanel->setAutoFillBackground(true);
+    QPalette palette = modePanel->palette();
+    palette.setColor(QPalette::Window, QColor(kModePanelColour));
+    modePanel->setPalette(palette);
+
+    modeLabel = makeLabel(modePanel, "lbl1", QStringLiteral("Режим для расчетов:"), {96, 16, 183, 20}, 12);
+    QFont heading = modeLabel->font();
+    heading.setBold(true);
+    heading.setUnderline(true);
+    modeLabel->setFont(heading);
+    growToText(modeLabel);
+
+    facesToEdgeRadio = new QRadioButton(QStringLiteral("Нахождение символа ребра"), modePanel);
+    facesToEdgeRadio->setObjectName(QStringLiteral("rb1"));
+    facesToEdgeRadio->setGeometry(8, 56, 169, 17);
+    facesToEdgeRadio->setChecked(true);
+    edgesToFaceRadio = new QRadioButton(QStringLiteral("Нахождение символа грани"), modePanel);
+    edgesToFaceRadio->setObjectName(QStringLiteral("rb2"));
+    edgesToFaceRadio->setGeometry(200, 56, 169, 17);
+    for (QRadioButton* rb : {facesToEdgeRadio, edgesToFaceRadio})
+        rb->setCursor(Qt::PointingHandCursor);
+    // Choosing a mode clears the fields; clicking the mode already chosen
+    // changes nothing.
+    connect(facesToEdgeRadio, &QRadioButton::toggled, this, [this](bool on) { if (on) facesToEdgeChosen(); });
+    connect(edgesToFaceRadio, &QRadioButton::toggled, this, [this](bool on) { if (on) edgesToFaceChosen(); });
+}
+
+void CalculatorWindow::createInputGroup(QWidget* client)
+{
+    inputGroup = new QGroupBox(QStringLiteral("Исходные данные :"), client);
+    inputGroup->setObjectName(QStringLiteral("grp1"));
+    inputGroup->setGeometry(0, 112, 369, 105);
+    setStatusHint(inputGroup, QStringLiteral("Облать для ввода данных"));
+
+    firstLabel = makeLabel(inputGroup, "lbl2", text(kEdgeModeLabels.firstSymbol), {24, 25, 116, 13});
+    secondLabel = makeLabel(inputGroup, "lbl3", text(kEdgeModeLabels.secondSymbol), {24, 65, 115, 13});
+    setTextColour(firstLabel, kInputLabelColour);
+    setTextColour(secondLabel, kInputLabelColour);
+    inputHeader1 = makeLabel(inputGroup, "lbl5", text(kEdgeModeLabels.inputOpen), {200, 24, 5, 20}, 12);
+    inputHeader2 = makeLabel(inputGroup, "lbl6", text(kEdgeModeLabels.inputOpen), {200, 64, 5, 20}, 12);
+    inputHeader3 = makeLabel(inputGroup, "lbl7", text(kEdgeModeLabels.inputClose), {312, 24, 5, 20}, 12);
+    inputHeader4 = makeLabel(inputGroup, "lbl8", text(kEdgeModeLabels.inputClose), {312, 64, 5, 20}, 12);
+
+    const QString firstHint = QStringLiteral("Символ первой грани/ребра");
+    const QString secondHint = QStringLiteral("Символ второй грани/ребра");
+    first1Field = makeEdit(inputGroup, "edt1", 216, 24, firstHint);
+    first2Field = makeEdit(inputGroup, "edt2", 248, 24, firstHint);
+    first3Field = makeEdit(inputGroup, "edt3", 280, 24, firstHint);
+    second1Field = makeEdit(inputGroup, "edt4", 216, 64, secondHint);
+    second2Field = makeEdit(inputGroup, "edt5", 248, 64, secondHint);
+    second3Field = makeEdit(inputGroup, "edt6", 280, 64, secondHint);
+    QWidget* const tabOrder[] = {first1Field, first2Field, first3Field, second1Field, second2Field, second3Field};
+    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+}
+
+void CalculatorWindow::createResultGroup(QWidget* client)
+{
+    resultGroup = new QGroupBox(QStringLiteral("Решение :"), client);
+    resultGroup->setObjectName(QStringLiteral("grp2"));
+    resultGroup->setGeometry(0, 224, 369, 65);
+    setStatusHint(resultGroup, QStringLiteral("Облать вывода рассчитанных данных"));
+
+    resultLabel1 = makeLabel(resultGroup, "lbl4", text(kEdgeModeLabels.result), {24, 28, 78, 13});
+    setTextColour(resultLabel1, kResultLabelColour);
+    resultLabel2 = makeLabel(resultGroup, "lbl9", text(kEdgeModeLabels.resultOpen), {200, 23, 4, 20}, 12);
+    resultLabel3 = makeLabel(resultGroup, "lbl10", text(kEdgeModeLabels.resultClose), {312, 23, 4, 20}, 12);
+
+    const QString hint = QStringLiteral("Полученное решение");
+    result1Field = makeEdit(resultGroup, "edt7", 216, 24, hint);
+    result2Field = makeEdit(resultGroup, "edt8", 248, 24, hint);
+    result3Field = makeEdit(resultGroup, "edt9", 280, 24, hint);
+}
+
+void CalculatorWindow::createStatusBar()
+{
+    statusLine = new QStatusBar(this);
+    statusLine->setObjectName(QStringLiteral("stat1"));
+    statusLine->setFixedHeight(kStatusBarHeight);
+    statusLine->setSizeGripEnabled(false);
+    setStatusBar(statusLine);
+}
+
+void CalculatorWindow::setMessageUi(MessageUi* ui) { messageUi_ = ui ? ui : qtMessageUi_.get(); }
+
+MessageUi& CalculatorWindow::messageUi() { return *messageUi_; }
+
+SymbolMode CalculatorWindow::mode() const { return edgesToFaceRadio->isChecked() ? SymbolMode::Face : SymbolMode::Edge; }
+
+void CalculatorWindow::relabelForMode()
+{
+    auto apply = [this](const ModeLabels& labels) {
+        firstLabel->setText(text(labels.firstSymbol));
+        secondLabel->setText(text(labels.secondSymbol));
+        resultLabel1->setText(text(labels.result));
+        inputHeader1->setText(text(labels.inputOpen));
+        inputHeader2->setText(text(labels.inputOpen));
+        inputHeader3->setText(text(labels.inputClose));
+        inputHeader4->setText(text(labels.inputClose));
+        resultLabel2->setText(text(labels.resultOpen));
+        resultLabel3->setText(text(labels.resultClose));
+        for (QLabel* label : {firstLabel, secondLabel, resultLabel1})
+            growToText(label);
+    };
+    if (facesToEdgeRadio->isChecked())
+        apply(kEdgeModeLabels);
+    if (edgesToFaceRadio->isChecked())
+        apply(kFaceModeLabels);
+}
+
+void CalculatorWindow::calculate()
+{
+    const SymbolInputs inputs{first1Field->text(), first2Field->text(), first3Field->text(),
+                              second1Field->text(), second2Field->text(), second3Field->text()};
+    const ZoneLawOutcome outcome = ApplyZoneLaw(inputs, mode(), locale());
+    switch (outcome.failure) {
+    case ZoneLawFailure::EmptyInput:
+        messageUi().message(outcome.message);
+        return;
+    case ZoneLawFailure::InvalidNumber:
+        messageUi().error(outcome.message);
+        return;
+    case ZoneLawFailure::None:
+        break;
+    }
+    result1Field->setText(outcome.symbol[0]);
+    result2Field->setText(outcome.symbol[1]);
+    result3Field->setText(outcome.symbol[2]);
+}
+
+void CalculatorWindow::clearFields()
+{
+    for (QLineEdit* field : {first1Field, first2Field, first3Field, second1Field, second2Field, second3Field, result1Field, result2Field, result3Field})
+        field->clear();
+}
+
+
+void CalculatorWindow::facesToEdgeChosen() { clearFields(); }
+
+void CalculatorWindow::edgesToFaceChosen() { clearFields(); }
+
+void CalculatorWindow::takeScreenshot()
+{
+    const QString path = ScreenshotFileName(programDir_, QStringLiteral("Calc"),
+                                            QDateTime::currentDateTime(), locale());
+    QString error;
+    if (!SaveBmp24(GrabWholeWindow(this), path, &error)) {
+        messageUi().error(error);
+        return;
+    }
+    messageUi().message(ScreenshotSavedMessage());
+}
+
+void CalculatorWindow::hideWindow() { close(); }
+
+void CalculatorWindow::showHint(const QString& hint) { ShowHintIn(statusLine, hint); }
+
+bool CalculatorWindow::event(QEvent* event)
+{
+    // The status bar shows the program's current hint, which the hint router
+    // sends to every window alike; Qt's own status tips of the menu items
+    // would clear it whenever the mouse passes over the menu.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
+void CalculatorWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (placed_)
+        return;
+    placed_ = true;
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - QRect(QPoint(), frameGeometry().size()).center());
+}
+
+} // namespace vestrel

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: MIT
+#include "app/settings_window.h"
+
+#include "app/colour_list.h"
+#include "logic/hints.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vestrel {
+
+namespace {
+
+// The frame timer starts at 50 ms, so the track bar does too: the window
+// never shows an interval that is not in force.
+constexpr int StartFrameInterval = 50;
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QStringList axisColourItems()
+{
+    return {QStringLiteral("Не строить"), QStringLiteral("Зеленый"), QStringLiteral("Красный"),
+            QStringLiteral("Синий"), QStringLiteral("Желтый")};
+}
+
+QStringList screwColourItems()
+{
+    return {QStringLiteral("Зеленый"), QStringLiteral("Красный"), QStringLiteral("Синий"),
+            QStringLiteral("Желтый")};
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Настройки построения"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tabs = named(new QTabWidget(this), "PageControl1");
+    tabs->addTab(buildObjectsTab(), QStringLiteral("Настройки объектов"));
+    tabs->addTab(buildProgramTab(), QStringLiteral("Параметры программы"));
+    layout->addWidget(tabs);
+    statusLine = named(new QStatusBar(this), "stat1");
+    statusLine->setSizeGripEnabled(false);
+    layout->addWidget(statusLine);
+    resize(347, 284);
+}
+
+QWidget* SettingsWindow::buildObjectsTab()
+{
+    auto* tab = named(new QWidget, "ts1");
+    auto* column = new QVBoxLayout(tab);
+
+    frameIntervalGroup = named(new QGroupBox(tab), "grp5");
+    frameIntervalSlider = named(new QSlider(Qt::Horizontal, frameIntervalGroup), "TrackBar1");
+    frameIntervalSlider->setRange(1, 100);
+    frameIntervalSlider->setTickInterval(5);
+    frameIntervalSlider->setTickPosition(QSlider::TicksBelow);
+    frameIntervalSlider->setValue(StartFrameInterval);
+    SetHint(frameIntervalSlider, QStringLiteral("Частота смены кадров (скорость анимации)"));
+    (new QVBoxLayout(frameIntervalGroup))->addWidget(frameIntervalSlider);
+    frameIntervalChanged(StartFrameInterval);
+    connect(frameIntervalSlider, &QSlider::valueChanged, this, &SettingsWindow::frameIntervalChanged);
+    column->addWidget(frameIntervalGroup);
+
+    auto* row = new QHBoxLayout;
+    axisColoursGroup = named(new QGroupBox(QStringLiteral("Цвет осей :"), tab), "grp6");
+    SetHint(axisColoursGroup, QStringLiteral("Область настройки осей"));
+    auto* axes = new QGridLayout(axisColoursGroup);
+    const auto addAxisList = [&](int rowIndex, const QString& label, ColourList*& list, const char* name,
+                                 int start, const QString& hint) {
+        axes->addWidget(new QLabel(label, axisColoursGroup), rowIndex, 0);
+        list = named(new ColourList(axisColourItems(), start, axisColoursGroup), name);
+        SetHint(list, hint);
+        axes->addWidget(list, rowIndex, 1);
+    };
+    addAxisList(0, QStringLiteral("2-го порядка:"), axisOrder2ColourList, "cbb1", 3, QStringLiteral("Список цветов для  оси 2-го порядка"));
+    addAxisList(1, QStringLiteral("3-го порядка:"), axisOrder3ColourList, "cbb3", 1, QStringLiteral("Список цветов для  оси 3-го порядка"));
+    addAxisList(2, QStringLiteral("4-го порядка:"), axisOrder4ColourList, "cbb4", 2, QStringLiteral("Список цветов для  оси 4-го порядка"));
+    addAxisList(3, QStringLiteral("6-го порядка:"), axisOrder6ColourList, "cbb5", 4, QStringLiteral("Список цветов для  оси 6-го порядка"));
+    row->addWidget(axisColoursGroup);
+
+    auto* right = new QVBoxLayout;
+    polyhedraGroup = named(new QGroupBox(QStringLiteral("Многогранники :"), tab), "grp7");
+    SetHint(polyhedraGroup, QStringLiteral("Область настройки построения многогранников"));
+    faceModeGroup = named(new QGroupBox(QStringLiteral("Опции построения:"), polyhedraGroup), "grp9");
+    SetHint(faceModeGroup, QStringLiteral("Область настройки построения многогранников"));
+    seeThroughFacesRadio = named(new QRadioButton(QStringLiteral("Прозрачные грани"), faceModeGroup), "rb5");
+    SetHint(seeThroughFacesRadio, QStringLiteral("Построение только ребер"));
+    solidFacesRadio = named(new QRadioButton(QStringLiteral("Сплошные грани"), faceModeGroup), "rb6");
+    SetHint(solidFacesRadio, QStringLiteral("Построение сплошных граней"));
+    solidFacesRadio->setChecked(true);
+    auto* faces = new QVBoxLayout(faceModeGroup);
+    faces->addWidget(seeThroughFacesRadio);
+    faces->addWidget(solidFacesRadio);
+    (new QVBoxLayout(polyhedraGroup))->addWidget(faceModeGroup);
+    right->addWidget(polyhedraGroup);
+
+    screwAxesGroup = named(new QGroupBox(QStringLiteral("Винтовые оси :"), tab), "grp8");
+    SetHint(screwAxesGroup, QStringLiteral("Область настройки винтовых осей"));
+    screwColourGroup = named(new QGroupBox(QStringLiteral("Цвет :"), screwAxesGroup), "grp11");
+    SetHint(screwColourGroup, QStringLiteral("Область настройки винтовых осей"));
+    screwAxisColourList = named(new ColourList(screwColourItems(), 0, screwColourGroup), "cbb2");
+    SetHint(screwAxisColourList, QStringLiteral("Список цветов для  винтовых осей"));
+    (new QVBoxLayout(screwColourGroup))->addWidget(screwAxisColourList);
+    (new QVBoxLayout(screwAxesGroup))->addWidget(screwColourGroup);
+    right->addWidget(screwAxesGroup);
+    row->addLayout(right);
+    column->addLayout(row);
+
+    objectsOkButton = named(new QPushButton(QStringLiteral("ОК"), tab), "btn1");
+    connect(objectsOkButton, &QPushButton::clicked, this, &SettingsWindow::objectsOk);
+    column->addWidget(objectsOkButton, 0, Qt::AlignRight);
+    return tab;
+}
+
+QWidget* SettingsWindow::buildProgramTab()
+{
+    auto* tab = named(new QWidget, "ts2");
+    auto* column = new QVBoxLayout(tab);
+
+    controlGroup = named(new QGroupBox(QStringLiteral("Настройки управления :"), tab), "grp2");
+    SetHint(controlGroup, QStringLiteral("Изменение управления мышью"));
+    mouseInversionGroup = named(new QGroupBox(QStringLiteral("Инверсия мыши :"), controlGroup), "grp3");
+    SetHint(mouseInversionGroup, QStringLiteral("Изменение управления мышью"));
+    directMouseRadio = named(new QRadioButton(QStringLiteral("Прямая"), mouseInversionGroup), "rb1");
+    SetHint(directMouseRadio, QStringLiteral("Прямая инверсия(по умолчанию)"));
+    directMouseRadio->setChecked(true);
+    invertedMouseRadio = named(new QRadioButton(QStringLiteral("Обратная"), mouseInversionGroup), "rb2");
+    SetHint(invertedMouseRadio, QStringLiteral("Обратная инверсия"));
+    auto* mouse = new QHBoxLayout(mouseInversionGroup);
+    mouse->addWidget(directMouseRadio);
+    mouse->addWidget(invertedMouseRadio);
+    (new QVBoxLayout(controlGroup))->addWidget(mouseInversionGroup);
+    column->addWidget(controlGroup);
+
+    interfaceGroup = named(new QGroupBox(QStringLiteral("Настройки интерфейса :"), tab), "grp1");
+    SetHint(interfaceGroup, QStringLiteral("Область для настройки интерфейса программы"));
+    auto* options = new QVBoxLayout(interfaceGroup);
+    const auto addOption = [&](QCheckBox*& box, const char* name, const QString& caption, const QString& hint,
+                               bool checked) {
+        box = named(new QCheckBox(caption, interfaceGroup), name);
+        SetHint(box, hint);
+        box->setChecked(checked);
+        options->addWidget(box);
+    };
+    addOption(maxDistanceCheck, "chk1", QStringLiteral("Отдалиться на максимальное расстояние"),
+              QStringLiteral("Отдалиться на макс. расстояние (150 отн. ед.)"), false);
+    addOption(hideDetailsCheck, "chk2", QStringLiteral("Убрать детальную информацию"),
+              QStringLiteral("Убрать/показать информацию о кристалле и крист. решетке"), false);
+    addOption(hideSidePanelCheck, "chk3", QStringLiteral("Убрать вкладку инструментов и опций"),
+              QStringLiteral("Убрать/отображать вкладку инструментов и опций"), false);
+    addOption(showToolBarCheck, "chk4", QStringLiteral("Отображать панель инструментов"),
+              QStringLiteral("Отображать/убрать панель инструментов"), true);
+    column->addWidget(interfaceGroup);
+
+    programOkButton = named(new QPushButton(QStringLiteral("ОК"), tab), "btn3");
+    connect(programOkButton, &QPushButton::clicked, this, &SettingsWindow::programOk);
+    column->addWidget(programOkButton, 0, Qt::AlignRight);
+    return tab;
+}
+
+void SettingsWindow::showSettings()
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void SettingsWindow::objectsOk() { hide(); }
+
+void SettingsWindow::programOk() { objectsOk(); }
+
+void SettingsWindow::frameIntervalChanged(int position)
+{
+    frameIntervalGroup->setTitle(QStringLiteral("Частота смены кадров : %1 мсек").arg(position));
+    if (frameTimer_)
+        frameTimer_->setInterval(position);
+}
+
+} // namespace vestrel
