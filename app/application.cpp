@@ -32,31 +32,31 @@ Application::Application(const QString& programDir)
 {
     qApp->installEventFilter(hints_.get());
     // The main window first, then the others, hidden, in this order.
-    form1_ = std::make_unique<MainWindow>(programDir, nullptr, hints_.get());
+    mainWindow_ = std::make_unique<MainWindow>(programDir, nullptr, hints_.get());
     about_ = std::make_unique<AboutWindow>(programDir);
-    form2_ = std::make_unique<LegendWindow>(programDir);
-    form4_ = std::make_unique<SettingsWindow>();
-    form5_ = std::make_unique<ReferenceWindow>(programDir);
-    form6_ = std::make_unique<CalculatorWindow>(programDir);
-    form1_->setCalculator(form6_.get());
-    hints_->addStatusBar(form6_->statusLine);
-    form1_->setSettings(form4_.get());
-    form1_->setAuxiliaryWindows(about_.get(), form2_.get(), form5_.get());
-    hints_->addStatusBar(form4_->statusLine);
+    legend_ = std::make_unique<LegendWindow>(programDir);
+    settings_ = std::make_unique<SettingsWindow>();
+    reference_ = std::make_unique<ReferenceWindow>(programDir);
+    calculator_ = std::make_unique<CalculatorWindow>(programDir);
+    mainWindow_->setCalculator(calculator_.get());
+    hints_->addStatusBar(calculator_->statusLine);
+    mainWindow_->setSettings(settings_.get());
+    mainWindow_->setAuxiliaryWindows(about_.get(), legend_.get(), reference_.get());
+    hints_->addStatusBar(settings_->statusLine);
 }
 
 Application::~Application()
 {
     if (qApp)
         qApp->removeEventFilter(hints_.get());
-    form6_.reset();
-    form5_.reset();
-    form4_.reset();
-    form2_.reset();
+    calculator_.reset();
+    reference_.reset();
+    settings_.reset();
+    legend_.reset();
     about_.reset();
-    form1_.reset();
+    mainWindow_.reset();
 }
 
-void Application::show() { form1_->showMaximized(); }
+void Application::show() { mainWindow_->showMaximized(); }
 
 } // namespace vestrel

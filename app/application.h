@@ -25,22 +25,22 @@ public:
     ~Application();
     void show();
 
-    MainWindow& mainWindow() { return *form1_; }
-    SettingsWindow& settings() { return *form4_; }
+    MainWindow& mainWindow() { return *mainWindow_; }
+    SettingsWindow& settings() { return *settings_; }
     HintRouter& hints() { return *hints_; }
     AboutWindow& about() { return *about_; }
-    LegendWindow& legend() { return *form2_; }
-    ReferenceWindow& reference() { return *form5_; }
-    CalculatorWindow& calculator() { return *form6_; }
+    LegendWindow& legend() { return *legend_; }
+    ReferenceWindow& reference() { return *reference_; }
+    CalculatorWindow& calculator() { return *calculator_; }
 
 private:
     std::unique_ptr<HintRouter> hints_;
-    std::unique_ptr<MainWindow> form1_;
+    std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<AboutWindow> about_;
-    std::unique_ptr<LegendWindow> form2_;
-    std::unique_ptr<SettingsWindow> form4_;
-    std::unique_ptr<ReferenceWindow> form5_;
-    std::unique_ptr<CalculatorWindow> form6_;
+    std::unique_ptr<LegendWindow> legend_;
+    std::unique_ptr<SettingsWindow> settings_;
+    std::unique_ptr<ReferenceWindow> reference_;
+    std::unique_ptr<CalculatorWindow> calculator_;
 };
 
 } // namespace vestrel
