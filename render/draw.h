@@ -30,6 +30,11 @@ public:
     virtual void colour(float r, float g, float b) = 0;        // glColor3f
     virtual void lighting(bool on) = 0;                        // GL_LIGHTING
     virtual void lineWidth(float width) = 0;                   // glLineWidth
+    // Dashed lines: the pattern of glLineStipple (each bit one pixel,
+    // repeated factor times) and the GL_LINE_STIPPLE switch. Both are set
+    // outside begin/end and carry over until changed.
+    virtual void lineStipple(int factor, unsigned short pattern) = 0;
+    virtual void lineStippleEnabled(bool on) = 0;
 
     virtual void loadIdentity() = 0;
     virtual void pushMatrix() = 0;

@@ -29,6 +29,8 @@ public:
     void colour(float r, float g, float b) override;
     void lighting(bool on) override;
     void lineWidth(float width) override;
+    void lineStipple(int factor, unsigned short pattern) override;
+    void lineStippleEnabled(bool on) override;
     void loadIdentity() override;
     void pushMatrix() override;
     void popMatrix() override;
