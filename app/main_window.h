@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -30,6 +31,8 @@ class QToolBar;
 class QToolButton;
 
 namespace vestrel {
+
+struct ZonePicture;
 
 class AboutWindow;
 class Draw;
@@ -166,6 +169,9 @@ public:
 public slots:
     void build();
     void eraseScene();
+    // The calculator's zone law in space: replaces the scene, as erasing
+    // would, and says in the status bar what it shows.
+    void showZonePicture(const ZonePicture& picture);
     void nextObject();
     void previousObject();
     void structureChosen(int item);
@@ -225,6 +231,7 @@ private:
     std::unique_ptr<PictureCommands> pictures_;
     CalculatorWindow* calculator_ = nullptr;
     ViewState view_;
+    std::optional<ZoneScene> zone_;
     ViewNavigation navigation_{view_};
     std::unique_ptr<Catalogue> catalogue_;
     std::array<QAction*, 11> toolActions_{}; // the tool bar's actions, in showPreviousToolAction, showBuildToolAction..showExitToolAction order

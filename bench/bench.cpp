@@ -72,6 +72,7 @@ public:
     void colour(float r, float g, float b) override { calls.push_back({Call::Colour, r, g, b}); }
     void lighting(bool on) override { calls.push_back({Call::Lighting, on ? 1.0 : 0.0}); }
     void lineWidth(float w) override { calls.push_back({Call::LineWidth, w}); }
+    void opacity(float) override {} // no built-in scene draws translucent
     void loadIdentity() override { calls.push_back({Call::Identity}); }
     void pushMatrix() override { calls.push_back({Call::Push}); }
     void popMatrix() override { calls.push_back({Call::Pop}); }

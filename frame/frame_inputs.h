@@ -6,8 +6,10 @@
 
 #include "scenes/display_options.h"
 #include "scenes/scene_id.h"
+#include "scenes/zone_scene.h"
 
 #include <array>
+#include <optional>
 
 namespace vestrel {
 
@@ -35,6 +37,8 @@ struct FrameInputs {
     AuxiliaryColourMenus menus;
     SceneFlags scenes{};      // one switch per scene, indexed by SceneId
     DisplayOptions display;
+    // The zone law in space, drawn after the scene blocks when present.
+    std::optional<ZoneScene> zone;
 };
 
 } // namespace vestrel

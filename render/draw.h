@@ -30,6 +30,9 @@ public:
     virtual void colour(float r, float g, float b) = 0;        // glColor3f
     virtual void lighting(bool on) = 0;                        // GL_LIGHTING
     virtual void lineWidth(float width) = 0;                   // glLineWidth
+    // Opacity of what follows: below 1 it is blended over what is drawn and
+    // leaves the depth buffer alone; 1 (the start) draws opaque again.
+    virtual void opacity(float alpha) = 0;
 
     virtual void loadIdentity() = 0;
     virtual void pushMatrix() = 0;

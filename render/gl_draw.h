@@ -29,6 +29,7 @@ public:
     void colour(float r, float g, float b) override;
     void lighting(bool on) override;
     void lineWidth(float width) override;
+    void opacity(float alpha) override;
     void loadIdentity() override;
     void pushMatrix() override;
     void popMatrix() override;
@@ -45,6 +46,7 @@ public:
 
 private:
     GLUquadric* quadric_ = nullptr;
+    float alpha_ = 1;
 };
 
 } // namespace vestrel

@@ -19,6 +19,7 @@ void RecordingDraw::begin(Primitive mode)
     p.mode = mode;
     p.lineWidth = currentLineWidth;
     p.lighting = lightingOn;
+    p.opacity = currentOpacity;
     primitives.push_back(std::move(p));
     events.push_back({RecordedEvent::Kind::Primitive, primitives.size() - 1});
 }
@@ -44,6 +45,13 @@ void RecordingDraw::colour(float r, float g, float b)
     currentColour = {r, g, b};
     colours.push_back(currentColour);
     events.push_back({RecordedEvent::Kind::Colour, colours.size() - 1});
+}
+
+void RecordingDraw::opacity(float alpha)
+{
+    if (inPrimitive_)
+        errors.push_back("opacity set inside begin/end");
+    currentOpacity = alpha;
 }
 
 void RecordingDraw::lighting(bool on)

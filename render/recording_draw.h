@@ -22,6 +22,7 @@ struct RecordedPrimitive {
     std::vector<RecordedVertex> vertices;
     float lineWidth = 1;
     bool lighting = false;
+    float opacity = 1;
 };
 
 struct RecordedSolid {
@@ -55,6 +56,7 @@ public:
     void colour(float r, float g, float b) override;
     void lighting(bool on) override;
     void lineWidth(float width) override;
+    void opacity(float alpha) override;
     void loadIdentity() override;
     void pushMatrix() override;
     void popMatrix() override;
@@ -84,6 +86,7 @@ public:
     QuadricState quadric;
     bool lightingOn = false;
     float currentLineWidth = 1;
+    float currentOpacity = 1;
     int stackDepth() const { return static_cast<int>(stack_.size()) - 1; }
     int maxStackDepth = 0;
     const Mat4& matrix() const { return stack_.back(); }

@@ -110,6 +110,25 @@ bool parseAxisLists(const QString& value, DisplayOptions* d)
     return true;
 }
 
+// "h1,k1,l1:h2,k2,l2": two symbols of three integers each.
+bool parseZone(const QString& value, ZoneScene::Kind kind, std::optional<ZoneScene>* zone)
+{
+    const QStringList symbols = value.split(QLatin1Char(':'));
+    if (symbols.size() != 2)
+        return false;
+    std::array<MillerIndices, 2> m{};
+    for (std::size_t s = 0; s < 2; ++s) {
+        const QStringList parts = symbols[static_cast<qsizetype>(s)].split(QLatin1Char(','));
+        if (parts.size() != 3)
+            return false;
+        for (std::size_t i = 0; i < 3; ++i)
+            if (!parseInt(parts[static_cast<qsizetype>(i)], &m[s][i], -1000, 1000))
+                return false;
+    }
+    *zone = MakeZoneScene(kind, m[0], m[1]);
+    return true;
+}
+
 } // namespace
 
 QString RenderUsage()
@@ -120,6 +139,7 @@ QString RenderUsage()
         "  [--axes ox,oz,oy] [--planes xz,yz,xy] [--axis-colour red|green|blue]\n"
         "  [--plane-colour white|red|green|blue] [--max-distance on|off]\n"
         "  [--lines on|off] [--screw on|off] [--screw-colour N]\n"
+        "  [--zone h1,k1,l1:h2,k2,l2 | --zone-edges u1,v1,w1:u2,v2,w2]\n"
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]");
 }
 
@@ -182,6 +202,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = parseOnOff(value, &d.showSymPlanes);
         } else if (key == QLatin1String("--sym-axes")) {
             ok = parseOnOff(value, &d.showSymAxes);
+        } else if (key == QLatin1String("--zone") || key == QLatin1String("--zone-edges")) {
+            const auto kind = key == QLatin1String("--zone") ? ZoneScene::Kind::FacesToEdge
+                                                             : ZoneScene::Kind::EdgesToFace;
+            ok = parseZone(value, kind, &in.zone);
         } else if (key == QLatin1String("--axis-lists")) {
             ok = parseAxisLists(value, &d);
         } else {
