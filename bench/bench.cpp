@@ -57,7 +57,7 @@ long peakMemoryKb()
 // Every call of one frame, kept to be sent again straight to OpenGL without
 // the frame routine and the drawing layer in between.
 struct Call {
-    enum Kind { Clear, Begin, End, Vertex, Colour, Lighting, LineWidth, Identity, Push, Pop, Translate, Rotate,
+    enum Kind { Clear, Begin, End, Vertex, Colour, Lighting, LineWidth, Stipple, StippleOn, Identity, Push, Pop, Translate, Rotate,
                 Scale, Style, Orientation, Normals, Sphere, Cylinder } kind;
     double a = 0, b = 0, c = 0, d = 0, e = 0;
 };
@@ -73,6 +73,8 @@ public:
     void lighting(bool on) override { calls.push_back({Call::Lighting, on ? 1.0 : 0.0}); }
     void lineWidth(float w) override { calls.push_back({Call::LineWidth, w}); }
     void opacity(float) override {} // no built-in scene draws translucent
+    void lineStipple(int f, unsigned short p) override { calls.push_back({Call::Stipple, double(f), double(p)}); }
+    void lineStippleEnabled(bool on) override { calls.push_back({Call::StippleOn, on ? 1.0 : 0.0}); }
     void loadIdentity() override { calls.push_back({Call::Identity}); }
     void pushMatrix() override { calls.push_back({Call::Push}); }
     void popMatrix() override { calls.push_back({Call::Pop}); }
@@ -105,6 +107,8 @@ void replay(const std::vector<Call>& calls, GLUquadric* q)
         case Call::Colour: glColor3f(float(c.a), float(c.b), float(c.c)); break;
         case Call::Lighting: c.a != 0 ? glEnable(GL_LIGHTING) : glDisable(GL_LIGHTING); break;
         case Call::LineWidth: glLineWidth(float(c.a)); break;
+        case Call::Stipple: glLineStipple(GLint(c.a), GLushort(c.b)); break;
+        case Call::StippleOn: c.a != 0 ? glEnable(GL_LINE_STIPPLE) : glDisable(GL_LINE_STIPPLE); break;
         case Call::Identity: glLoadIdentity(); break;
         case Call::Push: glPushMatrix(); break;
         case Call::Pop: glPopMatrix(); break;

@@ -129,6 +129,13 @@ void DrawAuxiliaryAxes(Draw& gl, const AuxiliaryColourMenus& menus, bool ox, boo
     }
 }
 
+Mat4 ModelFrameMatrix(const ViewState& view)
+{
+    const auto f = [](double v) { return static_cast<double>(static_cast<float>(v)); };
+    return Mat4::translation(f(view.PanX), f(view.PanY), f(-view.Distance)) * Mat4::rotation(f(view.RotY), 0, 1, 0)
+        * Mat4::rotation(f(view.RotX), 1, 0, 0) * Mat4::scaling(GlobalScale, GlobalScale, GlobalScale);
+}
+
 bool AdvanceView(const FrameInputs& in, ViewState& view)
 {
     if (in.autoRotate)

@@ -33,6 +33,11 @@ public:
     // Opacity of what follows: below 1 it is blended over what is drawn and
     // leaves the depth buffer alone; 1 (the start) draws opaque again.
     virtual void opacity(float alpha) = 0;
+    // Dashed lines: the pattern of glLineStipple (each bit one pixel,
+    // repeated factor times) and the GL_LINE_STIPPLE switch. Both are set
+    // outside begin/end and carry over until changed.
+    virtual void lineStipple(int factor, unsigned short pattern) = 0;
+    virtual void lineStippleEnabled(bool on) = 0;
 
     virtual void loadIdentity() = 0;
     virtual void pushMatrix() = 0;

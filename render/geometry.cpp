@@ -60,4 +60,26 @@ Vec3 Mat4::apply(const Vec3& p) const
             at(2, 0) * p.x + at(2, 1) * p.y + at(2, 2) * p.z + at(2, 3)};
 }
 
+Mat4 Mat4::affineInverse() const
+{
+    // The inverse of the linear part by cofactors, then the translation
+    // taken back through it.
+    const double a = at(0, 0), b = at(0, 1), c = at(0, 2);
+    const double d = at(1, 0), e = at(1, 1), f = at(1, 2);
+    const double g = at(2, 0), h = at(2, 1), k = at(2, 2);
+    const double det = a * (e * k - f * h) - b * (d * k - f * g) + c * (d * h - e * g);
+    const double inv[3][3] = {
+        {(e * k - f * h) / det, (c * h - b * k) / det, (b * f - c * e) / det},
+        {(f * g - d * k) / det, (a * k - c * g) / det, (c * d - a * f) / det},
+        {(d * h - e * g) / det, (b * g - a * h) / det, (a * e - b * d) / det},
+    };
+    Mat4 r;
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col)
+            r.m[col * 4 + row] = inv[row][col];
+        r.m[12 + row] = -(inv[row][0] * at(0, 3) + inv[row][1] * at(1, 3) + inv[row][2] * at(2, 3));
+    }
+    return r;
+}
+
 } // namespace vestrel

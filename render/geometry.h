@@ -35,6 +35,8 @@ struct Mat4 {
 
     Mat4 operator*(const Mat4& o) const;
     Vec3 apply(const Vec3& p) const;
+    // The inverse of an affine matrix (last row 0, 0, 0, 1).
+    Mat4 affineInverse() const;
     double at(int row, int col) const { return m[col * 4 + row]; }
 };
 

@@ -90,6 +90,16 @@ void GlDraw::lighting(bool on)
 }
 
 void GlDraw::lineWidth(float width) { glLineWidth(width); }
+void GlDraw::lineStipple(int factor, unsigned short pattern) { glLineStipple(factor, pattern); }
+
+void GlDraw::lineStippleEnabled(bool on)
+{
+    if (on)
+        glEnable(GL_LINE_STIPPLE);
+    else
+        glDisable(GL_LINE_STIPPLE);
+}
+
 void GlDraw::loadIdentity() { glLoadIdentity(); }
 void GlDraw::pushMatrix() { glPushMatrix(); }
 void GlDraw::popMatrix() { glPopMatrix(); }

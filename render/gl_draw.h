@@ -30,6 +30,8 @@ public:
     void lighting(bool on) override;
     void lineWidth(float width) override;
     void opacity(float alpha) override;
+    void lineStipple(int factor, unsigned short pattern) override;
+    void lineStippleEnabled(bool on) override;
     void loadIdentity() override;
     void pushMatrix() override;
     void popMatrix() override;

@@ -20,6 +20,7 @@ void RecordingDraw::begin(Primitive mode)
     p.lineWidth = currentLineWidth;
     p.lighting = lightingOn;
     p.opacity = currentOpacity;
+    p.stipple = currentStipple;
     primitives.push_back(std::move(p));
     events.push_back({RecordedEvent::Kind::Primitive, primitives.size() - 1});
 }
@@ -68,6 +69,23 @@ void RecordingDraw::lineWidth(float width)
         errors.push_back("line width set inside begin/end");
     currentLineWidth = width;
     events.push_back({RecordedEvent::Kind::LineWidth, 0});
+}
+
+void RecordingDraw::lineStipple(int factor, unsigned short pattern)
+{
+    if (inPrimitive_)
+        errors.push_back("line stipple set inside begin/end");
+    currentStipple.factor = factor;
+    currentStipple.pattern = pattern;
+    events.push_back({RecordedEvent::Kind::LineStipple, 0});
+}
+
+void RecordingDraw::lineStippleEnabled(bool on)
+{
+    if (inPrimitive_)
+        errors.push_back("line stipple switched inside begin/end");
+    currentStipple.enabled = on;
+    events.push_back({RecordedEvent::Kind::LineStipple, on ? 1u : 0u});
 }
 
 void RecordingDraw::loadIdentity() { stack_.back() = Mat4::identity(); }

@@ -17,12 +17,20 @@ struct RecordedVertex {
     Colour colour;   // current colour when the vertex was sent
 };
 
+struct LineStippleState {
+    bool enabled = false;
+    int factor = 1;
+    unsigned short pattern = 0xFFFF;
+    bool operator==(const LineStippleState&) const = default;
+};
+
 struct RecordedPrimitive {
     Primitive mode = Primitive::Lines;
     std::vector<RecordedVertex> vertices;
     float lineWidth = 1;
     bool lighting = false;
     float opacity = 1;
+    LineStippleState stipple; // in force when the primitive was begun
 };
 
 struct RecordedSolid {
@@ -41,7 +49,7 @@ struct RecordedSolid {
 
 // One entry per call that changes what is seen, in call order.
 struct RecordedEvent {
-    enum class Kind { Primitive, Solid, Colour, Lighting, LineWidth, Clear } kind;
+    enum class Kind { Primitive, Solid, Colour, Lighting, LineWidth, LineStipple, Clear } kind;
     std::size_t index = 0; // into primitives / solids / colours
 };
 
@@ -57,6 +65,8 @@ public:
     void lighting(bool on) override;
     void lineWidth(float width) override;
     void opacity(float alpha) override;
+    void lineStipple(int factor, unsigned short pattern) override;
+    void lineStippleEnabled(bool on) override;
     void loadIdentity() override;
     void pushMatrix() override;
     void popMatrix() override;
@@ -87,6 +97,7 @@ public:
     bool lightingOn = false;
     float currentLineWidth = 1;
     float currentOpacity = 1;
+    LineStippleState currentStipple;
     int stackDepth() const { return static_cast<int>(stack_.size()) - 1; }
     int maxStackDepth = 0;
     const Mat4& matrix() const { return stack_.back(); }

@@ -75,14 +75,15 @@ constexpr MarkerGroup MarkerGroups[] = {{4, FaceCentres}};
 
 namespace tetrahedron {
 
-// The apex A above the horizontal base BCD.
+// Regular and centred on the origin: the apex A above the horizontal base
+// BCD, every vertex 36 from the centre, every edge 24·√6.
 enum : int { A, B, C, D };
 
 constexpr Vec3 Vertices[] = {
-    {0, 36, 0},     // A
-    {36, -18, 0},   // B
-    {-18, -18, 30}, // C
-    {-18, -18, -30} // D
+    {0, 36, 0},                     // A
+    {24 * Root2, -12, 0},           // B
+    {-12 * Root2, -12, 12 * Root6}, // C
+    {-12 * Root2, -12, -12 * Root6} // D
 };
 
 constexpr Colour FaceColour{1, 0.3f, 0};
@@ -94,25 +95,52 @@ constexpr Triangle Faces[] = {{A, B, C}, {A, B, D}, {A, D, C}, {B, D, C}};
 
 constexpr Edge Edges[] = {{A, B}, {A, C}, {A, D}, {B, D}, {D, C}, {C, B}};
 
-constexpr SymmetryPlane Planes[] = {
-    {{0, 0.4f, 0}, {{{-50, 50, 0}, {-50, -50, 0}, {50, -50, 0}, {50, 50, 0}}}},            // z = 0
-    {{0, 0.6f, 0}, {{{30, -50, 50}, {-30, -50, -50}, {-30, 50, -50}, {30, 50, 50}}}},      // 5x - 3z = 0
-    {{0, 0.8f, 0}, {{{-30, -50, 50}, {30, -50, -50}, {30, 50, -50}, {-30, 50, 50}}}},      // 5x + 3z = 0
-    {{0, 0, 0.5f}, {{{-50, -50, 50}, {-50, -50, -50}, {50, 50, -50}, {50, 50, 50}}}},      // x - y = 0
-    {{0.2f, 0.2f, 0.2f}, {{{-30, -30, 50}, {-50, 25, 0}, {30, 30, -50}, {50, -25, 0}}}},   // 5x + 10y + 9z = 0
-    {{0.9f, 0.9f, 0.9f}, {{{30, 30, 50}, {-50, 25, 0}, {-30, -30, -50}, {50, -25, 0}}}},   // 5x + 10y - 9z = 0
+// Each mirror holds one edge and the midpoint of the opposite edge; each is
+// drawn as a quadrilateral of the size it has always had, turned into its
+// plane.
+const SymmetryPlane Planes[] = {
+    {{0, 0.4f, 0}, {{{-50, 50, 0}, {-50, -50, 0}, {50, -50, 0}, {50, 50, 0}}}}, // z = 0: AB
+    {{0, 0.6f, 0},
+     TurnedIntoPlane({{{30, -50, 50}, {-30, -50, -50}, {-30, 50, -50}, {30, 50, 50}}}, {Root3, 0, -1})}, // AD
+    {{0, 0.8f, 0},
+     TurnedIntoPlane({{{-30, -50, 50}, {30, -50, -50}, {30, 50, -50}, {-30, 50, 50}}}, {Root3, 0, 1})}, // AC
+    {{0, 0, 0.5f},
+     TurnedIntoPlane({{{-50, -50, 50}, {-50, -50, -50}, {50, 50, -50}, {50, 50, 50}}}, {1, -Root2, 0})}, // CD
+    {{0.2f, 0.2f, 0.2f},
+     TurnedIntoPlane({{{-30, -30, 50}, {-50, 25, 0}, {30, 30, -50}, {50, -25, 0}}}, {Root3, 2 * Root6, 3})}, // BC
+    {{0.9f, 0.9f, 0.9f},
+     TurnedIntoPlane({{{30, 30, 50}, {-50, 25, 0}, {-30, -30, -50}, {50, -25, 0}}}, {Root3, 2 * Root6, -3})}, // BD
 };
 
+constexpr Vec3 Times(const Vec3& v, double f) { return {v.x * f, v.y * f, v.z * f}; }
+constexpr Vec3 Mid(const Vec3& a, const Vec3& b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2}; }
+
+// Through a vertex and the centre of the opposite face. The vertical one
+// reaches 75 both ways; the others reach as far as the one through B, whose
+// end beyond B lies at x = 75.
+constexpr double Reach = 75 / (24 * Root2); // in units of a vertex vector
 constexpr Axis Order3Axes[] = {
     {{0, 75, 0}, {0, -75, 0}},
-    {{45, 45, 75}, {-45, -45, -75}},
-    {{-45, -45, 75}, {45, 45, -75}},
-    {{75, -37.5, 0}, {-75, 37.5, 0}},
+    {Times(Vertices[D], -Reach), Times(Vertices[D], Reach)},
+    {Times(Vertices[C], Reach), Times(Vertices[C], -Reach)},
+    {Times(Vertices[B], Reach), Times(Vertices[B], -Reach)},
 };
 
 constexpr AxisGroup Order3Group{3, Order3Axes};
 
-constexpr Vec3 Order3Markers[] = {{0, -18, 0}, {5, 5, 8.3}, {5, 5, -8.3}, {-10, 5, 0}};
+// The inversion axes of order 4 join the midpoints of opposite edges (each
+// 12·√3 from the centre) and reach 75 both ways.
+constexpr double EdgeMidpointReach = 75 / (12 * Root3);
+constexpr Axis InversionAxes[] = {
+    {Times(Mid(Vertices[A], Vertices[B]), EdgeMidpointReach), Times(Mid(Vertices[C], Vertices[D]), EdgeMidpointReach)},
+    {Times(Mid(Vertices[A], Vertices[C]), EdgeMidpointReach), Times(Mid(Vertices[B], Vertices[D]), EdgeMidpointReach)},
+    {Times(Mid(Vertices[A], Vertices[D]), EdgeMidpointReach), Times(Mid(Vertices[B], Vertices[C]), EdgeMidpointReach)},
+};
+
+constexpr AxisGroup InversionGroup{4, InversionAxes, true};
+
+// The face centres: BCD, ABC, ABD, ACD.
+constexpr Vec3 Order3Markers[] = {{0, -12, 0}, {4 * Root2, 4, 4 * Root6}, {4 * Root2, 4, -4 * Root6}, {-8 * Root2, 4, 0}};
 
 constexpr MarkerGroup MarkerGroups[] = {{3, Order3Markers}};
 
@@ -120,16 +148,17 @@ constexpr MarkerGroup MarkerGroups[] = {{3, Order3Markers}};
 
 namespace octahedron {
 
-// Apexes A and F on the Y axis, the square BCDE in the plane y = 0.
+// Regular: apexes A and F on the Y axis, the square BCDE in the plane y = 0;
+// every edge 80.
 enum : int { A, B, C, D, E, F };
 
 constexpr Vec3 Vertices[] = {
-    {0, 50, 0},    // A
-    {-40, 0, 40},  // B
-    {-40, 0, -40}, // C
-    {40, 0, -40},  // D
-    {40, 0, 40},   // E
-    {0, -50, 0},   // F
+    {0, 40 * Root2, 0},  // A
+    {-40, 0, 40},        // B
+    {-40, 0, -40},       // C
+    {40, 0, -40},        // D
+    {40, 0, 40},         // E
+    {0, -40 * Root2, 0}, // F
 };
 
 constexpr Colour FaceColour{0.4f, 0.8f, 1.2f};
@@ -141,16 +170,24 @@ constexpr Triangle Faces[] = {{A, B, C}, {A, C, D}, {A, D, E}, {A, E, B},
 constexpr Edge Edges[] = {{A, B}, {A, C}, {A, D}, {A, E}, {F, B}, {F, C},
                           {F, D}, {F, E}, {B, C}, {C, D}, {D, E}, {E, B}};
 
-constexpr SymmetryPlane Planes[] = {
+// Five mirrors hold four vertices or two vertices and two edge midpoints
+// across the square; the last four each hold two opposite vertices and two
+// opposite edge midpoints, x ± √2·y ± z = 0, drawn as the quadrilaterals of
+// their table turned into their planes.
+const SymmetryPlane Planes[] = {
     {{0.2f, 0.2f, 0.2f}, {{{-50, 80, 0}, {-50, -80, 0}, {50, -80, 0}, {50, 80, 0}}}},      // z = 0
     {{0.4f, 0.4f, 0.4f}, {{{0, -80, 50}, {0, -80, -50}, {0, 80, -50}, {0, 80, 50}}}},      // x = 0
     {{0.6f, 0.6f, 0.6f}, {{{-70, 0, 70}, {-70, 0, -70}, {70, 0, -70}, {70, 0, 70}}}},      // y = 0
     {{0.8f, 0.8f, 0.8f}, {{{50, -80, 50}, {-50, -80, -50}, {-50, 80, -50}, {50, 80, 50}}}}, // x - z = 0
     {{0, 0.3f, 0}, {{{-50, -80, 50}, {50, -80, -50}, {50, 80, -50}, {-50, 80, 50}}}},      // x + z = 0
-    {{0, 0, 0.3f}, {{{50, -50, 50}, {-50, -50, 50}, {-50, 50, -50}, {50, 50, -50}}}},      // y + z = 0
-    {{1, 1, 1}, {{{50, -50, -50}, {-50, -50, -50}, {-50, 50, 50}, {50, 50, 50}}}},         // y - z = 0
-    {{0, 0.7f, 0}, {{{-50, -50, 50}, {-50, -50, -50}, {50, 50, -50}, {50, 50, 50}}}},      // x - y = 0
-    {{0.3f, 0, 0}, {{{50, -50, 50}, {50, -50, -50}, {-50, 50, -50}, {-50, 50, 50}}}},      // x + y = 0
+    {{0, 0, 0.3f},
+     TurnedIntoPlane({{{50, -50, 50}, {-50, -50, 50}, {-50, 50, -50}, {50, 50, -50}}}, {1, Root2, 1})},
+    {{1, 1, 1},
+     TurnedIntoPlane({{{50, -50, -50}, {-50, -50, -50}, {-50, 50, 50}, {50, 50, 50}}}, {1, -Root2, 1})},
+    {{0, 0.7f, 0},
+     TurnedIntoPlane({{{-50, -50, 50}, {-50, -50, -50}, {50, 50, -50}, {50, 50, 50}}}, {1, -Root2, -1})},
+    {{0.3f, 0, 0},
+     TurnedIntoPlane({{{50, -50, 50}, {50, -50, -50}, {-50, 50, -50}, {-50, 50, 50}}}, {1, Root2, -1})},
 };
 
 // Through opposite vertices.
@@ -160,27 +197,32 @@ constexpr Axis Order4Axes[] = {
     {{80, 0, -80}, {-80, 0, 80}},
 };
 
+// Along the normals of opposite faces.
 constexpr Axis Order3Axes[] = {
-    {{-80, -80, 0}, {80, 80, 0}},
-    {{80, -80, 0}, {-80, 80, 0}},
-    {{0, -80, -80}, {0, 80, 80}},
-    {{0, 80, -80}, {0, -80, 80}},
+    {{-80, -40 * Root2, 0}, {80, 40 * Root2, 0}},
+    {{80, -40 * Root2, 0}, {-80, 40 * Root2, 0}},
+    {{0, -40 * Root2, -80}, {0, 40 * Root2, 80}},
+    {{0, 40 * Root2, -80}, {0, -40 * Root2, 80}},
 };
 
+// Through the midpoints of opposite edges: two across the square, four
+// through the sloping edges, these 80·√3 long each way as they have always
+// been.
 constexpr Axis Order2Axes[] = {
     {{100, 0, 0}, {-100, 0, 0}},
     {{0, 0, 100}, {0, 0, -100}},
-    {{80, 80, 80}, {-80, -80, -80}},
-    {{-80, 80, 80}, {80, -80, -80}},
-    {{-80, 80, -80}, {80, -80, 80}},
-    {{-80, -80, 80}, {80, 80, -80}},
+    {{40 * Root3, 40 * Root6, 40 * Root3}, {-40 * Root3, -40 * Root6, -40 * Root3}},
+    {{-40 * Root3, 40 * Root6, 40 * Root3}, {40 * Root3, -40 * Root6, -40 * Root3}},
+    {{-40 * Root3, 40 * Root6, -40 * Root3}, {40 * Root3, -40 * Root6, 40 * Root3}},
+    {{-40 * Root3, -40 * Root6, 40 * Root3}, {40 * Root3, 40 * Root6, -40 * Root3}},
 };
 
 constexpr AxisGroup AxisGroups[] = {{4, Order4Axes}, {3, Order3Axes}, {2, Order2Axes}};
 
-// Where the axes of order 3 pass through the faces.
-constexpr Vec3 Order3Markers[] = {{22, 22, 0}, {-22, -22, 0}, {-22, 22, 0}, {22, -22, 0},
-                                  {0, -22, 22}, {0, 22, -22}, {0, 22, 22}, {0, -22, -22}};
+// The face centres, where the axes of order 3 pass through the faces.
+constexpr double Across = 80.0 / 3, Up = 40 * Root2 / 3;
+constexpr Vec3 Order3Markers[] = {{Across, Up, 0}, {-Across, -Up, 0}, {-Across, Up, 0}, {Across, -Up, 0},
+                                  {0, -Up, Across}, {0, Up, -Across}, {0, Up, Across}, {0, -Up, -Across}};
 
 constexpr MarkerGroup MarkerGroups[] = {{3, Order3Markers}};
 
@@ -216,6 +258,7 @@ void DrawTetrahedron(Draw& gl, const DisplayOptions& opt)
         SetColour(gl, AfterAxesColour);
         gl.end();
         DrawMarkerGroups(gl, opt, MarkerGroups);
+        DrawInversionAxisGroup(gl, opt, InversionGroup);
     }
 }
 
@@ -232,6 +275,25 @@ void DrawOctahedron(Draw& gl, const DisplayOptions& opt)
         DrawAxisGroups(gl, opt, AxisGroups);
         DrawMarkerGroups(gl, opt, MarkerGroups);
     }
+}
+
+} // namespace vestrel::polyhedra
+
+namespace vestrel::polyhedra {
+
+SymmetrySource CubeSymmetry()
+{
+    return {{1, 1, 1}, {std::begin(cube::AxisGroups), std::end(cube::AxisGroups)}, cube::Planes, true};
+}
+
+SymmetrySource TetrahedronSymmetry()
+{
+    return {{1, 1, 1}, {tetrahedron::Order3Group, tetrahedron::InversionGroup}, tetrahedron::Planes, false};
+}
+
+SymmetrySource OctahedronSymmetry()
+{
+    return {{1, 1, 1}, {std::begin(octahedron::AxisGroups), std::end(octahedron::AxisGroups)}, octahedron::Planes, true};
 }
 
 } // namespace vestrel::polyhedra

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The hexagonal family: hexagonal pyramid, prism and bipyramid. All three are
-// built on one hexagon with the corners (36, 0), (18, 30), (18, -30),
-// (-18, -30), (-36, 0), (-18, 30) as (x, z); a face covering a whole hexagon
-// is six triangles fanned around its centre.
+// built on one regular hexagon of circumradius 36 with the corners (36, 0),
+// (18, 18·√3), (18, -18·√3), (-18, -18·√3), (-36, 0), (-18, 18·√3) as (x, z);
+// a face covering a whole hexagon is six triangles fanned around its centre.
 #include "scenes/polyhedra/polyhedra.h"
 #include "scenes/polyhedra/polyhedron_common.h"
 
@@ -11,15 +11,22 @@ namespace vestrel::polyhedra {
 namespace {
 
 // The six vertical planes of all three scenes, then the horizontal one of the
-// prism and the bipyramid.
-constexpr SymmetryPlane HexagonalPlanes[] = {
-    {{0.2f, 0.2f, 0.2f}, {{{0, -50, 50}, {0, -50, -50}, {0, 50, -50}, {0, 50, 50}}}},      // x = 0
-    {{0.4f, 0.4f, 0.4f}, {{{50, -50, 0}, {-50, -50, 0}, {-50, 50, 0}, {50, 50, 0}}}},      // z = 0
-    {{0.6f, 0.6f, 0.6f}, {{{50, -50, -25}, {-50, -50, 25}, {-50, 50, 25}, {50, 50, -25}}}}, // x + 2z = 0
-    {{0.8f, 0.8f, 0.8f}, {{{50, -50, 25}, {-50, -50, -25}, {-50, 50, -25}, {50, 50, 25}}}}, // x - 2z = 0
-    {{0.3f, 0.3f, 0.3f}, {{{30, -50, -50}, {-30, -50, 50}, {-30, 50, 50}, {30, 50, -50}}}}, // 5x + 3z = 0
-    {{0.5f, 0.5f, 0.5f}, {{{30, -50, 50}, {-30, -50, -50}, {-30, 50, -50}, {30, 50, 50}}}}, // 5x - 3z = 0
-    {{1, 1, 1}, {{{-80, 0, 80}, {-80, 0, -80}, {80, 0, -80}, {80, 0, 80}}}},               // y = 0
+// prism and the bipyramid. Three run through the midpoints of opposite
+// hexagon edges (at 90, 150 and 30 degrees from +X towards +Z), three through
+// opposite corners (at 0, 120 and 60 degrees); the slanting ones keep the
+// size of the quadrilaterals drawn for them before they were true mirrors.
+const SymmetryPlane HexagonalPlanes[] = {
+    {{0.2f, 0.2f, 0.2f}, {{{0, -50, 50}, {0, -50, -50}, {0, 50, -50}, {0, 50, 50}}}}, // x = 0
+    {{0.4f, 0.4f, 0.4f}, {{{50, -50, 0}, {-50, -50, 0}, {-50, 50, 0}, {50, 50, 0}}}}, // z = 0
+    {{0.6f, 0.6f, 0.6f},
+     TurnedIntoPlane({{{50, -50, -25}, {-50, -50, 25}, {-50, 50, 25}, {50, 50, -25}}}, {1, 0, Root3})},
+    {{0.8f, 0.8f, 0.8f},
+     TurnedIntoPlane({{{50, -50, 25}, {-50, -50, -25}, {-50, 50, -25}, {50, 50, 25}}}, {1, 0, -Root3})},
+    {{0.3f, 0.3f, 0.3f},
+     TurnedIntoPlane({{{30, -50, -50}, {-30, -50, 50}, {-30, 50, 50}, {30, 50, -50}}}, {Root3, 0, 1})},
+    {{0.5f, 0.5f, 0.5f},
+     TurnedIntoPlane({{{30, -50, 50}, {-30, -50, -50}, {-30, 50, -50}, {30, 50, 50}}}, {Root3, 0, -1})},
+    {{1, 1, 1}, {{{-80, 0, 80}, {-80, 0, -80}, {80, 0, -80}, {80, 0, 80}}}}, // y = 0
 };
 
 constexpr std::span<const SymmetryPlane> VerticalPlanes{HexagonalPlanes, 6};
@@ -29,11 +36,16 @@ constexpr Axis Order6Axes[] = {
     {{0, 100, 0}, {0, -100, 0}},
 };
 
-// The three horizontal axes of the prism and the bipyramid.
-constexpr Axis Order2Axes[] = {
-    {{-30, 0, 50}, {30, 0, -50}},
-    {{-30, 0, -50}, {30, 0, 50}},
+// The six horizontal axes of the prism and the bipyramid: three through
+// opposite corners of the hexagon (at 120, 240 and 180 degrees from +X
+// towards +Z), then three through the midpoints of opposite edges.
+const Axis Order2Axes[] = {
+    TurnedToAzimuth({{-30, 0, 50}, {30, 0, -50}}, 120),
+    TurnedToAzimuth({{-30, 0, -50}, {30, 0, 50}}, 240),
     {{-50, 0, 0}, {50, 0, 0}},
+    {{-25 * Root3, 0, -25}, {25 * Root3, 0, 25}},
+    {{0, 0, -50}, {0, 0, 50}},
+    {{-25 * Root3, 0, 25}, {25 * Root3, 0, -25}},
 };
 
 constexpr AxisGroup Order6Only[] = {{6, Order6Axes}};
@@ -48,14 +60,14 @@ namespace hexagonal_pyramid {
 enum : int { A, B, C, D, E, F, G, H };
 
 constexpr Vec3 Vertices[] = {
-    {0, 40, 0},      // A
-    {36, -20, 0},    // B
-    {18, -20, 30},   // C
-    {18, -20, -30},  // D
-    {-18, -20, -30}, // E
-    {-36, -20, 0},   // F
-    {-18, -20, 30},  // G
-    {0, -20, 0},     // H
+    {0, 40, 0},               // A
+    {36, -20, 0},             // B
+    {18, -20, 18 * Root3},    // C
+    {18, -20, -18 * Root3},   // D
+    {-18, -20, -18 * Root3},  // E
+    {-36, -20, 0},            // F
+    {-18, -20, 18 * Root3},   // G
+    {0, -20, 0},              // H
 };
 
 constexpr Colour FaceColour{0.8f, 0, 0.3f};
@@ -83,20 +95,20 @@ namespace hexagonal_prism {
 enum : int { A, B, C, D, E, F, G, H, I, J, K, L, M, N };
 
 constexpr Vec3 Vertices[] = {
-    {0, 40, 0},      // A
-    {36, 40, 0},     // B
-    {18, 40, 30},    // C
-    {18, 40, -30},   // D
-    {-18, 40, -30},  // E
-    {-36, 40, 0},    // F
-    {-18, 40, 30},   // G
-    {0, -40, 0},     // H
-    {36, -40, 0},    // I
-    {18, -40, 30},   // J
-    {18, -40, -30},  // K
-    {-18, -40, -30}, // L
-    {-36, -40, 0},   // M
-    {-18, -40, 30},  // N
+    {0, 40, 0},               // A
+    {36, 40, 0},              // B
+    {18, 40, 18 * Root3},     // C
+    {18, 40, -18 * Root3},    // D
+    {-18, 40, -18 * Root3},   // E
+    {-36, 40, 0},             // F
+    {-18, 40, 18 * Root3},    // G
+    {0, -40, 0},              // H
+    {36, -40, 0},             // I
+    {18, -40, 18 * Root3},    // J
+    {18, -40, -18 * Root3},   // K
+    {-18, -40, -18 * Root3},  // L
+    {-36, -40, 0},            // M
+    {-18, -40, 18 * Root3},   // N
 };
 
 constexpr Colour FaceColour{0.4f, 1.1f, 0.7f};
@@ -128,14 +140,14 @@ namespace hexagonal_bipyramid {
 enum : int { A, B, C, D, E, F, G, H };
 
 constexpr Vec3 Vertices[] = {
-    {0, 50, 0},     // A
-    {36, 0, 0},     // B
-    {18, 0, 30},    // C
-    {18, 0, -30},   // D
-    {-18, 0, -30},  // E
-    {-36, 0, 0},    // F
-    {-18, 0, 30},   // G
-    {0, -50, 0},    // H
+    {0, 50, 0},              // A
+    {36, 0, 0},              // B
+    {18, 0, 18 * Root3},     // C
+    {18, 0, -18 * Root3},    // D
+    {-18, 0, -18 * Root3},   // E
+    {-36, 0, 0},             // F
+    {-18, 0, 18 * Root3},    // G
+    {0, -50, 0},             // H
 };
 
 constexpr Colour FaceColour{0, 1, 0};
@@ -203,6 +215,22 @@ void DrawHexagonalBipyramid(Draw& gl, const DisplayOptions& opt)
         DrawSymmetryPlanes(gl, AllPlanes);
     if (opt.showSymAxes)
         DrawAxisGroups(gl, opt, Order6And2);
+}
+
+} // namespace vestrel::polyhedra
+
+namespace vestrel::polyhedra {
+
+SymmetrySource HexagonalPyramidSymmetry() { return {{1, 1, 1}, {Order6Only[0]}, VerticalPlanes, false}; }
+
+SymmetrySource HexagonalPrismSymmetry()
+{
+    return {{1, 1, 1}, {std::begin(Order6And2), std::end(Order6And2)}, AllPlanes, true};
+}
+
+SymmetrySource HexagonalBipyramidSymmetry()
+{
+    return {{1, 1, 1}, {std::begin(Order6And2), std::end(Order6And2)}, AllPlanes, true};
 }
 
 } // namespace vestrel::polyhedra

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scenes/polyhedra/polyhedron_common.h"
 
+#include <cmath>
+
 namespace vestrel::polyhedra {
 
 namespace {
@@ -21,7 +23,54 @@ void drawFaces(Draw& gl, Primitive mode, std::span<const Vec3> vertices,
     gl.end();
 }
 
+Vec3 sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec3 cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+Vec3 unit(Vec3 a)
+{
+    const double l = std::sqrt(dot(a, a));
+    return {a.x / l, a.y / l, a.z / l};
+}
+
+// Rodrigues' rotation of p about the unit axis k by the angle with the
+// cosine c and the sine s.
+Vec3 rotated(Vec3 p, Vec3 k, double c, double s)
+{
+    const Vec3 kxp = cross(k, p);
+    const double kp = dot(k, p) * (1 - c);
+    return {p.x * c + kxp.x * s + k.x * kp, p.y * c + kxp.y * s + k.y * kp, p.z * c + kxp.z * s + k.z * kp};
+}
+
+Vec3 atAzimuth(Vec3 p, double degrees)
+{
+    const double r = std::hypot(p.x, p.z), a = degrees * std::numbers::pi / 180;
+    return {r * std::cos(a), p.y, r * std::sin(a)};
+}
+
 } // namespace
+
+std::array<Vec3, 4> TurnedIntoPlane(const std::array<Vec3, 4>& corners, Vec3 normal)
+{
+    const Vec3 from = unit(cross(sub(corners[2], corners[0]), sub(corners[3], corners[1])));
+    Vec3 to = unit(normal);
+    if (dot(from, to) < 0)
+        to = {-to.x, -to.y, -to.z};
+    const Vec3 axis = cross(from, to);
+    const double s = std::sqrt(dot(axis, axis)), c = dot(from, to);
+    if (s < 1e-15)
+        return corners;
+    const Vec3 k{axis.x / s, axis.y / s, axis.z / s};
+    std::array<Vec3, 4> out{};
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        out[i] = rotated(corners[i], k, c, s);
+    return out;
+}
+
+Axis TurnedToAzimuth(const Axis& axis, double degrees)
+{
+    return {atAzimuth(axis.from, degrees), atAzimuth(axis.to, degrees + 180)};
+}
 
 int AxisListIndex(const DisplayOptions& opt, int order)
 {
@@ -131,6 +180,18 @@ void DrawMarkerGroups(Draw& gl, const DisplayOptions& opt, std::span<const Marke
         for (const Vec3& p : group.points)
             DrawAxisMarker(gl, p);
     }
+}
+
+void DrawInversionAxisGroup(Draw& gl, const DisplayOptions& opt, const AxisGroup& group)
+{
+    if (AxisListIndex(opt, group.order) == NotDrawn)
+        return;
+    gl.lineStipple(InversionAxisStippleFactor, InversionAxisStipplePattern);
+    gl.lineStippleEnabled(true);
+    gl.begin(Primitive::Lines);
+    SendAxisGroup(gl, opt, group);
+    gl.end();
+    gl.lineStippleEnabled(false);
 }
 
 } // namespace vestrel::polyhedra

@@ -9,7 +9,9 @@
 #include "render/geometry.h"
 
 #include <array>
+#include <numbers>
 #include <span>
+#include <vector>
 
 namespace vestrel::polyhedra {
 
@@ -40,12 +42,32 @@ struct Axis {
 struct AxisGroup {
     int order; // 2, 3, 4 or 6: selects the colour list
     std::span<const Axis> axes;
+    bool inversion = false; // inversion axes: rotation, then inversion in the centre; drawn dashed
 };
 
 struct MarkerGroup {
     int order;
     std::span<const Vec3> points;
 };
+
+// Exact values for the tables.
+constexpr double Root2 = std::numbers::sqrt2;
+constexpr double Root3 = std::numbers::sqrt3;
+constexpr double Root6 = Root2 * Root3;
+
+// The dash of the inversion axes: 8 pixels drawn, 8 left out, each doubled.
+constexpr int InversionAxisStippleFactor = 2;
+constexpr unsigned short InversionAxisStipplePattern = 0x00FF;
+
+// The corners of a plane quadrilateral turned, by the smallest rotation about
+// the centre, into the plane through the centre with the given normal: the
+// quadrilateral keeps its shape and size and comes to lie in that plane.
+std::array<Vec3, 4> TurnedIntoPlane(const std::array<Vec3, 4>& corners, Vec3 normal);
+
+// The axis turned about the vertical so that its first end lies at the
+// azimuth (degrees from +X towards +Z) and the second opposite it; each end
+// keeps its height and its distance from the vertical.
+Axis TurnedToAzimuth(const Axis& axis, double degrees);
 
 // The item index of the colour list of an axis order.
 int AxisListIndex(const DisplayOptions& opt, int order);
@@ -85,5 +107,31 @@ void SendAxisGroup(Draw& gl, const DisplayOptions& opt, const AxisGroup& group);
 void DrawAxisGroups(Draw& gl, const DisplayOptions& opt, std::span<const AxisGroup> groups);
 // Each group's list colour, then a marker at each of its points.
 void DrawMarkerGroups(Draw& gl, const DisplayOptions& opt, std::span<const MarkerGroup> groups);
+// A group of inversion axes as one dashed GL_LINES primitive; nothing at all
+// when its list says "Не строить". The dash is switched off again after it.
+void DrawInversionAxisGroup(Draw& gl, const DisplayOptions& opt, const AxisGroup& group);
+
+// What a scene's elements of symmetry are drawn from: its axis groups
+// (inversion axes included), its planes, its own scale, and whether it has a
+// centre of symmetry (which is not drawn).
+struct SymmetrySource {
+    Vec3 ownScale{1, 1, 1};
+    std::vector<AxisGroup> axisGroups;
+    std::span<const SymmetryPlane> planes;
+    bool centre = false;
+};
+
+SymmetrySource CubeSymmetry();
+SymmetrySource TetrahedronSymmetry();
+SymmetrySource OctahedronSymmetry();
+SymmetrySource TetragonalPrismSymmetry();
+SymmetrySource TetragonalPyramidSymmetry();
+SymmetrySource TrigonalPrismSymmetry();
+SymmetrySource TrigonalPyramidSymmetry();
+SymmetrySource TrigonalBipyramidSymmetry();
+SymmetrySource DitrigonalPyramidSymmetry();
+SymmetrySource HexagonalPyramidSymmetry();
+SymmetrySource HexagonalPrismSymmetry();
+SymmetrySource HexagonalBipyramidSymmetry();
 
 } // namespace vestrel::polyhedra

@@ -138,3 +138,19 @@ void DrawTetragonalPyramid(Draw& gl, const DisplayOptions& opt)
 }
 
 } // namespace vestrel::polyhedra
+
+namespace vestrel::polyhedra {
+
+SymmetrySource TetragonalPrismSymmetry()
+{
+    using namespace tetragonal_prism;
+    return {OwnScale, {std::begin(AxisGroups), std::end(AxisGroups)}, Planes, true};
+}
+
+SymmetrySource TetragonalPyramidSymmetry()
+{
+    using namespace tetragonal_pyramid;
+    return {{1, 1, 1}, {std::begin(AxisGroups), std::end(AxisGroups)}, Planes, false};
+}
+
+} // namespace vestrel::polyhedra

@@ -7,6 +7,9 @@
 #include "scenes/structures/structure_common.h"
 #include "scenes/structures/structures.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace vestrel::structures {
 
 namespace {
@@ -14,14 +17,25 @@ namespace {
 // The carbonate group on the axis at half height.
 constexpr Vec3 CalciteCentre{0, 0, 0};
 
-// The three oxygen atoms of a carbonate group about its carbon atom.
-constexpr std::array<Vec3, 3> CarbonateOxygenOffsets{{{-9, 0, -6}, {9, 0, -6}, {0, 0, 9}}};
+// The three oxygen atoms of a carbonate group about its carbon atom: an
+// equilateral triangle centred on the carbon, in the plane of the layer.
+// The C-O distance is the mean of the three the groups were once drawn with
+// (two of √117 and one of 9). In the layer y = 0 one oxygen points towards
+// +Z and the other two lie behind the carbon to either side, in this order:
+// (-x, -z), (+x, -z), (0, +z); the groups of the layers y = -30 and y = 30,
+// next to it across the calcium layers, are turned half a turn about the
+// vertical.
+const double CarbonOxygen = (2 * std::sqrt(117.0) + 9) / 3;
 
 std::array<Vec3, 3> CarbonateOxygens(const Vec3& carbon)
 {
+    const double side = CarbonOxygen * std::numbers::sqrt3 / 2, back = CarbonOxygen / 2;
+    // Carbonate layers lie 30 apart; every other one is turned.
+    const double turn = std::lround(carbon.y / 30) % 2 == 0 ? 1 : -1;
+    const std::array<Vec3, 3> offsets{{{-side, 0, -back}, {side, 0, -back}, {0, 0, CarbonOxygen}}};
     std::array<Vec3, 3> oxygens{};
     for (std::size_t i = 0; i < oxygens.size(); ++i)
-        oxygens[i] = Moved(carbon, CarbonateOxygenOffsets[i]);
+        oxygens[i] = {carbon.x + turn * offsets[i].x, carbon.y, carbon.z + turn * offsets[i].z};
     return oxygens;
 }
 
@@ -62,12 +76,17 @@ void DrawAxisColumn(Draw& gl)
     DrawCarbonateGroup(gl, 0, 30, 0);
 }
 
-// Oxygen atoms of the three groups on the axis, each joined to its carbon.
-constexpr std::array<Vec3, 9> CalciteSpokes{{
-    {9, 0, -6}, {0, 0, 9}, {-9, 0, -6},
-    {9, -30, -6}, {0, -30, 9}, {-9, 30, -6},
-    {-9, -30, -6}, {9, 30, -6}, {0, 30, 9},
-}};
+// Oxygen atoms of the three groups on the axis, each joined to its carbon,
+// in this order: of the group at y = 0 the second, third and first; then
+// the second and third at y = -30, the first at y = 30, the first at y = -30,
+// the second and third at y = 30.
+std::array<Vec3, 9> CalciteSpokes()
+{
+    const auto middle = CarbonateOxygens({0, 0, 0});
+    const auto below = CarbonateOxygens({0, -30, 0});
+    const auto above = CarbonateOxygens({0, 30, 0});
+    return {middle[1], middle[2], middle[0], below[1], below[2], above[0], below[0], above[1], above[2]};
+}
 
 // Rutile cell coordinates per axis, from the loop counter i = 1, 2.
 constexpr std::array<int, 2> CellCoordinates(int spacing, int offset)
@@ -123,7 +142,7 @@ void DrawCalcite(Draw& gl, const DisplayOptions& opt)
     DrawAxisColumn(gl);
     SetLineColour(gl);
     if (opt.showLines)
-        DrawPrismLines(gl, CalciteSpokes);
+        DrawPrismLines(gl, CalciteSpokes());
     EndStructureScene(gl);
 }
 

@@ -3,6 +3,9 @@
 
 #include "scenes/structures/structure_common.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace vestrel::structures {
 
 namespace {
@@ -13,6 +16,18 @@ void vertex(Draw& gl, const Vec3& p)
 }
 
 } // namespace
+
+ArrowHead ArrowheadOn(const Segment& step)
+{
+    const Vec3 d{step.to.x - step.from.x, step.to.y - step.from.y, step.to.z - step.from.z};
+    const double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    // The cone opens along its turned +Z, so +Z is turned onto the step's
+    // backward direction t, about Z x t.
+    const Vec3 t{-d.x / length, -d.y / length, -d.z / length};
+    const double angle = std::acos(t.z) * 180 / std::numbers::pi;
+    const Vec3 middle{(step.from.x + step.to.x) / 2, (step.from.y + step.to.y) / 2, (step.from.z + step.to.z) / 2};
+    return {middle, static_cast<float>(angle), {-t.y, t.x, 0}};
+}
 
 void DrawSegmentBatch(Draw& gl, std::span<const Segment> segments)
 {

@@ -25,6 +25,10 @@ struct ArrowHead {
     Vec3 axis;
 };
 
+// The arrowhead at the middle of a helix step, its point turned the way the
+// helix runs from the step's first end to its second.
+ArrowHead ArrowheadOn(const Segment& step);
+
 // All segments inside one GL_LINES begin/end (screw axis and helix).
 void DrawSegmentBatch(Draw& gl, std::span<const Segment> segments);
 // One GL_LINES begin/end per segment.

@@ -31,12 +31,16 @@ void FinishPrismScene(Draw& gl, const DisplayOptions& opt, std::span<const Vec3>
 constexpr std::array<Vec3, 3> MagnesiumInner{{{18, 0, 12}, {-18, 0, 12}, {0, 0, -18}}};
 constexpr std::array<Vec3, 3> MagnesiumSpokes{{{-18, 0, 12}, {0, 0, -18}, {18, 0, 12}}};
 
-// Cadmium iodide: two cadmium layers turned half a turn against each other.
-constexpr std::array<Vec3, 6> CadmiumInner{{
+// Cadmium iodide: cadmium on the faces of the prism, two iodine layers
+// between them turned half a turn against each other. Each cadmium layer
+// lies between two iodine layers (the one above it belongs to the next
+// cell), and the two iodine layers inside the prism face each other across
+// the gap between the I-Cd-I sandwiches.
+constexpr std::array<Vec3, 6> IodineInner{{
     {18, -20, 12}, {-18, -20, 12}, {0, -20, -18},
     {-18, 20, -12}, {18, 20, -12}, {0, 20, 18},
 }};
-constexpr std::array<Vec3, 6> CadmiumSpokes{{
+constexpr std::array<Vec3, 6> IodineSpokes{{
     {-18, -20, 12}, {18, 20, -12}, {0, 20, 18},
     {0, -20, -18}, {-18, 20, -12}, {18, -20, 12},
 }};
@@ -73,9 +77,9 @@ void DrawMagnesium(Draw& gl, const DisplayOptions& opt)
 void DrawCadmiumIodide(Draw& gl, const DisplayOptions& opt)
 {
     BeginPrismScene(gl);
-    DrawPrismAtoms(gl, I);
-    DrawAtoms(gl, Cd, HexagonalAtomSlices, CadmiumInner);
-    FinishPrismScene(gl, opt, CadmiumSpokes);
+    DrawPrismAtoms(gl, Cd);
+    DrawAtoms(gl, I, HexagonalAtomSlices, IodineInner);
+    FinishPrismScene(gl, opt, IodineSpokes);
 }
 
 void DrawWurtzite(Draw& gl, const DisplayOptions& opt)

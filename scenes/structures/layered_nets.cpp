@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Graphite and hexagonal boron nitride: three rings of atoms meeting at one
 // atom in the upper layer and one ring in the lower layer, with hexagons of
-// connecting lines beside them and three vertical lines between the layers.
+// connecting lines along the rings and three vertical lines between the
+// layers.
 #include "scenes/structures/element_colours.h"
 #include "scenes/structures/hexagonal_common.h"
 #include "scenes/structures/structure_common.h"
@@ -11,41 +12,59 @@ namespace vestrel::structures {
 
 namespace {
 
-// Centres of the atom rings, in drawing order: R1, R2, R3 (lower layer), R4.
-constexpr std::array<Vec3, 4> AtomRings{{
-    {0, 40, 0},
-    {54, 40, 30},
-    {36, -40, 1},
-    {54, 40, -30},
-}};
+// Three rings meeting at one atom in the upper layer (R1, R2, R4) and one ring
+// in the lower layer (R3), with a hexagon of connecting lines through the
+// atom centres of every ring and vertical lines from upper atoms down to the
+// atoms right below them.
+struct LayeredNet {
+    std::array<Vec3, 4> rings; // centres, in drawing order: R1, R2, R3, R4
+    std::array<ConnectingLine, 1> r2Verticals;
+    std::array<ConnectingLine, 2> r4Verticals;
+};
 
-// Centres of the line hexagons L1 .. L4, each 2 towards -x and 1 towards +z
-// from its atom ring.
-constexpr Vec3 L1{-2, 40, 1};
-constexpr Vec3 L2{52, 40, 31};
-constexpr Vec3 L3{34, -40, 2};
-constexpr Vec3 L4{52, 40, -29};
+constexpr Vec3 Below(const Vec3& p) { return {p.x, -40, p.z}; }
+constexpr ConnectingLine Down(const Vec3& centre, int vertex)
+{
+    return {Moved(centre, HexagonOffsets[vertex]), Below(Moved(centre, HexagonOffsets[vertex]))};
+}
 
-// Vertical lines down to the lower layer, from L2 + V4, L4 + V4 and L4 + V1.
-constexpr std::array<ConnectingLine, 1> L2Verticals{{{{16, 40, 31}, {16, -40, 31}}}};
-constexpr std::array<ConnectingLine, 2> L4Verticals{{
-    {{16, 40, -29}, {16, -40, -29}},
-    {{70, 40, 1}, {70, -40, 1}},
-}};
+constexpr Vec3 R1{0, 40, 0};
+constexpr Vec3 R2{54, 40, 30};
+constexpr Vec3 R4{54, 40, -30};
+
+// Graphite: the lower ring shifted against the upper ones (ABAB stacking),
+// centred under the atom the three upper rings share; every other atom of
+// the upper layer has an atom right below it.
+constexpr LayeredNet Graphite{
+    {{R1, R2, {36, -40, 0}, R4}},
+    {{Down(R2, 4)}},
+    {{Down(R4, 4), Down(R4, 1)}},
+};
+
+// Hexagonal boron nitride: the rings of the two layers right above each
+// other (the lower ring under R1), B and N exchanged between the layers, so
+// that every N lies over a B and every B over an N.
+constexpr LayeredNet BoronNitride{
+    {{R1, R2, {0, -40, 0}, R4}},
+    {{Down(R2, 4)}},
+    {{Down(R4, 4), Down(R4, 5)}},
+};
+constexpr std::size_t LowerRing = 2;
 
 // Boron nitride: nitrogen at V0, V3 and V5, boron at V1, V2 and V4, so the
-// two alternate around every ring.
+// two alternate around every ring; the lower layer has them the other way.
 constexpr std::array<Colour, 6> BoronNitrideRingColours{N, B, B, N, B, N};
+constexpr std::array<Colour, 6> BoronNitrideLowerRingColours{B, N, N, B, N, B};
 
-void DrawNetLines(Draw& gl, const DisplayOptions& opt)
+void DrawNetLines(Draw& gl, const DisplayOptions& opt, const LayeredNet& net)
 {
     SetLineColour(gl);
     if (!opt.showLines)
         return;
-    DrawLineHexagon(gl, L1);
-    DrawLineHexagon(gl, L2, L2Verticals);
-    DrawLineHexagon(gl, L3);
-    DrawLineHexagon(gl, L4, L4Verticals);
+    DrawLineHexagon(gl, net.rings[0]);
+    DrawLineHexagon(gl, net.rings[1], net.r2Verticals);
+    DrawLineHexagon(gl, net.rings[2]);
+    DrawLineHexagon(gl, net.rings[3], net.r4Verticals);
 }
 
 } // namespace
@@ -58,9 +77,9 @@ void DrawGraphite(Draw& gl, const DisplayOptions& opt)
     SetStructureLineWidth(gl);
     gl.colour(C.r, C.g, C.b);
     SetAtomQuadric(gl);
-    for (const Vec3& ring : AtomRings)
+    for (const Vec3& ring : Graphite.rings)
         DrawAtomRing(gl, ring);
-    DrawNetLines(gl, opt);
+    DrawNetLines(gl, opt, Graphite);
     EndStructureScene(gl);
 }
 
@@ -70,9 +89,10 @@ void DrawBoronNitride(Draw& gl, const DisplayOptions& opt)
     ScaleHexagonalScene(gl);
     SetStructureLineWidth(gl);
     SetAtomQuadric(gl);
-    for (const Vec3& ring : AtomRings)
-        DrawAtomRing(gl, ring, BoronNitrideRingColours);
-    DrawNetLines(gl, opt);
+    for (std::size_t i = 0; i < BoronNitride.rings.size(); ++i)
+        DrawAtomRing(gl, BoronNitride.rings[i],
+                     i == LowerRing ? BoronNitrideLowerRingColours : BoronNitrideRingColours);
+    DrawNetLines(gl, opt, BoronNitride);
     EndStructureScene(gl);
 }
 

@@ -29,12 +29,15 @@ constexpr std::array<Vec3, 14> Iron{{
 }};
 
 // Thirteen S-S pairs about the cube centre and the 12 edge midpoints; each
-// pair is drawn first atom, second atom, and joined by one line.
+// pair is drawn first atom, second atom, and joined by one line. The pairs
+// lie along the four body diagonals as in Pa-3: pairs whose midpoints differ
+// by a whole cell edge are parallel, and the sulfur atoms sit 0.1 of the
+// cell edge from the midpoints along each axis (u = 0.4).
 constexpr std::array<Segment, 13> SulfurPairs{{
     {{-5, -5, 5}, {5, 5, -5}},        // ( 0,   0,   0)
-    {{-30, -5, -20}, {-20, 5, -30}},  // (-25,  0, -25)
+    {{-30, -5, -30}, {-20, 5, -20}},  // (-25,  0, -25)
     {{-20, 5, 30}, {-30, -5, 20}},    // (-25,  0,  25)
-    {{20, -5, 30}, {30, 5, 20}},      // ( 25,  0,  25)
+    {{20, -5, 20}, {30, 5, 30}},      // ( 25,  0,  25)
     {{30, 5, -20}, {20, -5, -30}},    // ( 25,  0, -25)
     {{30, 20, 5}, {20, 30, -5}},      // ( 25, 25,   0)
     {{-5, 30, -20}, {5, 20, -30}},    // (  0, 25, -25)
@@ -62,7 +65,9 @@ constexpr auto Sulfur = SulfurAtoms();
 
 namespace chalcopyrite {
 
-constexpr Vec3 Shift{0, -40, 0};
+// Moves the middle of the two stacked cubes, (0, 40, 0) scaled by 0.8, to the
+// centre, so the cell turns about its own middle.
+constexpr Vec3 Shift{0, -32, 0};
 constexpr double SmallerCell = 0.8;
 constexpr int Resolution = 30;
 constexpr int H = 40;

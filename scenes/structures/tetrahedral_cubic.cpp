@@ -39,7 +39,7 @@ void DrawOddInnerBonds(Draw& gl, double h)
 }
 
 // Cuprite: O on a body-centred cube, Cu halfway between the centre and the
-// odd corners; a screw axis through one Cu.
+// odd corners; a 4_2 screw axis in a face of the cell.
 namespace cuprite {
 
 constexpr std::array<int, 2> Grid{-30, 30};
@@ -52,26 +52,26 @@ constexpr std::array<Segment, 4> CornerToCentre{{
     {{30, -30, 30}, {0, 0, 0}},
 }};
 
-constexpr Vec3 ScrewShift{15, 15, -15};
-constexpr float ScrewTurn = 40; // degrees about (0, 1, 0)
+// A true 4_2 axis of the cell: the vertical line through the middle of the
+// face z = -30. A quarter turn about it followed by half a cell edge along it
+// takes the crystal onto itself. The helix runs through three oxygen atoms
+// that this operation takes one onto the next, (-30, 30, -30), the centre and
+// (30, -30, -30), clear of the copper atoms and their bond lines.
+constexpr Segment HelixSteps[] = {
+    {{-30, 30, -30}, {0, 0, 0}},
+    {{0, 0, 0}, {30, -30, -30}},
+};
 
-// In the shifted and turned frame: the axis, then one turn of the helix in
-// six steps; the last step is given from its lower end.
-constexpr std::array<Segment, 7> ScrewAxis{{
-    {{0, 40, 0}, {0, -60, 0}},
-    {{18, 15, 0}, {9, 7.5, -15}},
-    {{9, 7.5, -15}, {-9, -7.5, -15}},
-    {{-9, -7.5, -15}, {-18, -15, 0}},
-    {{-18, -15, 0}, {-9, -22.5, 15}},
-    {{-9, -22.5, 15}, {9, -37.5, 15}},
-    {{18, -45, 0}, {9, -37.5, 15}},
+// The axis, then the helix.
+constexpr std::array<Segment, 3> ScrewAxis{{
+    {{0, 50, -30}, {0, -50, -30}},
+    HelixSteps[0],
+    HelixSteps[1],
 }};
 
-// Drawn with whatever quadric state is current.
-constexpr std::array<ArrowHead, 2> Arrows{{
-    {{5.5, 15.3, -26.5}, -120, {1, -1, 0}},
-    {{26.5, -16.7, -5}, -60, {1, 1, 0}},
-}};
+// On the middle of each step, pointing along it; drawn with whatever quadric
+// state is current.
+const std::array<ArrowHead, 2> Arrows{{ArrowheadOn(HelixSteps[0]), ArrowheadOn(HelixSteps[1])}};
 
 constexpr std::array<Vec3, 9> Oxygen{{
     {0, 0, 0},
@@ -88,11 +88,7 @@ void DrawScrewAxis(Draw& gl, const DisplayOptions& opt)
     if (!opt.showScrewAxes)
         return;
     SelectScrewAxisColour(gl, opt);
-    gl.translated(ScrewShift.x, ScrewShift.y, ScrewShift.z);
-    gl.rotatef(ScrewTurn, 0, 1, 0);
     DrawSegmentBatch(gl, ScrewAxis);
-    gl.rotatef(-ScrewTurn, 0, 1, 0);
-    gl.translated(-ScrewShift.x, -ScrewShift.y, -ScrewShift.z);
     DrawArrowHeads(gl, Arrows);
 }
 

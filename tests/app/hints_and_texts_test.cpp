@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -99,6 +100,29 @@ TEST(InformationText, AllEighteenShippedTextsDecodeToCyrillic)
         EXPECT_GT(cyrillic, 200) << name.toStdString();
         EXPECT_FALSE(text.contains(QChar::ReplacementCharacter)) << name.toStdString();
     }
+}
+
+// Like the others, the gamma-iron text gives the density, and since
+// gamma iron exists only when hot, the temperature it holds for.
+TEST(InformationText, EveryShippedTextGivesTheDensity)
+{
+    const QStringList names{"NaCl", "Cu2O", "Almaz", "Graphit", "CsCl", "Sfalerit", "Vurtcit", "Alpha-Fe",
+                            "Gamma-Fe", "CuFeS2", "BN", "CdI2", "FeS2", "CaF2", "Mg", "TiO2", "Cu", "CaCO3"};
+    const QRegularExpression density(
+        QStringLiteral("[Пп]лотность\\s+(около\\s+)?\\d+(,\\d+)?(–\\d+(,\\d+)?)?\\s+г/см3"));
+    for (const QString& name : names) {
+        QString error;
+        const auto lines =
+            LoadInformationText(QStringLiteral(VESTREL_PROGRAM_DIR "/Data/Information/%1.txt").arg(name), &error);
+        ASSERT_TRUE(lines) << name.toStdString() << ": " << error.toStdString();
+        const QString text = lines->join(' ');
+        EXPECT_TRUE(density.match(text).hasMatch()) << name.toStdString();
+    }
+    QString error;
+    const auto gamma = LoadInformationText(QStringLiteral(VESTREL_PROGRAM_DIR "/Data/Information/Gamma-Fe.txt"), &error);
+    ASSERT_TRUE(gamma);
+    const auto hot = QRegularExpression(QStringLiteral("лотность около 7,6 г/см3[^.]*950 °C")).match(gamma->join(' '));
+    EXPECT_TRUE(hot.hasMatch()) << "about 7.6 g/cm3 near 950 °C";
 }
 
 } // namespace

@@ -51,6 +51,25 @@ AxisGroups AxesByGroup(const SceneRecording& r, const PolyhedronCase& c, const D
     return out;
 }
 
+// The dashed primitive cut into the groups of inversion axes.
+AxisGroups InversionAxesByGroup(const SceneRecording& r, const PolyhedronCase& c, const DisplayOptions& opt)
+{
+    AxisGroups out;
+    std::size_t v = 0;
+    const std::vector<RecordedVertex> none;
+    const auto& vs = r.inversionAxes ? r.inversionAxes->vertices : none;
+    for (const GroupCount& g : c.inversionAxes) {
+        std::vector<DrawnAxis> group;
+        for (int i = 0; Drawn(opt, g.order) && i < g.count && v + 1 < vs.size(); ++i, v += 2) {
+            EXPECT_EQ(vs[v].colour, vs[v + 1].colour);
+            group.push_back({vs[v].position, vs[v + 1].position, vs[v].colour});
+        }
+        out.push_back(group);
+    }
+    EXPECT_EQ(v, vs.size()) << "no inversion axis beyond the groups";
+    return out;
+}
+
 MarkerGroups MarkersByGroup(const SceneRecording& r, const PolyhedronCase& c, const DisplayOptions& opt)
 {
     MarkerGroups out;
@@ -73,6 +92,8 @@ std::set<int> OrdersOf(const PolyhedronCase& c)
         orders.insert(g.order);
     for (const auto& g : c.markers)
         orders.insert(g.order);
+    for (const auto& g : c.inversionAxes)
+        orders.insert(g.order);
     return orders;
 }
 
@@ -91,16 +112,6 @@ int CountOf(const std::vector<GroupCount>& groups, int order)
         if (g.order == order)
             n += g.count;
     return n;
-}
-
-std::vector<Vec3> SolidCorners(const SceneRecording& r)
-{
-    std::vector<Vec3> ends;
-    for (const auto& [a, b] : Segments(*r.edges)) {
-        ends.push_back(a);
-        ends.push_back(b);
-    }
-    return DistinctPoints(ends);
 }
 
 Vec3 SemiAxes(const RecordedSolid& s)
@@ -144,6 +155,13 @@ TEST_P(SymmetryAxes, EachOrderAloneDrawsItsAxesInItsListColour)
             EXPECT_EQ(static_cast<int>(r.axes->vertices.size()), 2 * CountOf(c.axes, order));
             for (const auto& v : r.axes->vertices)
                 EXPECT_EQ(v.colour, ListColour(item));
+            const int inversion = CountOf(c.inversionAxes, order);
+            ASSERT_EQ(r.inversionAxes != nullptr, inversion > 0) << "dashed only where there are inversion axes";
+            if (r.inversionAxes) {
+                EXPECT_EQ(static_cast<int>(r.inversionAxes->vertices.size()), 2 * inversion);
+                for (const auto& v : r.inversionAxes->vertices)
+                    EXPECT_EQ(v.colour, ListColour(item));
+            }
             const auto spheres = r.gl.spheres();
             EXPECT_EQ(static_cast<int>(spheres.size()), CountOf(c.markers, order));
             for (const RecordedSolid* s : spheres)
@@ -160,6 +178,8 @@ TEST_P(SymmetryAxes, AxesPassThroughTheCentreAndAreDistinct)
     std::vector<DrawnAxis> all;
     for (const auto& group : AxesByGroup(r, c, opt))
         all.insert(all.end(), group.begin(), group.end());
+    for (const auto& group : InversionAxesByGroup(r, c, opt))
+        all.insert(all.end(), group.begin(), group.end());
     for (const DrawnAxis& axis : all) {
         EXPECT_LT(DistanceToLine({0, 0, 0}, axis.a, axis.b), 1e-3);
         EXPECT_LT(Dot(axis.a, axis.b), 0) << "the ends lie on either side of the centre";
@@ -169,8 +189,9 @@ TEST_P(SymmetryAxes, AxesPassThroughTheCentreAndAreDistinct)
             EXPECT_GT(Length(Cross(Normalised(Sub(all[i].b, all[i].a)), Normalised(Sub(all[j].b, all[j].a)))), 0.05);
 }
 
-// The tetrahedron's and the octahedron's tables are only close to the
-// regular solids; see SymmetryAxesDerived for what holds for them.
+// Every solid is exact: each axis of order n takes the corners onto
+// themselves by a turn of 360/n degrees, each inversion axis by the turn and
+// then the inversion in the centre.
 class RotationAxes : public ::testing::TestWithParam<PolyhedronCase> {};
 
 TEST_P(RotationAxes, AxesAreRotationAxesOfTheSolid)
@@ -186,11 +207,19 @@ TEST_P(RotationAxes, AxesAreRotationAxesOfTheSolid)
             std::vector<Vec3> images;
             for (const Vec3& v : corners)
                 images.push_back(Rotated(v, Sub(axis.b, axis.a), 360.0 / c.axes[g].order));
-            EXPECT_LE(SetMismatch(corners, images), c.symmetryTolerance) << "order " << c.axes[g].order;
+            EXPECT_LE(SetMismatch(corners, images), ExactTolerance(r)) << "order " << c.axes[g].order;
+        }
+    const auto inversion = InversionAxesByGroup(r, c, opt);
+    for (std::size_t g = 0; g < inversion.size(); ++g)
+        for (const DrawnAxis& axis : inversion[g]) {
+            std::vector<Vec3> images;
+            for (const Vec3& v : corners)
+                images.push_back(Inverted(Rotated(v, Sub(axis.b, axis.a), 360.0 / c.inversionAxes[g].order), {}));
+            EXPECT_LE(SetMismatch(corners, images), ExactTolerance(r)) << "inversion axis";
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(Polyhedra, RotationAxes, ::testing::ValuesIn(RegularCases()),
+INSTANTIATE_TEST_SUITE_P(Polyhedra, RotationAxes, ::testing::ValuesIn(PolyhedronCases()),
                          [](const auto& info) { return CaseName(info.param); });
 
 TEST_P(SymmetryAxes, MarkersSitOnTheirAxesWhereTheyMeetTheSurface)
@@ -277,6 +306,13 @@ TEST_P(SymmetryAxes, TypedTextTakesTheColourCurrentAtThatPoint)
                 for (const RecordedSolid* s : markers[g])
                     EXPECT_EQ(s->colour, expected) << "marker group " << g;
             }
+            const auto inversion = InversionAxesByGroup(r, c, opt);
+            for (std::size_t g = 0; g < inversion.size(); ++g) {
+                const Colour expected = follow(c.inversionAxes[g].order);
+                EXPECT_EQ(static_cast<int>(inversion[g].size()), c.inversionAxes[g].count);
+                for (const DrawnAxis& axis : inversion[g])
+                    EXPECT_EQ(axis.colour, expected) << "inversion axis group " << g;
+            }
         }
     }
 }
@@ -323,26 +359,30 @@ TEST_P(SymmetryAxes, ListsOfOrdersTheSceneLacksChangeNothing)
 INSTANTIATE_TEST_SUITE_P(Polyhedra, SymmetryAxes, ::testing::ValuesIn(PolyhedronCases()),
                          [](const auto& info) { return CaseName(info.param); });
 
-// For the solids whose tables are exactly symmetric, the drawn axes are all
-// the rotation axes of the vertex set, each with its highest order. Candidate
-// directions run from the centre to the corners, edge midpoints and face
-// centres.
-TEST(SymmetryAxesDerived, AreAllTheRotationAxesOfTheExactSolids)
+// The drawn axes are all the rotation axes of the vertex set, each with its
+// highest order; an inversion axis of order 4 is also a rotation axis of
+// order 2. Candidate directions run from the centre to the corners, edge
+// midpoints and face centres, and to the points the hexagons are fanned
+// from.
+TEST(SymmetryAxesDerived, AreAllTheRotationAxesOfTheSolids)
 {
-    for (SceneId id : {SceneId::Cube, SceneId::TetragonalPrism, SceneId::TetragonalPyramid}) {
+    for (const PolyhedronCase& c : PolyhedronCases()) {
+        const SceneId id = c.id;
         SCOPED_TRACE(sceneRegistry()[index(id)].name);
-        const PolyhedronCase& c = CaseOf(id);
         SceneRecording r;
         const DisplayOptions opt = Options(true, false, true);
         Record(r, id, opt);
         const auto corners = SolidCorners(r);
+        const double tolerance = ExactTolerance(r);
         std::vector<Vec3> candidates = corners;
         for (const auto& [a, b] : Segments(*r.edges))
             candidates.push_back({(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2});
         for (const Polygon& f : FacePolygons(r)) {
             Vec3 sum;
-            for (const Vec3& p : f.corners)
+            for (const Vec3& p : f.corners) {
                 sum = {sum.x + p.x, sum.y + p.y, sum.z + p.z};
+                candidates.push_back(p);
+            }
             const double n = static_cast<double>(f.corners.size());
             candidates.push_back({sum.x / n, sum.y / n, sum.z / n});
         }
@@ -357,24 +397,29 @@ TEST(SymmetryAxesDerived, AreAllTheRotationAxesOfTheExactSolids)
                 std::vector<Vec3> images;
                 for (const Vec3& v : corners)
                     images.push_back(Rotated(v, u, 360.0 / order));
-                if (SetMismatch(corners, images) < 1e-6) {
+                if (SetMismatch(corners, images) < tolerance) {
                     derived.emplace_back(u, order);
                     break;
                 }
             }
         }
+        std::vector<std::pair<DrawnAxis, int>> rotations; // each drawn axis with its order as a rotation
         const auto groups = AxesByGroup(r, c, opt);
-        std::size_t drawn = 0;
         for (std::size_t g = 0; g < groups.size(); ++g)
-            for (const DrawnAxis& axis : groups[g]) {
-                ++drawn;
-                const Vec3 u = Normalised(Sub(axis.b, axis.a));
-                const auto match = std::find_if(derived.begin(), derived.end(),
-                                                [&](const auto& e) { return Length(Cross(e.first, u)) < 1e-6; });
-                ASSERT_NE(match, derived.end()) << "a drawn axis that is no rotation axis";
-                EXPECT_EQ(match->second, c.axes[g].order);
-            }
-        EXPECT_EQ(drawn, derived.size());
+            for (const DrawnAxis& axis : groups[g])
+                rotations.emplace_back(axis, c.axes[g].order);
+        const auto inversion = InversionAxesByGroup(r, c, opt);
+        for (std::size_t g = 0; g < inversion.size(); ++g)
+            for (const DrawnAxis& axis : inversion[g])
+                rotations.emplace_back(axis, c.inversionAxes[g].order / 2);
+        for (const auto& [axis, order] : rotations) {
+            const Vec3 u = Normalised(Sub(axis.b, axis.a));
+            const auto match = std::find_if(derived.begin(), derived.end(),
+                                            [&](const auto& e) { return Length(Cross(e.first, u)) < 1e-6; });
+            ASSERT_NE(match, derived.end()) << "a drawn axis that is no rotation axis";
+            EXPECT_EQ(match->second, order);
+        }
+        EXPECT_EQ(rotations.size(), derived.size());
     }
 }
 
@@ -402,8 +447,8 @@ TEST(SymmetryAxesDerived, TheCubeHasThreeFourFoldFourThreeFoldAndSixTwoFoldAxes)
     }
 }
 
-// The tetrahedron's and the octahedron's tables are close to, not exactly,
-// the regular solids; their axes still run through their corners.
+// The tetrahedron's axes of order 3 run through its corners, its inversion
+// axes through the midpoints of opposite edges.
 TEST(SymmetryAxesDerived, TheTetrahedronsAxesRunThroughItsCorners)
 {
     SceneRecording r;
@@ -415,6 +460,21 @@ TEST(SymmetryAxesDerived, TheTetrahedronsAxesRunThroughItsCorners)
                                            [&](const Vec3& v) { return DistanceToLine(v, a, b) < 1e-3; });
         EXPECT_EQ(through, 1);
     }
+    ASSERT_NE(r.inversionAxes, nullptr);
+    std::vector<Vec3> midpoints;
+    for (const auto& [a, b] : Segments(*r.edges))
+        midpoints.push_back({(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2});
+    const auto inversion = Segments(*r.inversionAxes);
+    EXPECT_EQ(inversion.size(), 3u);
+    for (const auto& [a, b] : inversion) {
+        const auto through = std::count_if(midpoints.begin(), midpoints.end(),
+                                           [&](const Vec3& m) { return DistanceToLine(m, a, b) < 1e-4; });
+        EXPECT_EQ(through, 2) << "joins the midpoints of two opposite edges";
+        EXPECT_NEAR(Length(a), 75, 1e-4);
+        EXPECT_NEAR(Length(b), 75, 1e-4);
+    }
+    EXPECT_EQ(r.inversionAxes->stipple.enabled, true);
+    EXPECT_FALSE(r.gl.currentStipple.enabled) << "the dash is switched off after them";
 }
 
 TEST(SymmetryAxesDerived, TheOctahedronsFourFoldAxesJoinOppositeCorners)

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <numbers>
 #include <set>
 
 namespace vestrel::test {
@@ -243,18 +245,86 @@ TEST(PolyhedronScale, TheTrigonalBipyramidIsStretchedAlongY)
     EXPECT_NEAR(b.lo.y, -57.6, 1e-3);
 }
 
-TEST(PolyhedronScale, TheTrigonalPyramidDiffersFromTheTetrahedronOnlyByItsScale)
+// The trigonal pyramid keeps a table of its own: the tetrahedron's apex and
+// the directions of its base corners, but a wider base lower down, and its
+// scale.
+TEST(PolyhedronScale, TheTrigonalPyramidSharesTheTetrahedronsApexAndCornerDirectionsOnly)
 {
     SceneRecording pyramid, tetrahedron;
     Record(pyramid, SceneId::TrigonalPyramid, Options(true, false, false));
     Record(tetrahedron, SceneId::Tetrahedron, Options(true, false, false));
-    const auto a = FacePolygons(pyramid), b = FacePolygons(tetrahedron);
-    ASSERT_EQ(a.size(), b.size());
-    for (std::size_t f = 0; f < a.size(); ++f)
-        for (std::size_t i = 0; i < a[f].corners.size(); ++i) {
-            const Vec3 p = b[f].corners[i];
-            EXPECT_TRUE(Near(a[f].corners[i], {p.x, p.y * 1.6, p.z}));
+    const auto a = SolidCorners(pyramid), b = SolidCorners(tetrahedron);
+    ASSERT_EQ(a.size(), 4u);
+    ASSERT_EQ(b.size(), 4u);
+    int apexes = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (std::hypot(a[i].x, a[i].z) > 1) {
+            EXPECT_NEAR(std::atan2(a[i].z, a[i].x), std::atan2(b[i].z, b[i].x), 1e-6) << "corner " << i;
         }
+        apexes += Near(a[i], {0, 36 * 1.6, 0}) && Near(b[i], {0, 36, 0});
+    }
+    EXPECT_EQ(apexes, 1);
+    const Box box = FaceBox(SceneId::Tetrahedron);
+    EXPECT_NEAR(box.lo.y, -12, 1e-4) << "the tetrahedron's base";
+    EXPECT_NEAR(FaceBox(SceneId::TrigonalPyramid).lo.y, -18 * 1.6, 1e-4) << "the pyramid's base";
+    EXPECT_NEAR(box.hi.x, 24 * std::sqrt(2.0), 1e-4);
+    EXPECT_NEAR(FaceBox(SceneId::TrigonalPyramid).hi.x, 36, 1e-4);
+}
+
+// The bases of the trigonal and hexagonal forms are regular polygons of
+// circumradius 36 (the ditrigonal pyramid's alternates 27 and 36), their
+// corners 60 degrees apart from the one on +X.
+TEST(PolyhedronFaces, TheBasesAreExactlyRegular)
+{
+    struct Base {
+        SceneId id;
+        double y;          // the plane of the base, as drawn
+        std::vector<double> radii;
+    };
+    const Base bases[] = {
+        {SceneId::TrigonalPrism, -30, {36, 36, 36}},
+        {SceneId::TrigonalPyramid, -18 * 1.6, {36, 36, 36}},
+        {SceneId::TrigonalBipyramid, 0, {36, 36, 36}},
+        {SceneId::HexagonalPyramid, -20, {36, 36, 36, 36, 36, 36}},
+        {SceneId::HexagonalPrism, -40, {36, 36, 36, 36, 36, 36}},
+        {SceneId::HexagonalBipyramid, 0, {36, 36, 36, 36, 36, 36}},
+        {SceneId::DitrigonalPyramid, -20, {27, 36, 27, 36, 27, 36}},
+    };
+    for (const Base& base : bases) {
+        SCOPED_TRACE(sceneRegistry()[index(base.id)].name);
+        SceneRecording r;
+        Record(r, base.id, Options(true, false, false));
+        std::vector<Vec3> corners;
+        for (const Vec3& p : SolidCorners(r))
+            if (std::abs(p.y - base.y) < 1e-4)
+                corners.push_back(p);
+        ASSERT_EQ(corners.size(), base.radii.size());
+        const double step = 360.0 / static_cast<double>(base.radii.size());
+        for (const Vec3& p : corners) {
+            double azimuth = std::atan2(p.z, p.x) * 180 / std::numbers::pi;
+            if (azimuth < 0)
+                azimuth += 360;
+            const auto k = static_cast<std::size_t>(std::lround(azimuth / step)) % base.radii.size();
+            EXPECT_NEAR(azimuth, std::fmod(static_cast<double>(k) * step, 360), 1e-5);
+            EXPECT_NEAR(std::hypot(p.x, p.z), base.radii[k], 1e-4);
+        }
+    }
+}
+
+// The tetrahedron and the octahedron are regular: all edges equal, the
+// tetrahedron's corners 36 from the centre, the octahedron's edges 80.
+TEST(PolyhedronFaces, TheTetrahedronAndTheOctahedronAreRegular)
+{
+    for (const auto& [id, edge] : {std::pair{SceneId::Tetrahedron, 24 * std::sqrt(6.0)}, std::pair{SceneId::Octahedron, 80.0}}) {
+        SceneRecording r;
+        Record(r, id, Options(true, false, false));
+        for (const auto& [a, b] : Segments(*r.edges))
+            EXPECT_NEAR(distance(a, b), edge, 1e-4) << sceneRegistry()[index(id)].name;
+    }
+    SceneRecording r;
+    Record(r, SceneId::Tetrahedron, Options(true, false, false));
+    for (const Vec3& p : SolidCorners(r))
+        EXPECT_NEAR(Length(p), 36, 1e-4) << "centred on the origin";
 }
 
 TEST(PolyhedronFaces, TheHexagonalBasesAreFlatHexagonsFannedFromTheirCentres)

@@ -34,16 +34,6 @@ std::vector<DrawnPlane> PlanesOf(const SceneRecording& r)
     return out;
 }
 
-std::vector<Vec3> SolidCorners(const SceneRecording& r)
-{
-    std::vector<Vec3> ends;
-    for (const auto& [a, b] : Segments(*r.edges)) {
-        ends.push_back(a);
-        ends.push_back(b);
-    }
-    return DistinctPoints(ends);
-}
-
 class SymmetryPlanes : public ::testing::TestWithParam<PolyhedronCase> {};
 
 TEST_P(SymmetryPlanes, AreDrawnOnlyWhenShown)
@@ -93,8 +83,7 @@ TEST_P(SymmetryPlanes, AreDistinctInPlaceAndColour)
 INSTANTIATE_TEST_SUITE_P(Polyhedra, SymmetryPlanes, ::testing::ValuesIn(PolyhedronCases()),
                          [](const auto& info) { return CaseName(info.param); });
 
-// The tetrahedron's and the octahedron's tables are only close to the
-// regular solids, so their planes are no exact mirrors.
+// Every solid is exact: each plane is a true mirror of its corners.
 class MirrorPlanes : public ::testing::TestWithParam<PolyhedronCase> {};
 
 TEST_P(MirrorPlanes, MirrorTheSolid)
@@ -107,26 +96,28 @@ TEST_P(MirrorPlanes, MirrorTheSolid)
         std::vector<Vec3> images;
         for (const Vec3& v : corners)
             images.push_back(Reflected(v, p.normal));
-        EXPECT_LE(SetMismatch(corners, images), c.mirrorTolerance);
+        EXPECT_LE(SetMismatch(corners, images), ExactTolerance(r));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Polyhedra, MirrorPlanes, ::testing::ValuesIn(RegularCases()),
+INSTANTIATE_TEST_SUITE_P(Polyhedra, MirrorPlanes, ::testing::ValuesIn(PolyhedronCases()),
                          [](const auto& info) { return CaseName(info.param); });
 
-// For the solids whose tables are exactly symmetric, every mirror plane of the
-// vertex set is drawn and nothing else. A mirror through the centre swaps two
-// corners at equal distance from it, so its normal is their difference.
-TEST(SymmetryPlanes, AreAllTheMirrorsOfTheExactSolids)
+// Every mirror plane of the vertex set is drawn and nothing else. A mirror
+// through the centre swaps two corners at equal distance from it, so its
+// normal is their difference.
+TEST(SymmetryPlanes, AreAllTheMirrorsOfTheSolids)
 {
-    for (SceneId id : {SceneId::Cube, SceneId::TetragonalPrism, SceneId::TetragonalPyramid}) {
+    for (const PolyhedronCase& c : PolyhedronCases()) {
+        const SceneId id = c.id;
         SceneRecording r;
         Record(r, id, Options(false, true, false));
         const auto corners = SolidCorners(r);
+        const double tolerance = ExactTolerance(r);
         std::vector<Vec3> mirrors;
         for (const Vec3& a : corners)
             for (const Vec3& b : corners) {
-                if (Near(a, b) || std::abs(Length(a) - Length(b)) > 1e-6)
+                if (Near(a, b) || std::abs(Length(a) - Length(b)) > tolerance)
                     continue;
                 const Vec3 n = Normalised(Sub(a, b));
                 std::vector<Vec3> images;
@@ -134,7 +125,7 @@ TEST(SymmetryPlanes, AreAllTheMirrorsOfTheExactSolids)
                     images.push_back(Reflected(v, n));
                 const bool known = std::any_of(mirrors.begin(), mirrors.end(),
                                                [&](const Vec3& m) { return Length(Cross(m, n)) < 1e-6; });
-                if (!known && SetMismatch(corners, images) < 1e-6)
+                if (!known && SetMismatch(corners, images) < tolerance)
                     mirrors.push_back(n);
             }
         const auto planes = PlanesOf(r);

@@ -12,9 +12,6 @@ namespace vestrel::test {
 namespace {
 
 constexpr Vec3 NoScale{1, 1, 1};
-constexpr double Exact = 0.01;
-constexpr double Hexagonal = 2.5;
-constexpr double HexagonalMirrors = 6;
 
 } // namespace
 
@@ -22,32 +19,32 @@ const std::vector<PolyhedronCase>& PolyhedronCases()
 {
     // name, id, item, face, edge, after edges, triangles, quads, solid faces,
     // edges, planes, axis groups, marker groups, scale, after axes,
-    // rotation and mirror tolerances, regular vertex set
+    // inversion axis groups, symmetry formula
     static const std::vector<PolyhedronCase> cases{
         {"cube", SceneId::Cube, 1, {0, 0.3f, 1}, {0.8f, 0.4f, 0}, {0.8f, 0.4f, 0}, 0, 6, 6, 12, 9,
-         {{4, 3}, {3, 4}, {2, 6}}, {{4, 6}}, NoScale, std::nullopt, Exact, Exact, true},
+         {{4, 3}, {3, 4}, {2, 6}}, {{4, 6}}, NoScale, std::nullopt, {}, "3L4 4L3 6L2 9PC"},
         {"regular tetrahedron", SceneId::Tetrahedron, 2, {1, 0.3f, 0}, {0, 0, 1}, {0, 0, 1}, 4, 0, 4, 6, 6,
-         {{3, 4}}, {{3, 4}}, NoScale, Colour{0, 0, 1}, Hexagonal, Hexagonal, false},
+         {{3, 4}}, {{3, 4}}, NoScale, Colour{0, 0, 1}, {{4, 3}}, "3Li4 4L3 6P"},
         {"tetragonal prism", SceneId::TetragonalPrism, 3, {0, 1, 0.2f}, {1, 0.3f, 0}, {0, 1, 0.2f}, 0, 6, 6, 12, 5,
-         {{4, 1}, {2, 4}}, {{4, 2}, {2, 4}}, {0.3, 1, 0.3}, std::nullopt, Exact, Exact, true},
+         {{4, 1}, {2, 4}}, {{4, 2}, {2, 4}}, {0.3, 1, 0.3}, std::nullopt, {}, "L4 4L2 5PC"},
         {"trigonal prism", SceneId::TrigonalPrism, 4, {0, 2, 2}, {0.7f, 0.7f, 0.7f}, {0, 3, 2}, 2, 3, 5, 9, 4,
-         {{3, 1}, {2, 3}}, {{2, 3}, {3, 2}}, NoScale, std::nullopt, Hexagonal, Hexagonal, true},
+         {{3, 1}, {2, 3}}, {{2, 3}, {3, 2}}, NoScale, std::nullopt, {}, "Li6 3L2 3P"},
         {"trigonal pyramid", SceneId::TrigonalPyramid, 5, {1.2f, 0.8f, 0.4f}, {0, 0, 1}, {0, 0, 1}, 4, 0, 4, 6, 3,
-         {{3, 1}}, {{3, 1}}, {1, 1.6, 1}, std::nullopt, Hexagonal, Hexagonal, true},
+         {{3, 1}}, {{3, 1}}, {1, 1.6, 1}, std::nullopt, {}, "L3 3P"},
         {"trigonal bipyramid", SceneId::TrigonalBipyramid, 6, {1.7f, 1, 0.2f}, {0.8f, 0.4f, 0.4f},
-         {0.8f, 0.4f, 0.4f}, 6, 0, 6, 9, 4, {{3, 1}, {2, 3}}, {}, {1, 1.6, 1}, std::nullopt, Hexagonal, Hexagonal, true},
+         {0.8f, 0.4f, 0.4f}, 6, 0, 6, 9, 4, {{3, 1}, {2, 3}}, {}, {1, 1.6, 1}, std::nullopt, {}, "Li6 3L2 3P"},
         {"octahedron", SceneId::Octahedron, 7, {0.4f, 0.8f, 1.2f}, {0.8f, 0.4f, 1.2f}, {0.8f, 0.4f, 1.2f}, 8, 0, 8,
-         12, 9, {{4, 3}, {3, 4}, {2, 6}}, {{3, 8}}, NoScale, std::nullopt, Exact, Exact, false},
+         12, 9, {{4, 3}, {3, 4}, {2, 6}}, {{3, 8}}, NoScale, std::nullopt, {}, "3L4 4L3 6L2 9PC"},
         {"tetragonal pyramid", SceneId::TetragonalPyramid, 8, {1, 0.3f, 0}, {0.7f, 0.7f, 0.7f}, {0.7f, 0.7f, 0.7f},
-         4, 1, 5, 8, 4, {{4, 1}}, {{4, 1}}, NoScale, std::nullopt, Exact, Exact, true},
+         4, 1, 5, 8, 4, {{4, 1}}, {{4, 1}}, NoScale, std::nullopt, {}, "L4 4P"},
         {"hexagonal pyramid", SceneId::HexagonalPyramid, 9, {0.8f, 0, 0.3f}, {0, 1, 0}, {0, 1, 0}, 12, 0, 7, 12, 6,
-         {{6, 1}}, {{6, 1}}, NoScale, std::nullopt, Hexagonal, HexagonalMirrors, true},
+         {{6, 1}}, {{6, 1}}, NoScale, std::nullopt, {}, "L6 6P"},
         {"hexagonal prism", SceneId::HexagonalPrism, 10, {0.4f, 1.1f, 0.7f}, {1.5f, 0, 0}, {1.5f, 0, 0}, 12, 6, 8,
-         18, 7, {{6, 1}, {2, 3}}, {{6, 2}}, NoScale, std::nullopt, Hexagonal, HexagonalMirrors, true},
+         18, 7, {{6, 1}, {2, 6}}, {{6, 2}}, NoScale, std::nullopt, {}, "L6 6L2 7PC"},
         {"hexagonal bipyramid", SceneId::HexagonalBipyramid, 11, {0, 1, 0}, {0.8f, 0, 0.4f}, {0.8f, 0, 0.4f}, 12, 0,
-         12, 18, 7, {{6, 1}, {2, 3}}, {}, NoScale, std::nullopt, Hexagonal, HexagonalMirrors, true},
+         12, 18, 7, {{6, 1}, {2, 6}}, {}, NoScale, std::nullopt, {}, "L6 6L2 7PC"},
         {"ditrigonal pyramid", SceneId::DitrigonalPyramid, 12, {0.8f, 0.3f, 0}, {0.7f, 0.7f, 0.7f},
-         {0.7f, 0.7f, 0.7f}, 12, 0, 7, 12, 3, {{3, 1}}, {{3, 1}}, NoScale, std::nullopt, Hexagonal, Hexagonal, true},
+         {0.7f, 0.7f, 0.7f}, 12, 0, 7, 12, 3, {{3, 1}}, {{3, 1}}, NoScale, std::nullopt, {}, "L3 3P"},
     };
     return cases;
 }
@@ -56,15 +53,6 @@ const PolyhedronCase& CaseOf(SceneId id)
 {
     const auto& cases = PolyhedronCases();
     return *std::find_if(cases.begin(), cases.end(), [id](const PolyhedronCase& c) { return c.id == id; });
-}
-
-std::vector<PolyhedronCase> RegularCases()
-{
-    std::vector<PolyhedronCase> out;
-    for (const PolyhedronCase& c : PolyhedronCases())
-        if (c.regularVertexSet)
-            out.push_back(c);
-    return out;
 }
 
 SceneBlock BlockOf(SceneId id) { return sceneRegistry()[index(id)].draw; }
@@ -111,7 +99,9 @@ void Record(SceneRecording& r, SceneId id, const DisplayOptions& opt)
     r.gl.resetRecording();
     BlockOf(id)(r.gl, opt);
     for (const auto& p : r.gl.primitives) {
-        if (p.mode == Primitive::Lines) {
+        if (p.mode == Primitive::Lines && p.stipple.enabled) {
+            r.inversionAxes = &p;
+        } else if (p.mode == Primitive::Lines) {
             (r.edges ? r.axes : r.edges) = &p;
         } else if (!r.edges) {
             r.faces.push_back(&p);
@@ -138,6 +128,24 @@ std::vector<Polygon> FacePolygons(const SceneRecording& r)
     return out;
 }
 
+std::vector<Vec3> SolidCorners(const SceneRecording& r)
+{
+    std::vector<Vec3> ends;
+    for (const auto& [a, b] : Segments(*r.edges)) {
+        ends.push_back(a);
+        ends.push_back(b);
+    }
+    return DistinctPoints(ends);
+}
+
+double ExactTolerance(const SceneRecording& r)
+{
+    double shortest = 1e300;
+    for (const auto& [a, b] : Segments(*r.edges))
+        shortest = std::min(shortest, distance(a, b));
+    return 1e-6 * shortest;
+}
+
 std::vector<std::pair<Vec3, Vec3>> Segments(const RecordedPrimitive& p)
 {
     std::vector<std::pair<Vec3, Vec3>> out;
@@ -159,9 +167,10 @@ Vec3 Normalised(Vec3 a)
 
 double DistanceToLine(Vec3 p, Vec3 a, Vec3 b) { return Length(Cross(Sub(p, a), Sub(b, a))) / Length(Sub(b, a)); }
 
+Vec3 Add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+
 namespace {
 
-Vec3 Add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 Vec3 Scale(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
 
 // The closest point of triangle abc to p (regions of the triangle's Voronoi
@@ -212,6 +221,8 @@ Vec3 Rotated(Vec3 p, Vec3 axis, double degrees)
 }
 
 Vec3 Reflected(Vec3 p, Vec3 unitNormal) { return Sub(p, Scale(unitNormal, 2 * Dot(p, unitNormal))); }
+
+Vec3 Inverted(Vec3 p, Vec3 centre) { return Sub(Scale(centre, 2), p); }
 
 double SetMismatch(const std::vector<Vec3>& points, const std::vector<Vec3>& images)
 {

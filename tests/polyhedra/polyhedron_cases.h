@@ -37,15 +37,12 @@ struct PolyhedronCase {
     std::vector<GroupCount> markers; // marker groups in drawing order
     Vec3 ownScale;
     std::optional<Colour> afterAxes; // set after the last axis group, inside its primitive
-    // How far a rotation about an axis may move a corner off the set of
-    // corners: the hexagons' corners at 59 and 121 degrees make the trigonal
-    // and hexagonal forms symmetric only to about 2 units.
-    double symmetryTolerance;
-    // The same for a reflection in a plane: the hexagonal forms' planes
-    // x + 2z = 0 and x - 2z = 0 stand some 3 degrees off the mirrors through
-    // the hexagon's edge midpoints, which moves a corner by about 5.4 units.
-    double mirrorTolerance;
-    bool regularVertexSet;    // the vertex table has the symmetry its axes claim
+    // Groups of inversion axes, each drawn dashed in a primitive of its own
+    // after the markers.
+    std::vector<GroupCount> inversionAxes;
+    // The solid's elements of symmetry as the reference plate writes them:
+    // Ln an axis of order n, Lin an inversion axis, P a plane, C the centre.
+    const char* formula;
 };
 
 inline std::ostream& operator<<(std::ostream& os, const PolyhedronCase& c) { return os << c.name; }
@@ -60,8 +57,6 @@ inline std::string CaseName(const PolyhedronCase& c)
 
 const std::vector<PolyhedronCase>& PolyhedronCases();
 const PolyhedronCase& CaseOf(SceneId id);
-// The scenes whose vertex tables have the symmetry their axes and planes claim.
-std::vector<PolyhedronCase> RegularCases();
 
 SceneBlock BlockOf(SceneId id);
 
@@ -81,6 +76,7 @@ struct SceneRecording {
     const RecordedPrimitive* edges = nullptr;     // the first GL_LINES primitive
     const RecordedPrimitive* planes = nullptr;    // GL_QUADS after the edges
     const RecordedPrimitive* axes = nullptr;      // GL_LINES after the edges
+    const RecordedPrimitive* inversionAxes = nullptr; // dashed GL_LINES
 };
 
 void Record(SceneRecording& r, SceneId id, const DisplayOptions& opt);
@@ -91,9 +87,15 @@ struct Polygon {
 };
 
 std::vector<Polygon> FacePolygons(const SceneRecording& r);
+// The corners of the solid: the distinct ends of its edges.
+std::vector<Vec3> SolidCorners(const SceneRecording& r);
+// How far an image of a corner may lie from a corner for the solid to count
+// as mapped onto itself: a millionth of its shortest edge.
+double ExactTolerance(const SceneRecording& r);
 std::vector<std::pair<Vec3, Vec3>> Segments(const RecordedPrimitive& p);
 
 Vec3 Sub(Vec3 a, Vec3 b);
+Vec3 Add(Vec3 a, Vec3 b);
 Vec3 Cross(Vec3 a, Vec3 b);
 double Dot(Vec3 a, Vec3 b);
 double Length(Vec3 a);
@@ -102,6 +104,7 @@ double DistanceToLine(Vec3 p, Vec3 a, Vec3 b);
 double DistanceToPolygon(Vec3 p, const Polygon& polygon);
 Vec3 Rotated(Vec3 p, Vec3 axis, double degrees);
 Vec3 Reflected(Vec3 p, Vec3 unitNormal);
+Vec3 Inverted(Vec3 p, Vec3 centre);
 // The largest distance from an image of a vertex to the nearest vertex.
 double SetMismatch(const std::vector<Vec3>& points, const std::vector<Vec3>& images);
 std::vector<Vec3> DistinctPoints(const std::vector<Vec3>& points);

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <numbers>
 #include <tuple>
 
 namespace vestrel::test {
@@ -72,8 +74,9 @@ TEST(Pyrite, IronFaceCentredSulfurInPairs)
 
 TEST(Pyrite, PairAxesAsListed)
 {
-    // (1,1,-1) three times, (1,1,1) twice, (1,-1,1) and (1,-1,-1) four times
-    // each, in scene axes; the half turn reverses y and z.
+    // (1,1,-1) once (the pair at the centre), (1,1,1), (1,-1,1) and
+    // (1,-1,-1) four times each, in scene axes; the half turn reverses y
+    // and z.
     const auto balls = Balls(RunScene(DrawPyrite, Options(false)));
     ASSERT_EQ(balls.size(), 40u);
     std::map<std::tuple<int, int, int>, int> axes;
@@ -84,10 +87,97 @@ TEST(Pyrite, PairAxesAsListed)
         const Vec3 scene{d.x, -d.y, -d.z};
         ++axes[{int(std::lround(scene.x / 10)), int(std::lround(scene.y / 10)), int(std::lround(scene.z / 10))}];
     }
-    EXPECT_EQ((axes[{1, 1, -1}]), 3);
-    EXPECT_EQ((axes[{1, 1, 1}]), 2);
+    EXPECT_EQ((axes[{1, 1, -1}]), 1);
+    EXPECT_EQ((axes[{1, 1, 1}]), 4);
     EXPECT_EQ((axes[{1, -1, 1}]), 4);
     EXPECT_EQ((axes[{1, -1, -1}]), 4);
+}
+
+Vec3 Turned(const Vec3& p, const Vec3& axis, double degrees)
+{
+    const Vec3 k = Mul(axis, 1 / Length(axis));
+    const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
+    const Vec3 kxp{k.y * p.z - k.z * p.y, k.z * p.x - k.x * p.z, k.x * p.y - k.y * p.x};
+    return Add(Add(Mul(p, c), Mul(kxp, s)), Mul(k, Dot(k, p) * (1 - c)));
+}
+
+// A place taken into the cubic cell of edge 50 that starts at the corner
+// iron atom (-25, -25, -25).
+Vec3 InCell(const Vec3& p)
+{
+    const auto wrap = [](double v) {
+        double w = std::fmod(v + 25, 50);
+        if (w < 0)
+            w += 50;
+        return w > 50 - 1e-6 ? 0 : w;
+    };
+    return {wrap(p.x), wrap(p.y), wrap(p.z)};
+}
+
+std::vector<Vec3> InCell(const std::vector<Vec3>& places)
+{
+    std::vector<Vec3> out;
+    for (const Vec3& p : places)
+        out.push_back(InCell(p));
+    return Distinct(out);
+}
+
+bool SameSet(const std::vector<Vec3>& a, const std::vector<Vec3>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (const Vec3& p : a)
+        if (!Contains(b, p))
+            return false;
+    return true;
+}
+
+// Pa-3: the cell is primitive, so pairs one cell edge apart are parallel,
+// and the four pairs of a cell lie along the four body diagonals. Taken into
+// one cell the 26 sulfur atoms make the eight places of the structure, which
+// the inversion in every iron atom and the threefold turn about every pair's
+// own axis take onto themselves.
+TEST(Pyrite, SulfurPairsSitOnThePa3Places)
+{
+    const auto balls = Balls(RunScene(DrawPyrite, Options(false)));
+    ASSERT_EQ(balls.size(), 40u);
+    struct Pair {
+        Vec3 a, b, mid;
+    };
+    std::vector<Pair> pairs;
+    for (std::size_t i = 14; i + 1 < balls.size(); i += 2)
+        pairs.push_back({balls[i].at, balls[i + 1].at, Mid(balls[i].at, balls[i + 1].at)});
+    const auto parallel = [](const Vec3& u, const Vec3& v) {
+        return std::abs(std::abs(Dot(u, v)) - Length(u) * Length(v)) < 1e-6;
+    };
+    std::vector<Vec3> directions;
+    for (const Pair& p : pairs) {
+        const Vec3 d = Sub(p.b, p.a);
+        EXPECT_NEAR(std::abs(d.x), std::abs(d.y), 1e-6) << "along a body diagonal";
+        EXPECT_NEAR(std::abs(d.y), std::abs(d.z), 1e-6) << "along a body diagonal";
+        if (std::none_of(directions.begin(), directions.end(), [&](const Vec3& e) { return parallel(d, e); }))
+            directions.push_back(d);
+        for (const Pair& q : pairs)
+            if (Near(InCell(p.mid), InCell(q.mid))) {
+                EXPECT_TRUE(parallel(d, Sub(q.b, q.a))) << "pairs a cell edge apart point the same way";
+            }
+    }
+    EXPECT_EQ(directions.size(), 4u);
+
+    const auto sulfur = InCell(PlacesOf(balls, kS));
+    EXPECT_EQ(sulfur.size(), 8u);
+    for (const Vec3& fe : PlacesOf(balls, kFe)) {
+        std::vector<Vec3> images;
+        for (const Vec3& s : PlacesOf(balls, kS))
+            images.push_back(Sub(Mul(fe, 2), s));
+        EXPECT_TRUE(SameSet(InCell(images), sulfur)) << "inversion in an iron atom";
+    }
+    for (const Pair& p : pairs) {
+        std::vector<Vec3> images;
+        for (const Vec3& s : PlacesOf(balls, kS))
+            images.push_back(Add(Turned(Sub(s, p.mid), Sub(p.b, p.a), 120), p.mid));
+        EXPECT_TRUE(SameSet(InCell(images), sulfur)) << "threefold turn about a pair";
+    }
 }
 
 TEST(Pyrite, GridAndThirteenSulfurBonds)
@@ -112,8 +202,8 @@ TEST(Pyrite, GridAndThirteenSulfurBonds)
 
 // Chalcopyrite -------------------------------------------------------------
 
-// The scene's own frame: moved down by 40 and shrunk to 0.8 after the turn.
-Vec3 Chalco(const Vec3& p) { return SceneToModel(p, {}, {0, -40, 0}, 0.8); }
+// The scene's own frame: moved down by 32 and shrunk to 0.8 after the turn.
+Vec3 Chalco(const Vec3& p) { return SceneToModel(p, {}, {0, -32, 0}, 0.8); }
 
 Colour ColourAt(const std::vector<Ball>& balls, const Vec3& p)
 {
@@ -152,6 +242,20 @@ TEST(Chalcopyrite, ThirtySixBallsAtThirtyOnePlaces)
     }
     EXPECT_TRUE(SamePlaces(AllPlaces(std::vector<Ball>(balls.begin(), balls.begin() + 18)), lower));
     EXPECT_TRUE(SamePlaces(AllPlaces(std::vector<Ball>(balls.begin() + 18, balls.end())), upper));
+}
+
+// The middle of the tall cell is the centre the view turns about, so the
+// cell does not wobble as it turns.
+TEST(Chalcopyrite, TheTallCellIsCentredOnTheOrigin)
+{
+    const auto places = AllPlaces(Balls(RunScene(DrawChalcopyrite, Options(false))));
+    Vec3 lo{1e9, 1e9, 1e9}, hi{-1e9, -1e9, -1e9};
+    for (const Vec3& p : places) {
+        lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+        hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+    }
+    EXPECT_TRUE(Near(Mid(lo, hi), {0, 0, 0}, 1e-9));
+    EXPECT_NEAR(hi.y - lo.y, 0.8 * 160, 1e-9);
 }
 
 TEST(Chalcopyrite, MetalColumnsAlternate)

@@ -66,77 +66,75 @@ struct CupriteScrew {
     std::vector<Line> helix; // in chain order
 };
 
+// The screw primitive: the axis, then two helix steps.
+constexpr std::size_t ScrewVertices = 6;
+
 CupriteScrew ScrewOf(const RecordingDraw& gl)
 {
     CupriteScrew s;
     for (const RecordedPrimitive& p : gl.primitives) {
-        if (p.vertices.size() != 14)
+        if (p.vertices.size() != ScrewVertices)
             continue;
         s.axis = {p.vertices[0].position, p.vertices[1].position, p.vertices[0].colour};
-        for (std::size_t i = 2; i < 14; i += 2)
+        for (std::size_t i = 2; i < ScrewVertices; i += 2)
             s.helix.push_back({p.vertices[i].position, p.vertices[i + 1].position, p.vertices[i].colour});
     }
-    // The last step is given from its lower end.
-    if (!s.helix.empty())
-        std::swap(s.helix.back().a, s.helix.back().b);
     return s;
 }
 
-double AzimuthDegrees(const Vec3& p, const Line& axis)
-{
-    return std::atan2(p.z - axis.a.z, p.x - axis.a.x) * 180 / std::numbers::pi;
-}
-
-TEST(Cuprite, ScrewAxisWithOneTurnOfHelix)
+// The axis lies in a face of the cell, through the middle of the face; the
+// helix runs from oxygen atom to oxygen atom, a quarter turn about the axis
+// and half a cell edge (30) along it per step, clear of the copper atoms.
+TEST(Cuprite, ScrewAxisInAFaceWithItsHelixThroughOxygen)
 {
     const RecordingDraw gl = RunScene(DrawCuprite, Options(false, true));
-    EXPECT_EQ(gl.lineSegments().size(), 7u);
+    EXPECT_EQ(gl.lineSegments().size(), 3u);
     EXPECT_EQ(gl.primitives.size(), 1u) << "axis and helix in one batch";
     const CupriteScrew s = ScrewOf(gl);
-    ASSERT_EQ(s.helix.size(), 6u);
+    ASSERT_EQ(s.helix.size(), 2u);
     EXPECT_NEAR(s.axis.a.x, s.axis.b.x, 1e-5);
     EXPECT_NEAR(s.axis.a.z, s.axis.b.z, 1e-5);
-    // The axis runs through a Cu atom.
-    const auto cu = PlacesOf(Balls(gl), kCu);
-    int onAxis = 0;
-    for (const Vec3& p : cu)
-        onAxis += std::abs(p.x - s.axis.a.x) < 1e-4 && std::abs(p.z - s.axis.a.z) < 1e-4;
-    EXPECT_EQ(onAxis, 1);
+    EXPECT_NEAR(distance(s.axis.a, s.axis.b), 100, 1e-4) << "as long as it was";
+    const Vec3 foot{s.axis.a.x, 0, s.axis.a.z};
+    EXPECT_NEAR(std::max(std::abs(foot.x), std::abs(foot.z)), 30, 1e-5) << "in a face";
+    EXPECT_NEAR(std::min(std::abs(foot.x), std::abs(foot.z)), 0, 1e-5) << "through its middle";
 
-    double turned = 0;
+    const auto balls = Balls(gl);
+    const auto o = PlacesOf(balls, kO);
+    const auto cu = PlacesOf(balls, kCu);
     for (std::size_t i = 0; i < s.helix.size(); ++i) {
         const Line& h = s.helix[i];
         if (i + 1 < s.helix.size()) {
-            EXPECT_TRUE(Near(h.b, s.helix[i + 1].a)) << "step " << i;
+            EXPECT_TRUE(Near(h.b, s.helix[i + 1].a)) << "the helix is one chain";
         }
-        EXPECT_GT(h.b.y, h.a.y) << "the helix keeps going one way along the axis";
-        double step = AzimuthDegrees(h.b, s.axis) - AzimuthDegrees(h.a, s.axis);
-        step = std::remainder(step, 360.0);
-        EXPECT_NEAR(std::abs(step), 60, 5) << "six steps to the turn";
-        turned += step;
+        EXPECT_TRUE(Contains(o, h.a));
+        EXPECT_TRUE(Contains(o, h.b));
+        EXPECT_NEAR(std::abs(h.b.y - h.a.y), 30, 1e-5);
+        const Vec3 ra = Sub({h.a.x, 0, h.a.z}, foot), rb = Sub({h.b.x, 0, h.b.z}, foot);
+        EXPECT_NEAR(Length(ra), 30, 1e-5);
+        EXPECT_NEAR(Dot(ra, rb), 0, 1e-4) << "a quarter turn per step";
+        for (const Vec3& c : cu)
+            EXPECT_GT(distance(c, Mid(h.a, h.b)), 8) << "clear of the copper atoms";
     }
-    EXPECT_NEAR(std::abs(turned), 360, 1e-3);
-    EXPECT_NEAR(s.helix.back().b.y - s.helix.front().a.y, 60, 1e-4);
 }
 
-TEST(Cuprite, ArrowheadsNearHelixStepsPointingAlongIt)
+TEST(Cuprite, ArrowheadsSitOnTheHelixAndPointAlongIt)
 {
     const RecordingDraw gl = RunScene(DrawCuprite, Options(true, true));
     const CupriteScrew s = ScrewOf(gl);
     const auto cones = Cones(gl);
     ASSERT_EQ(cones.size(), 2u);
-    for (const RecordedSolid* c : cones) {
+    ASSERT_EQ(s.helix.size(), 2u);
+    for (std::size_t i = 0; i < cones.size(); ++i) {
+        const RecordedSolid* c = cones[i];
         EXPECT_EQ(c->radius, 0);
         EXPECT_EQ(c->topRadius, 1);
         EXPECT_EQ(c->height, 3);
         EXPECT_EQ(c->stacks, 10);
-        const Line* nearest = nullptr;
-        for (const Line& h : s.helix)
-            if (!nearest || distance(c->centre, Mid(h.a, h.b)) < distance(c->centre, Mid(nearest->a, nearest->b)))
-                nearest = &h;
-        ASSERT_NE(nearest, nullptr);
-        EXPECT_LT(distance(c->centre, Mid(nearest->a, nearest->b)), 3.5);
-        EXPECT_LT(AngleDegrees(Mul(ConeOpening(*c), -1), Sub(nearest->b, nearest->a)), 10);
+        const Line& h = s.helix[i];
+        EXPECT_TRUE(Near(c->centre, Mid(h.a, h.b), 1e-4)) << "on the middle of its step";
+        // The tip points the way the helix runs; the cone opens behind it.
+        EXPECT_LT(AngleDegrees(Mul(ConeOpening(*c), -1), Sub(h.b, h.a)), 0.01);
     }
 }
 
@@ -152,12 +150,12 @@ TEST_P(CupriteScrewColour, AxisHelixAndArrowheads)
         EXPECT_TRUE(SameColour(c->colour, colour));
     int screwVertices = 0;
     for (const RecordedPrimitive& p : gl.primitives)
-        if (p.vertices.size() == 14)
+        if (p.vertices.size() == ScrewVertices)
             for (const RecordedVertex& v : p.vertices) {
                 EXPECT_TRUE(SameColour(v.colour, colour));
                 ++screwVertices;
             }
-    EXPECT_EQ(screwVertices, 14);
+    EXPECT_EQ(screwVertices, static_cast<int>(ScrewVertices));
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, CupriteScrewColour,

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace vestrel::test {
 namespace {
@@ -14,7 +15,19 @@ namespace {
 const SceneFrame CalciteFrame{{0, 0, 0}, 0.8, {}};
 const SceneFrame RutileFrame{{0, 0, 0}, 1, {}};
 
-const std::vector<Vec3> OxygenAroundCarbon{{-9, 0, -6}, {9, 0, -6}, {0, 0, 9}};
+// The C-O distance: the mean of the three the groups were once drawn with,
+// two of √117 and one of 9.
+const double CarbonOxygen = (2 * std::sqrt(117.0) + 9) / 3;
+
+// The oxygen atoms about a carbon: an equilateral triangle centred on it in
+// its layer, one corner towards +z in the layer y = 0 and towards -z in the
+// layers y = +-30 next to it.
+std::vector<Vec3> OxygenAroundCarbon(const Vec3& carbon)
+{
+    const double side = CarbonOxygen * std::sqrt(3.0) / 2, back = CarbonOxygen / 2;
+    const double turn = std::abs(carbon.y) < Tolerance ? 1 : -1;
+    return {{-turn * side, 0, -turn * back}, {turn * side, 0, -turn * back}, {0, 0, turn * CarbonOxygen}};
+}
 
 std::vector<Vec3> Append(std::vector<Vec3> a, const std::vector<Vec3>& b)
 {
@@ -80,9 +93,49 @@ TEST(Calcite, EveryCarbonCarriesThreeOxygenInItsPlane)
     const SceneDrawing d = RecordScene(structures::DrawCalcite, CalciteFrame);
     std::vector<Vec3> groups;
     for (const Vec3& c : PositionsOfColour(d.atoms, structures::C))
-        for (const Vec3& o : OxygenAroundCarbon)
+        for (const Vec3& o : OxygenAroundCarbon(c))
             groups.push_back(Plus(c, o));
     EXPECT_EQ(DiffPoints(PositionsOfColour(d.atoms, structures::O), groups), "");
+}
+
+// Found from the drawing alone: each carbon's three nearest oxygen atoms make
+// an equilateral triangle in its layer, centred on it, at the one C-O
+// distance of the table; the triangles of one layer all point the same way,
+// those of neighbouring layers (30 apart, across a calcium layer) the
+// opposite way.
+TEST(Calcite, CarbonateTrianglesAreEquilateralAndTurnLayerByLayer)
+{
+    const SceneDrawing d = RecordScene(structures::DrawCalcite, CalciteFrame);
+    const std::vector<Vec3> oxygen = PositionsOfColour(d.atoms, structures::O);
+    std::map<long, std::vector<Vec3>> pointing; // layer height -> where the corner towards z points
+    for (const Vec3& c : PositionsOfColour(d.atoms, structures::C)) {
+        std::vector<Vec3> near = oxygen;
+        std::sort(near.begin(), near.end(), [&](const Vec3& a, const Vec3& b) { return distance(a, c) < distance(b, c); });
+        near.resize(3);
+        Vec3 sum;
+        for (const Vec3& o : near) {
+            EXPECT_NEAR(distance(o, c), CarbonOxygen, Tolerance) << ToString(c);
+            EXPECT_NEAR(o.y, c.y, Tolerance) << "in the layer of " << ToString(c);
+            sum = Plus(sum, o);
+        }
+        EXPECT_TRUE(Near({sum.x / 3, sum.y / 3, sum.z / 3}, c)) << "centred on " << ToString(c);
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(distance(near[i], near[(i + 1) % 3]), CarbonOxygen * std::sqrt(3.0), Tolerance);
+        // The corner on the line x = c.x says which way the triangle points.
+        for (const Vec3& o : near)
+            if (std::abs(o.x - c.x) < Tolerance)
+                pointing[std::lround(c.y)].push_back({0, 0, o.z - c.z});
+    }
+    ASSERT_EQ(pointing.size(), 3u);
+    for (const auto& [y, ways] : pointing) {
+        ASSERT_FALSE(ways.empty());
+        for (const Vec3& w : ways)
+            EXPECT_TRUE(Near(w, ways.front())) << "one way in the layer y = " << y;
+    }
+    EXPECT_NEAR(pointing[0].front().z, CarbonOxygen, Tolerance);
+    EXPECT_NEAR(pointing[-30].front().z, -CarbonOxygen, Tolerance);
+    EXPECT_NEAR(pointing[30].front().z, -CarbonOxygen, Tolerance);
+    EXPECT_NEAR(CarbonOxygen, 10.21, 0.01);
 }
 
 TEST(Calcite, PrismAtomsComeFirstThenTheCentralCarbon)
@@ -103,7 +156,7 @@ TEST(Calcite, OnlyTheAxisGroupsAreBondedBesideThePrismFrame)
     std::vector<Line> expected = CalcitePrismFrame();
     for (const Vec3& c : PositionsOfColour(d.atoms, structures::C))
         if (std::abs(c.x) < Tolerance && std::abs(c.z) < Tolerance)
-            for (const Vec3& o : OxygenAroundCarbon)
+            for (const Vec3& o : OxygenAroundCarbon(c))
                 expected.push_back({Plus(c, o), c});
     EXPECT_EQ(expected.size(), 28u);
     EXPECT_EQ(d.lines.size(), 28u);

@@ -30,7 +30,7 @@ inline const std::vector<HexSceneCase>& HexSceneCases()
     using namespace structures;
     static const std::vector<HexSceneCase> cases{
         {"magnesium", DrawMagnesium, {{0, 0, 0}, 0.8, {}}, 15, 30, 17, 22, false, {Mg}},
-        {"cadmium_iodide", DrawCadmiumIodide, {{0, 0, 0}, 0.8, {}}, 12, 30, 20, 25, false, {I, Cd}},
+        {"cadmium_iodide", DrawCadmiumIodide, {{0, 0, 0}, 0.8, {}}, 12, 30, 20, 25, false, {Cd, I}},
         {"wurtzite", DrawWurtzite, {{0, 0, 0}, 0.8, {}}, 7, 30, 27, 25, false, {S, Zn}},
         {"graphite", DrawGraphite, {{0, 50, 0}, 0.8, {-40, 40, 0}}, 4, 30, 24, 24, false, {C}},
         {"boron_nitride", DrawBoronNitride, {{-30, 10, 0}, 0.8, {}}, 11, 30, 24, 24, false, {N, B}},

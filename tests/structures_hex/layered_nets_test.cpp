@@ -14,15 +14,15 @@ namespace {
 const SceneFrame GraphiteFrame{{0, 50, 0}, 0.8, {-40, 40, 0}};
 const SceneFrame BoronNitrideFrame{{-30, 10, 0}, 0.8, {}};
 
-// Three upper rings meeting at one atom, and one lower ring.
-const std::vector<Vec3> RingCentres{{0, 40, 0}, {54, 40, 30}, {36, -40, 1}, {54, 40, -30}};
-// Each line hexagon sits 2 towards -x and 1 towards +z from its ring.
-const Vec3 LineHexagonShift{-2, 0, 1};
+// Three upper rings meeting at one atom, and one lower ring: in graphite
+// shifted against them (ABAB), in boron nitride right under the first.
+const std::vector<Vec3> GraphiteRings{{0, 40, 0}, {54, 40, 30}, {36, -40, 0}, {54, 40, -30}};
+const std::vector<Vec3> BoronNitrideRings{{0, 40, 0}, {54, 40, 30}, {0, -40, 0}, {54, 40, -30}};
 
-std::vector<Vec3> AllRingAtoms()
+std::vector<Vec3> AllRingAtoms(const std::vector<Vec3>& rings)
 {
     std::vector<Vec3> atoms;
-    for (const Vec3& centre : RingCentres)
+    for (const Vec3& centre : rings)
         for (const Vec3& v : HexagonAround(centre))
             atoms.push_back(v);
     return atoms;
@@ -39,6 +39,7 @@ struct NetCase {
     std::string name;
     SceneBlock block;
     SceneFrame frame;
+    std::vector<Vec3> rings;
 };
 
 void PrintTo(const NetCase& c, std::ostream* os) { *os << c.name; }
@@ -47,9 +48,10 @@ class LayeredNets : public ::testing::TestWithParam<NetCase> {};
 
 TEST_P(LayeredNets, FourRingsOf24AtomsOn19Places)
 {
-    const SceneDrawing d = RecordScene(GetParam().block, GetParam().frame);
+    const NetCase& c = GetParam();
+    const SceneDrawing d = RecordScene(c.block, c.frame);
     const std::vector<Vec3> atoms = Positions(d.atoms);
-    EXPECT_EQ(DiffPoints(atoms, AllRingAtoms()), "");
+    EXPECT_EQ(DiffPoints(atoms, AllRingAtoms(c.rings)), "");
     EXPECT_EQ(DistinctPoints(atoms).size(), 19u);
     EXPECT_EQ(CountAt(atoms, {36, 40, 0}), 3u);
     for (const Vec3& shared : {Vec3{18, 40, 30}, Vec3{18, 40, -30}, Vec3{72, 40, 0}})
@@ -58,58 +60,65 @@ TEST_P(LayeredNets, FourRingsOf24AtomsOn19Places)
     ASSERT_EQ(d.atoms.size(), 24u);
     for (std::size_t ring = 0; ring < 4; ++ring)
         for (std::size_t k = 0; k < 6; ++k)
-            EXPECT_NEAR(distance(d.atoms[ring * 6 + k].position, RingCentres[ring]), 35.5, 0.6)
+            EXPECT_NEAR(distance(d.atoms[ring * 6 + k].position, c.rings[ring]), 35.5, 0.6)
                 << "ring " << ring << " atom " << k;
 }
 
-TEST_P(LayeredNets, LineHexagonsBesideTheRingsAndThreeVerticals)
+// Every connecting line is a bond from atom centre to atom centre: the
+// hexagons run along the rings' own edges, and the three vertical lines join
+// an upper atom to the atom right below it.
+TEST_P(LayeredNets, EveryLineEndsAtAtomCentres)
 {
-    const SceneDrawing d = RecordScene(GetParam().block, GetParam().frame);
+    const NetCase& c = GetParam();
+    const SceneDrawing d = RecordScene(c.block, c.frame);
+    const std::vector<Vec3> atoms = Positions(d.atoms);
+    ASSERT_EQ(d.lines.size(), 27u);
+    for (const Line& l : d.lines) {
+        EXPECT_GE(CountAt(atoms, l.from), 1u) << ToString(l.from);
+        EXPECT_GE(CountAt(atoms, l.to), 1u) << ToString(l.to);
+    }
     std::vector<Line> horizontal, vertical;
     for (const Line& l : d.lines)
         (IsVertical(l) ? vertical : horizontal).push_back(l);
     std::vector<Line> expected;
-    for (const Vec3& centre : RingCentres) {
-        const Vec3 m = Plus(centre, LineHexagonShift);
-        for (const Line& l : PolygonEdges(m, HexagonAround(m)))
+    for (const Vec3& centre : c.rings)
+        for (const Line& l : PolygonEdges(centre, HexagonAround(centre)))
             expected.push_back(l);
-    }
     EXPECT_EQ(horizontal.size(), 24u);
     EXPECT_EQ(DiffLines(horizontal, expected), "");
     EXPECT_EQ(DistinctLines(horizontal).size(), 21u);
-    EXPECT_EQ(DiffLines(vertical, {{{16, 40, 31}, {16, -40, 31}}, {{16, 40, -29}, {16, -40, -29}}, {{70, 40, 1}, {70, -40, 1}}}),
-              "");
-}
-
-TEST_P(LayeredNets, VerticalsFallFromLineHexagonCornersToNearALowerAtom)
-{
-    const SceneDrawing d = RecordScene(GetParam().block, GetParam().frame);
-    std::vector<Vec3> upperCorners;
-    for (const Vec3& centre : {RingCentres[1], RingCentres[3]})
-        for (const Vec3& v : HexagonAround(Plus(centre, LineHexagonShift)))
-            upperCorners.push_back(v);
-    const std::vector<Vec3> lowerAtoms = HexagonAround(RingCentres[2]);
-    int verticals = 0;
-    for (const Line& l : d.lines) {
-        if (!IsVertical(l))
-            continue;
-        ++verticals;
-        const Vec3 top = l.from.y > l.to.y ? l.from : l.to, bottom = l.from.y > l.to.y ? l.to : l.from;
-        EXPECT_GE(CountAt(upperCorners, top), 1u) << ToString(top);
-        EXPECT_TRUE(Near(bottom, {top.x, -40, top.z})) << ToString(bottom);
-        double nearest = 1e9;
-        for (const Vec3& a : lowerAtoms)
-            nearest = std::min(nearest, distance(a, bottom));
-        EXPECT_GT(nearest, 1);
-        EXPECT_LT(nearest, 3);
+    ASSERT_EQ(vertical.size(), 3u);
+    for (const Line& l : vertical) {
+        EXPECT_NEAR(l.from.x, l.to.x, Tolerance);
+        EXPECT_NEAR(l.from.z, l.to.z, Tolerance);
+        EXPECT_NEAR(std::abs(l.from.y - l.to.y), 80, Tolerance) << "from one layer to the other";
     }
-    EXPECT_EQ(verticals, 3);
+    EXPECT_EQ(DistinctLines(vertical).size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenes, LayeredNets,
-                         ::testing::Values(NetCase{"graphite", structures::DrawGraphite, GraphiteFrame},
-                                           NetCase{"boron_nitride", structures::DrawBoronNitride, BoronNitrideFrame}),
+                         ::testing::Values(NetCase{"graphite", structures::DrawGraphite, GraphiteFrame, GraphiteRings},
+                                           NetCase{"boron_nitride", structures::DrawBoronNitride, BoronNitrideFrame,
+                                                   BoronNitrideRings}),
                          [](const auto& info) { return info.param.name; });
+
+// Graphite's layers are shifted against each other: half the atoms of the
+// lower ring lie under upper atoms, the other half under the middles of
+// upper rings.
+TEST(Graphite, TheLowerRingIsShiftedUnderTheUpperLayer)
+{
+    const SceneDrawing d = RecordScene(structures::DrawGraphite, GraphiteFrame);
+    std::vector<Vec3> upperAll;
+    for (std::size_t i = 0; i < d.atoms.size(); ++i)
+        if (i / 6 != 2)
+            upperAll.push_back(d.atoms[i].position);
+    int under = 0;
+    for (std::size_t i = 12; i < 18; ++i) {
+        const Vec3 p = d.atoms[i].position;
+        under += CountAt(upperAll, {p.x, 40, p.z}) > 0;
+    }
+    EXPECT_EQ(under, 3);
+}
 
 TEST(Graphite, EveryAtomIsCarbonAfterOneColourCall)
 {
@@ -127,7 +136,7 @@ TEST(BoronNitride, BoronAndNitrogenAlternateAroundEveryRing)
     ASSERT_EQ(d.atoms.size(), 24u);
     for (std::size_t ring = 0; ring < 4; ++ring) {
         std::vector<Atom> atoms(d.atoms.begin() + ring * 6, d.atoms.begin() + ring * 6 + 6);
-        const Vec3 c = RingCentres[ring];
+        const Vec3 c = BoronNitrideRings[ring];
         std::sort(atoms.begin(), atoms.end(), [&](const Atom& a, const Atom& b) {
             return std::atan2(a.position.z - c.z, a.position.x - c.x) < std::atan2(b.position.z - c.z, b.position.x - c.x);
         });
@@ -154,14 +163,42 @@ TEST(BoronNitride, SharedAtomsHaveOneElementInEveryRing)
     }
 }
 
-TEST(LayeredNets, GraphiteAndBoronNitrideShareEverySceneCoordinate)
+// h-BN stacks its rings right above each other with B and N exchanged: every
+// atom of the lower ring has an atom of the other element right above it.
+TEST(BoronNitride, NitrogenLiesOverBoronAndBoronOverNitrogen)
+{
+    const SceneDrawing d = RecordScene(structures::DrawBoronNitride, BoronNitrideFrame);
+    ASSERT_EQ(d.atoms.size(), 24u);
+    int nitrogenOverBoron = 0, boronOverNitrogen = 0;
+    for (const Atom& lower : d.atoms) {
+        if (std::abs(lower.position.y + 40) > Tolerance)
+            continue;
+        int above = 0;
+        for (const Atom& upper : d.atoms)
+            if (Near(upper.position, {lower.position.x, 40, lower.position.z})) {
+                ++above;
+                EXPECT_NE(upper.colour, lower.colour) << ToString(lower.position);
+                nitrogenOverBoron += upper.colour == structures::N;
+                boronOverNitrogen += upper.colour == structures::B;
+            }
+        EXPECT_GE(above, 1) << "an atom right above " << ToString(lower.position);
+    }
+    EXPECT_GT(nitrogenOverBoron, 0);
+    EXPECT_GT(boronOverNitrogen, 0);
+}
+
+// The upper layers of the two scenes are the same in scene coordinates; the
+// lower ring of graphite lies one atom spacing (36) along x from boron
+// nitride's.
+TEST(LayeredNets, GraphiteAndBoronNitrideShareTheUpperLayer)
 {
     const SceneDrawing graphite = RecordScene(structures::DrawGraphite, GraphiteFrame);
     const SceneDrawing nitride = RecordScene(structures::DrawBoronNitride, BoronNitrideFrame);
     ASSERT_EQ(graphite.atoms.size(), nitride.atoms.size());
-    for (std::size_t i = 0; i < graphite.atoms.size(); ++i)
-        EXPECT_TRUE(Near(graphite.atoms[i].position, nitride.atoms[i].position)) << "atom " << i;
-    EXPECT_EQ(DiffLines(graphite.lines, nitride.lines), "");
+    for (std::size_t i = 0; i < graphite.atoms.size(); ++i) {
+        const Vec3 shift = i / 6 == 2 ? Vec3{36, 0, 0} : Vec3{};
+        EXPECT_TRUE(Near(graphite.atoms[i].position, Plus(nitride.atoms[i].position, shift))) << "atom " << i;
+    }
 }
 
 TEST(LayeredNets, GraphiteSitsTwoLeftAndEightAboveBoronNitrideInTheModel)
@@ -172,7 +209,10 @@ TEST(LayeredNets, GraphiteSitsTwoLeftAndEightAboveBoronNitrideInTheModel)
     ASSERT_EQ(graphite.spheres().size(), nitride.spheres().size());
     for (std::size_t i = 0; i < graphite.spheres().size(); ++i) {
         const Vec3 g = graphite.spheres()[i]->centre, n = nitride.spheres()[i]->centre;
-        EXPECT_TRUE(Near({g.x - n.x, g.y - n.y, g.z - n.z}, {-2, 8, 0}, 1e-4)) << "atom " << i;
+        // The lower ring of graphite is further moved by 36 scene units, 28.8
+        // in the model.
+        const Vec3 expected = i / 6 == 2 ? Vec3{-2 + 28.8, 8, 0} : Vec3{-2, 8, 0};
+        EXPECT_TRUE(Near({g.x - n.x, g.y - n.y, g.z - n.z}, expected, 1e-4)) << "atom " << i;
     }
 }
 

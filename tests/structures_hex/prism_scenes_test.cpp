@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace vestrel::test {
 namespace {
@@ -114,7 +115,7 @@ TEST_P(PrismScenes, FrontAndBackHexagonEdgesAre36LongAndTheSlantedOnes35)
 
 INSTANTIATE_TEST_SUITE_P(Scenes, PrismScenes,
                          ::testing::Values(PrismCase{"magnesium", structures::DrawMagnesium, structures::Mg},
-                                           PrismCase{"cadmium_iodide", structures::DrawCadmiumIodide, structures::I},
+                                           PrismCase{"cadmium_iodide", structures::DrawCadmiumIodide, structures::Cd},
                                            PrismCase{"wurtzite", structures::DrawWurtzite, structures::S}),
                          [](const auto& info) { return info.param.name; });
 
@@ -150,19 +151,50 @@ TEST(Magnesium, InnerAtomsSitOverAlternateTrianglesOfTheHexagon)
     EXPECT_EQ(parities.size(), 1u) << "two inner atoms over neighbouring triangles";
 }
 
-TEST(CadmiumIodide, TwoCadmiumLayersTurnedHalfATurnWithSpokes)
+TEST(CadmiumIodide, TwoIodineLayersTurnedHalfATurnWithSpokes)
 {
     const SceneDrawing d = RecordScene(structures::DrawCadmiumIodide, PrismFrame);
-    const std::vector<Vec3> cadmium = PositionsOfColour(d.atoms, structures::Cd);
-    const std::vector<Vec3> lower = AtHeight(cadmium, -20), upper = AtHeight(cadmium, 20);
-    EXPECT_EQ(cadmium.size(), 6u);
+    const std::vector<Vec3> iodine = PositionsOfColour(d.atoms, structures::I);
+    const std::vector<Vec3> lower = AtHeight(iodine, -20), upper = AtHeight(iodine, 20);
+    EXPECT_EQ(iodine.size(), 6u);
     EXPECT_EQ(DiffPoints(lower, {{18, -20, 12}, {-18, -20, 12}, {0, -20, -18}}), "");
     std::vector<Vec3> turned;
     for (const Vec3& p : lower)
         turned.push_back({-p.x, 20, -p.z});
     EXPECT_EQ(DiffPoints(upper, turned), "");
-    EXPECT_EQ(PositionsOfColour(d.atoms, structures::I).size(), 14u);
-    EXPECT_EQ(DiffLines(d.lines, Concat(PrismFrameLines(), SpokesFrom(cadmium))), "");
+    EXPECT_EQ(PositionsOfColour(d.atoms, structures::Cd).size(), 14u);
+    EXPECT_EQ(DiffLines(d.lines, Concat(PrismFrameLines(), SpokesFrom(iodine))), "");
+}
+
+// CdI2: along the vertical axis the layers read I-Cd-I, I-Cd-I, ... Within
+// the cell, going up: Cd, I, I, Cd. Each cadmium layer has iodine layers
+// next to it on both sides (the one beyond the top face belongs to the next
+// cell, 80 higher), and the two iodine layers inside the cell face each other
+// across the van der Waals gap, with no cadmium between them.
+TEST(CadmiumIodide, LayersReadIodineCadmiumIodineWithTheGapBetweenIodineLayers)
+{
+    const SceneDrawing d = RecordScene(structures::DrawCadmiumIodide, PrismFrame);
+    std::vector<std::pair<double, Colour>> layers;
+    for (const Atom& a : d.atoms) {
+        const auto known = std::find_if(layers.begin(), layers.end(),
+                                        [&](const auto& l) { return std::abs(l.first - a.position.y) < Tolerance; });
+        if (known == layers.end())
+            layers.emplace_back(a.position.y, a.colour);
+        else
+            EXPECT_EQ(known->second, a.colour) << "one element per layer, at y = " << a.position.y;
+    }
+    std::sort(layers.begin(), layers.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    ASSERT_EQ(layers.size(), 4u);
+    const Colour expected[] = {structures::Cd, structures::I, structures::I, structures::Cd};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(layers[i].second, expected[i]) << "layer at y = " << layers[i].first;
+    // Periodic along the axis with the height of the cell: the layer above
+    // the top face is the lowest iodine layer moved up by 80.
+    const double period = layers[3].first - layers[0].first;
+    EXPECT_NEAR(period, 80, Tolerance);
+    EXPECT_NEAR(layers[1].first - layers[0].first, layers[3].first - layers[2].first, Tolerance)
+        << "each Cd layer in the middle of its sandwich";
+    EXPECT_GT(layers[2].first - layers[1].first, layers[1].first - layers[0].first) << "the gap is wider";
 }
 
 TEST(Wurtzite, SevenZincAtomsOnTheEdgesAndAxis30BelowTheTopFace)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/render_tool.h"
 
+#include <QFile>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -25,6 +27,28 @@ QImage RenderWithTool(const QStringList& args)
     QImage image(out);
     EXPECT_FALSE(image.isNull()) << "no picture from vestrel-render";
     return image;
+}
+
+QJsonObject DumpWithTool(const QStringList& args)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("frame.json"));
+    QProcess tool;
+    tool.start(QStringLiteral(VESTREL_RENDER_TOOL), QStringList(args) << QStringLiteral("--dump") << out);
+    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+        ADD_FAILURE() << "vestrel-render failed: " << args.join(' ').toStdString() << "\n"
+                      << tool.readAllStandardError().toStdString();
+        return {};
+    }
+    QFile file(out);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no dump from vestrel-render";
+        return {};
+    }
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return doc.object();
 }
 
 QRgb ScreenColour(const Colour& c)

@@ -5,6 +5,7 @@
 #include "render/geometry.h"
 
 #include <QImage>
+#include <QJsonObject>
 #include <QStringList>
 
 namespace vestrel::test {
@@ -12,6 +13,10 @@ namespace vestrel::test {
 // Runs vestrel-render with the arguments (--out is added) and loads the PNG.
 // Fails the current test and returns a null image when the tool fails.
 QImage RenderWithTool(const QStringList& args);
+
+// Runs vestrel-render with the arguments and --dump, and reads the JSON it
+// writes. Fails the current test and returns an empty object when it fails.
+QJsonObject DumpWithTool(const QStringList& args);
 
 // The 8-bit RGB a colour triple shows as on the screen (components clamped).
 QRgb ScreenColour(const Colour& c);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // vestrel-render: draws frames of the real frame routine with the real scene
-// blocks into a PNG file, without the main window.
+// blocks into a PNG file, or writes what the last frame draws as JSON,
+// without the main window.
+#include "tools/render/frame_dump.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -16,6 +19,18 @@ int main(int argc, char** argv)
     if (!options) {
         err << "vestrel-render: " << error << "\n" << vestrel::RenderUsage() << "\n";
         return 2;
+    }
+    if (!options->dump.isEmpty()) {
+        // The recording back end: no OpenGL context is needed.
+        vestrel::ViewState view = options->view;
+        const auto dump = vestrel::DumpFrames(options->inputs, view, options->frames);
+        QFile file(options->dump);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(vestrel::FrameDumpJson(dump)) < 0) {
+            err << "vestrel-render: cannot write " << options->dump << "\n";
+            return 1;
+        }
+        if (options->out.isEmpty())
+            return 0;
     }
     vestrel::OffscreenRenderer renderer(options->size);
     if (!renderer.isValid()) {

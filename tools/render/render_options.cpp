@@ -134,7 +134,8 @@ bool parseZone(const QString& value, ZoneScene::Kind kind, std::optional<ZoneSce
 QString RenderUsage()
 {
     return QStringLiteral(
-        "usage: vestrel-render --out FILE.png [--size 900x750] [--scene structure:K|polyhedron:K|none]\n"
+        "usage: vestrel-render --out FILE.png | --dump FILE.json [--size 900x750]\n"
+        "  [--scene structure:K|polyhedron:K|none]\n"
         "  [--rot-y -30] [--rot-x 0] [--pan 0,-2] [--distance 60] [--frames 1] [--spin on|off]\n"
         "  [--axes ox,oz,oy] [--planes xz,yz,xy] [--axis-colour red|green|blue]\n"
         "  [--plane-colour white|red|green|blue] [--max-distance on|off]\n"
@@ -158,6 +159,8 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         bool ok = true;
         if (key == QLatin1String("--out")) {
             o.out = value;
+        } else if (key == QLatin1String("--dump")) {
+            o.dump = value;
         } else if (key == QLatin1String("--size")) {
             const auto m = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(value);
             ok = m.hasMatch() && m.captured(1).toInt() > 0 && m.captured(2).toInt() > 0
@@ -217,8 +220,8 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             return std::nullopt;
         }
     }
-    if (o.out.isEmpty()) {
-        *error = QStringLiteral("--out FILE.png is required");
+    if (o.out.isEmpty() && o.dump.isEmpty()) {
+        *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
         return std::nullopt;
     }
     return o;

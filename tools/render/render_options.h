@@ -15,6 +15,7 @@ namespace vestrel {
 
 struct RenderOptions {
     QString out;
+    QString dump; // --dump FILE.json: what the frame draws, instead of a picture
     QSize size{900, 750};
     int frames = 1;
     FrameInputs inputs;
