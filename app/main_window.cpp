@@ -210,11 +210,16 @@ void MainWindow::openHelp() { helpOpener_->open(programDir_); }
 
 // ---- Catalogue commands ----
 
-void MainWindow::build() { catalogue_->build(); }
+void MainWindow::build()
+{
+    catalogue_->build();
+    syncSymmetryPanel();
+}
 void MainWindow::eraseScene()
 {
     catalogue_->erase();
     zone_.reset();
+    syncSymmetryPanel();
 }
 
 void MainWindow::showZonePicture(const ZonePicture& picture)
@@ -224,10 +229,26 @@ void MainWindow::showZonePicture(const ZonePicture& picture)
     statusLine->showMessage(picture.status);
     glPanel->update();
 }
-void MainWindow::nextObject() { catalogue_->next(); }
-void MainWindow::previousObject() { catalogue_->previous(); }
-void MainWindow::structureChosen(int item) { catalogue_->chooseStructure(item); }
-void MainWindow::polyhedronChosen(int item) { catalogue_->choosePolyhedron(item); }
+void MainWindow::nextObject()
+{
+    catalogue_->next();
+    syncSymmetryPanel();
+}
+void MainWindow::previousObject()
+{
+    catalogue_->previous();
+    syncSymmetryPanel();
+}
+void MainWindow::structureChosen(int item)
+{
+    catalogue_->chooseStructure(item);
+    syncSymmetryPanel();
+}
+void MainWindow::polyhedronChosen(int item)
+{
+    catalogue_->choosePolyhedron(item);
+    syncSymmetryPanel();
+}
 
 void MainWindow::setStructureItem(int item) { structureList->setCurrentIndex(item); }
 void MainWindow::setPolyhedronItem(int item) { polyhedronList->setCurrentIndex(item); }

@@ -36,6 +36,7 @@ FrameInputs MainWindow::readFrameInputs() const
                 planesRedAction->isChecked(), planesGreenAction->isChecked(), planesBlueAction->isChecked()};
     in.scenes = catalogue_->sceneFlags();
     in.zone = zone_;
+    in.chosen = symmetry_.frameElement();
     DisplayOptions& d = in.display;
     d.showLines = showBondsCheck->isChecked();
     d.showScrewAxes = showScrewAxesCheck->isChecked();
@@ -59,6 +60,9 @@ void MainWindow::drawFrame(Draw& gl, bool tick)
     view_.Distance = distanceSlider->value();
     if (zone_ && std::ranges::any_of(catalogue_->sceneFlags(), [](bool on) { return on; }))
         zone_.reset();
+    syncSymmetryPanel();
+    if (tick)
+        advanceSymmetryOperation();
     const bool trackBarVisible = DrawFrame(gl, readFrameInputs(), view_, tick);
     if (distanceSlider->value() != view_.Distance)
         distanceSlider->setValue(view_.Distance);

@@ -4,6 +4,8 @@
 // the current OpenGL context; RecordingDraw keeps what was drawn for tests.
 #pragma once
 
+#include "render/geometry.h"
+
 namespace vestrel {
 
 enum class Primitive { Lines, Triangles, Quads, Polygon, LineLoop, LineStrip, Points };
@@ -47,6 +49,7 @@ public:
     virtual void rotatef(float angle, float x, float y, float z) = 0; // degrees
     virtual void scaled(double x, double y, double z) = 0;     // glScaled
     virtual void scalef(float x, float y, float z) = 0;        // glScalef
+    virtual void multMatrix(const Mat4& m) = 0;                // glMultMatrixd
 
     // The single GLU quadric object: its state carries over between calls
     // and between frames.

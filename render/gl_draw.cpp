@@ -108,6 +108,7 @@ void GlDraw::translatef(float x, float y, float z) { glTranslatef(x, y, z); }
 void GlDraw::rotatef(float angle, float x, float y, float z) { glRotatef(angle, x, y, z); }
 void GlDraw::scaled(double x, double y, double z) { glScaled(x, y, z); }
 void GlDraw::scalef(float x, float y, float z) { glScalef(x, y, z); }
+void GlDraw::multMatrix(const Mat4& m) { glMultMatrixd(m.m.data()); }
 
 void GlDraw::quadricDrawStyle(QuadricStyle style)
 {

@@ -125,6 +125,8 @@ void RecordingDraw::quadricDrawStyle(QuadricStyle style)
     quadricCalls.push_back(quadric);
 }
 
+void RecordingDraw::multMatrix(const Mat4& m) { multiply(m); }
+
 void RecordingDraw::quadricOrientation(QuadricOrientation orientation)
 {
     quadric.orientation = orientation;

@@ -75,6 +75,7 @@ public:
     void rotatef(float angle, float x, float y, float z) override;
     void scaled(double x, double y, double z) override;
     void scalef(float x, float y, float z) override;
+    void multMatrix(const Mat4& m) override;
     void quadricDrawStyle(QuadricStyle style) override;
     void quadricOrientation(QuadricOrientation orientation) override;
     void quadricNormals(QuadricNormals normals) override;
