@@ -8,6 +8,7 @@
 #include "app/reference_window.h"
 #include "logic/hints.h"
 #include "app/calculator_window.h"
+#include "logic/zone_picture.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>
@@ -39,6 +40,7 @@ Application::Application(const QString& programDir)
     reference_ = std::make_unique<ReferenceWindow>(programDir);
     calculator_ = std::make_unique<CalculatorWindow>(programDir);
     mainWindow_->setCalculator(calculator_.get());
+    calculator_->showInSpace = [this](const ZonePicture& picture) { mainWindow_->showZonePicture(picture); };
     hints_->addStatusBar(calculator_->statusLine);
     mainWindow_->setSettings(settings_.get());
     mainWindow_->setAuxiliaryWindows(about_.get(), legend_.get(), reference_.get());

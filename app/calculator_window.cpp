@@ -4,6 +4,7 @@
 #include "logic/hints.h"
 #include "logic/picture_commands.h"
 #include "logic/pictures/picture_files.h"
+#include "logic/zone_picture.h"
 #include "app/qt_picture_ui.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -26,7 +28,9 @@ namespace vestrel {
 
 namespace {
 
-constexpr QSize kClientSize{369, 289}; // above the status bar
+constexpr QSize kClientSize{369, 321}; // above the status bar
+// "Показать в пространстве", below the result group.
+constexpr QRect kShowInSpaceGeometry{8, 294, 353, 23};
 constexpr int kStatusBarHeight = 19;
 constexpr int kRelabelIntervalMs = 100;
 
@@ -146,6 +150,7 @@ CalculatorWindow::CalculatorWindow(const QString& programDir, QWidget* parent)
     createModePanel(client);
     createInputGroup(client);
     createResultGroup(client);
+    createShowInSpaceButton(client);
     createStatusBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -267,6 +272,16 @@ void CalculatorWindow::createResultGroup(QWidget* client)
     result3Field = makeEdit(resultGroup, "edt9", 280, 24, hint);
 }
 
+void CalculatorWindow::createShowInSpaceButton(QWidget* client)
+{
+    showInSpaceButton = new QPushButton(QStringLiteral("Показать в пространстве"), client);
+    showInSpaceButton->setObjectName(QStringLiteral("showInSpaceButton"));
+    showInSpaceButton->setGeometry(kShowInSpaceGeometry);
+    setStatusHint(showInSpaceButton,
+                  QStringLiteral("Показать плоскости и направления в кубической ячейке в окне построения"));
+    connect(showInSpaceButton, &QPushButton::clicked, this, &CalculatorWindow::showZoneInSpace);
+}
+
 void CalculatorWindow::createStatusBar()
 {
     statusLine = new QStatusBar(this);
@@ -321,6 +336,22 @@ void CalculatorWindow::calculate()
     result1Field->setText(outcome.symbol[0]);
     result2Field->setText(outcome.symbol[1]);
     result3Field->setText(outcome.symbol[2]);
+}
+
+void CalculatorWindow::showZoneInSpace()
+{
+    const SymbolInputs inputs{first1Field->text(), first2Field->text(), first3Field->text(),
+                              second1Field->text(), second2Field->text(), second3Field->text()};
+    const ZonePictureOutcome outcome = MakeZonePicture(inputs, mode(), locale());
+    if (!outcome.picture) {
+        if (outcome.isError)
+            messageUi().error(outcome.message);
+        else
+            messageUi().message(outcome.message);
+        return;
+    }
+    if (showInSpace)
+        showInSpace(*outcome.picture);
 }
 
 void CalculatorWindow::clearFields()

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -18,11 +19,14 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTimer;
 
 namespace vestrel {
+
+struct ZonePicture;
 
 class MessageUi;
 
@@ -78,7 +82,11 @@ public:
     QLineEdit* result1Field = nullptr;
     QLineEdit* result2Field = nullptr;
     QLineEdit* result3Field = nullptr;
+    QPushButton* showInSpaceButton = nullptr;
     QStatusBar* statusLine = nullptr;
+
+    // Receives the zone law drawn in space; the main window shows it.
+    std::function<void(const ZonePicture&)> showInSpace;
     QTimer* modeTimer = nullptr;
 
 public slots:
@@ -87,6 +95,7 @@ public slots:
     void clearFields();   // clears the nine fields
     void facesToEdgeChosen();
     void edgesToFaceChosen();
+    void showZoneInSpace(); // "Показать в пространстве"
     void takeScreenshot();   // screenshot into Screenshots/Calc<date>_<time>.bmp
     void hideWindow();   // hides the window
     // The program's current hint: shown in statusLine, which leaves simple-text
@@ -102,6 +111,7 @@ private:
     void createModePanel(QWidget* client);
     void createInputGroup(QWidget* client);
     void createResultGroup(QWidget* client);
+    void createShowInSpaceButton(QWidget* client);
     void createStatusBar();
     MessageUi& messageUi();
 

@@ -16,6 +16,7 @@
 #include "logic/hints.h"
 #include "logic/info_text.h"
 #include "logic/picture_commands.h"
+#include "logic/zone_picture.h"
 #include "logic/pictures/jpeg_codec.h"
 
 #include <QApplication>
@@ -209,12 +210,45 @@ void MainWindow::openHelp() { helpOpener_->open(programDir_); }
 
 // ---- Catalogue commands ----
 
-void MainWindow::build() { catalogue_->build(); }
-void MainWindow::eraseScene() { catalogue_->erase(); }
-void MainWindow::nextObject() { catalogue_->next(); }
-void MainWindow::previousObject() { catalogue_->previous(); }
-void MainWindow::structureChosen(int item) { catalogue_->chooseStructure(item); }
-void MainWindow::polyhedronChosen(int item) { catalogue_->choosePolyhedron(item); }
+void MainWindow::build()
+{
+    catalogue_->build();
+    syncSymmetryPanel();
+}
+void MainWindow::eraseScene()
+{
+    catalogue_->erase();
+    zone_.reset();
+    syncSymmetryPanel();
+}
+
+void MainWindow::showZonePicture(const ZonePicture& picture)
+{
+    eraseScene();
+    zone_ = picture.scene;
+    statusLine->showMessage(picture.status);
+    glPanel->update();
+}
+void MainWindow::nextObject()
+{
+    catalogue_->next();
+    syncSymmetryPanel();
+}
+void MainWindow::previousObject()
+{
+    catalogue_->previous();
+    syncSymmetryPanel();
+}
+void MainWindow::structureChosen(int item)
+{
+    catalogue_->chooseStructure(item);
+    syncSymmetryPanel();
+}
+void MainWindow::polyhedronChosen(int item)
+{
+    catalogue_->choosePolyhedron(item);
+    syncSymmetryPanel();
+}
 
 void MainWindow::setStructureItem(int item) { structureList->setCurrentIndex(item); }
 void MainWindow::setPolyhedronItem(int item) { polyhedronList->setCurrentIndex(item); }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "logic/catalogue.h"
+#include "logic/symmetry_lesson.h"
 #include "logic/view_navigation.h"
 #include "frame/frame_inputs.h"
 #include "render/view_state.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -20,6 +22,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QMenu;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
@@ -30,6 +33,8 @@ class QToolBar;
 class QToolButton;
 
 namespace vestrel {
+
+struct ZonePicture;
 
 class AboutWindow;
 class Draw;
@@ -145,6 +150,9 @@ public:
     PictureBox* photoBox;
     QGroupBox* informationGroup;
     QPlainTextEdit* informationMemo;
+    QGroupBox* symmetryGroup;        // "Операции симметрии :"
+    QListWidget* symmetryList;       // the built polyhedron's elements
+    QPushButton* performButton;      // "Выполнить"
     QStatusBar* statusLine;
 
     QTimer* frameTimer;
@@ -165,7 +173,12 @@ public:
 
 public slots:
     void build();
+    void performSymmetryOperation(); // "Выполнить"
+    void symmetryElementChosen(int row);
     void eraseScene();
+    // The calculator's zone law in space: replaces the scene, as erasing
+    // would, and says in the status bar what it shows.
+    void showZonePicture(const ZonePicture& picture);
     void nextObject();
     void previousObject();
     void structureChosen(int item);
@@ -213,6 +226,12 @@ private:
     QWidget* buildSidePanel();
     QGroupBox* buildToolsGroup(QWidget* parent);
     QGroupBox* buildOptionsGroup(QWidget* parent);
+    QGroupBox* buildSymmetryGroup(QWidget* parent);
+    // Follows the built polyhedron: its elements in the list, the group
+    // shown only while a polyhedron is built.
+    void syncSymmetryPanel();
+    void advanceSymmetryOperation();
+    void enableSceneCommands(bool on);
     void drawFrame(Draw& gl, bool tick);
 
     QString programDir_;
@@ -225,6 +244,8 @@ private:
     std::unique_ptr<PictureCommands> pictures_;
     CalculatorWindow* calculator_ = nullptr;
     ViewState view_;
+    std::optional<ZoneScene> zone_;
+    SymmetryLesson symmetry_;
     ViewNavigation navigation_{view_};
     std::unique_ptr<Catalogue> catalogue_;
     std::array<QAction*, 11> toolActions_{}; // the tool bar's actions, in showPreviousToolAction, showBuildToolAction..showExitToolAction order

@@ -37,6 +37,7 @@ QWidget* MainWindow::buildSidePanel()
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(2, 2, 2, 2);
     column->addWidget(buildToolsGroup(content));
+    column->addWidget(buildSymmetryGroup(content));
     column->addWidget(buildOptionsGroup(content));
     column->addStretch(1);
     // The side panel is narrow: keep the groups tight.

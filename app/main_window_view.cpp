@@ -15,6 +15,8 @@
 #include <QSlider>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace vestrel {
 
 // ---- Frames and view navigation ----
@@ -33,6 +35,8 @@ FrameInputs MainWindow::readFrameInputs() const
     in.menus = {axesRedAction->isChecked(), axesGreenAction->isChecked(), axesBlueAction->isChecked(), planesWhiteAction->isChecked(),
                 planesRedAction->isChecked(), planesGreenAction->isChecked(), planesBlueAction->isChecked()};
     in.scenes = catalogue_->sceneFlags();
+    in.zone = zone_;
+    in.chosen = symmetry_.frameElement();
     DisplayOptions& d = in.display;
     d.showLines = showBondsCheck->isChecked();
     d.showScrewAxes = showScrewAxesCheck->isChecked();
@@ -54,6 +58,11 @@ void MainWindow::nextFrame() { glPanel->tick(); }
 void MainWindow::drawFrame(Draw& gl, bool tick)
 {
     view_.Distance = distanceSlider->value();
+    if (zone_ && std::ranges::any_of(catalogue_->sceneFlags(), [](bool on) { return on; }))
+        zone_.reset();
+    syncSymmetryPanel();
+    if (tick)
+        advanceSymmetryOperation();
     const bool trackBarVisible = DrawFrame(gl, readFrameInputs(), view_, tick);
     if (distanceSlider->value() != view_.Distance)
         distanceSlider->setValue(view_.Distance);

@@ -72,6 +72,7 @@ public:
     void colour(float r, float g, float b) override { calls.push_back({Call::Colour, r, g, b}); }
     void lighting(bool on) override { calls.push_back({Call::Lighting, on ? 1.0 : 0.0}); }
     void lineWidth(float w) override { calls.push_back({Call::LineWidth, w}); }
+    void opacity(float) override {} // no built-in scene draws translucent
     void lineStipple(int f, unsigned short p) override { calls.push_back({Call::Stipple, double(f), double(p)}); }
     void lineStippleEnabled(bool on) override { calls.push_back({Call::StippleOn, on ? 1.0 : 0.0}); }
     void loadIdentity() override { calls.push_back({Call::Identity}); }
@@ -82,6 +83,7 @@ public:
     void rotatef(float a, float x, float y, float z) override { calls.push_back({Call::Rotate, a, x, y, z}); }
     void scaled(double x, double y, double z) override { calls.push_back({Call::Scale, x, y, z}); }
     void scalef(float x, float y, float z) override { calls.push_back({Call::Scale, x, y, z}); }
+    void multMatrix(const Mat4&) override {} // only symmetry operations use it
     void quadricDrawStyle(QuadricStyle s) override { calls.push_back({Call::Style, static_cast<double>(s)}); }
     void quadricOrientation(QuadricOrientation o) override { calls.push_back({Call::Orientation, static_cast<double>(o)}); }
     void quadricNormals(QuadricNormals n) override { calls.push_back({Call::Normals, static_cast<double>(n)}); }

@@ -165,9 +165,21 @@ bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
     DrawAuxiliaryAxes(gl, in.menus, in.axisOX, in.axisOZ, in.axisOY);
     gl.lighting(true);
     gl.colour(0.7f, 0.7f, 0.7f);
-    for (const SceneEntry& scene : sceneRegistry())
-        if (in.scenes[index(scene.id)])
+    for (const SceneEntry& scene : sceneRegistry()) {
+        if (!in.scenes[index(scene.id)])
+            continue;
+        if (in.chosen && IsPolyhedron(scene.id)) {
+            gl.pushMatrix();
+            gl.multMatrix(polyhedra::SymmetryOperationAt(in.chosen->element, in.chosen->time));
             scene.draw(gl, in.display);
+            gl.popMatrix();
+            polyhedra::DrawChosenElement(gl, in.chosen->element, in.chosen->extent);
+        } else {
+            scene.draw(gl, in.display);
+        }
+    }
+    if (in.zone)
+        DrawZoneScene(gl, *in.zone, in.display);
     gl.lineWidth(FrameEndLineWidth);
     return trackBarVisible;
 }

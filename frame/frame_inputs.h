@@ -6,8 +6,11 @@
 
 #include "scenes/display_options.h"
 #include "scenes/scene_id.h"
+#include "scenes/polyhedra/symmetry_operations.h"
+#include "scenes/zone_scene.h"
 
 #include <array>
+#include <optional>
 
 namespace vestrel {
 
@@ -23,6 +26,14 @@ struct AuxiliaryColourMenus {
     bool planesBlue = false; // "Синий"
 };
 
+// A symmetry element chosen in the main window, and how far its operation
+// has been carried out on the polyhedron (0 before, 1 when done).
+struct ChosenSymmetryElement {
+    polyhedra::SymmetryOperationElement element;
+    double time = 0;
+    double extent = 0; // the solid's circumradius, for the element's size
+};
+
 struct FrameInputs {
     bool autoRotate = false;  // "Вращать вокруг Оси OZ"
     bool maxDistance = false; // "Отдалиться на максимальное расстояние"
@@ -35,6 +46,10 @@ struct FrameInputs {
     AuxiliaryColourMenus menus;
     SceneFlags scenes{};      // one switch per scene, indexed by SceneId
     DisplayOptions display;
+    // The zone law in space, drawn after the scene blocks when present.
+    std::optional<ZoneScene> zone;
+    // Picked out over the polyhedron, whose drawing follows its operation.
+    std::optional<ChosenSymmetryElement> chosen;
 };
 
 } // namespace vestrel

@@ -4,6 +4,8 @@
 // the current OpenGL context; RecordingDraw keeps what was drawn for tests.
 #pragma once
 
+#include "render/geometry.h"
+
 namespace vestrel {
 
 enum class Primitive { Lines, Triangles, Quads, Polygon, LineLoop, LineStrip, Points };
@@ -30,6 +32,9 @@ public:
     virtual void colour(float r, float g, float b) = 0;        // glColor3f
     virtual void lighting(bool on) = 0;                        // GL_LIGHTING
     virtual void lineWidth(float width) = 0;                   // glLineWidth
+    // Opacity of what follows: below 1 it is blended over what is drawn and
+    // leaves the depth buffer alone; 1 (the start) draws opaque again.
+    virtual void opacity(float alpha) = 0;
     // Dashed lines: the pattern of glLineStipple (each bit one pixel,
     // repeated factor times) and the GL_LINE_STIPPLE switch. Both are set
     // outside begin/end and carry over until changed.
@@ -44,6 +49,7 @@ public:
     virtual void rotatef(float angle, float x, float y, float z) = 0; // degrees
     virtual void scaled(double x, double y, double z) = 0;     // glScaled
     virtual void scalef(float x, float y, float z) = 0;        // glScalef
+    virtual void multMatrix(const Mat4& m) = 0;                // glMultMatrixd
 
     // The single GLU quadric object: its state carries over between calls
     // and between frames.

@@ -60,7 +60,26 @@ void GlDraw::clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 void GlDraw::begin(Primitive mode) { glBegin(glMode(mode)); }
 void GlDraw::end() { glEnd(); }
 void GlDraw::vertex(float x, float y, float z) { glVertex3f(x, y, z); }
-void GlDraw::colour(float r, float g, float b) { glColor3f(r, g, b); }
+void GlDraw::colour(float r, float g, float b)
+{
+    if (alpha_ < 1)
+        glColor4f(r, g, b, alpha_);
+    else
+        glColor3f(r, g, b);
+}
+
+void GlDraw::opacity(float alpha)
+{
+    alpha_ = std::clamp(alpha, 0.0f, 1.0f);
+    if (alpha_ < 1) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glDepthMask(GL_FALSE);
+    } else {
+        glDisable(GL_BLEND);
+        glDepthMask(GL_TRUE);
+    }
+}
 
 void GlDraw::lighting(bool on)
 {
@@ -89,6 +108,7 @@ void GlDraw::translatef(float x, float y, float z) { glTranslatef(x, y, z); }
 void GlDraw::rotatef(float angle, float x, float y, float z) { glRotatef(angle, x, y, z); }
 void GlDraw::scaled(double x, double y, double z) { glScaled(x, y, z); }
 void GlDraw::scalef(float x, float y, float z) { glScalef(x, y, z); }
+void GlDraw::multMatrix(const Mat4& m) { glMultMatrixd(m.m.data()); }
 
 void GlDraw::quadricDrawStyle(QuadricStyle style)
 {

@@ -29,6 +29,7 @@ public:
     void colour(float r, float g, float b) override;
     void lighting(bool on) override;
     void lineWidth(float width) override;
+    void opacity(float alpha) override;
     void lineStipple(int factor, unsigned short pattern) override;
     void lineStippleEnabled(bool on) override;
     void loadIdentity() override;
@@ -39,6 +40,7 @@ public:
     void rotatef(float angle, float x, float y, float z) override;
     void scaled(double x, double y, double z) override;
     void scalef(float x, float y, float z) override;
+    void multMatrix(const Mat4& m) override;
     void quadricDrawStyle(QuadricStyle style) override;
     void quadricOrientation(QuadricOrientation orientation) override;
     void quadricNormals(QuadricNormals normals) override;
@@ -47,6 +49,7 @@ public:
 
 private:
     GLUquadric* quadric_ = nullptr;
+    float alpha_ = 1;
 };
 
 } // namespace vestrel

@@ -19,6 +19,7 @@ void RecordingDraw::begin(Primitive mode)
     p.mode = mode;
     p.lineWidth = currentLineWidth;
     p.lighting = lightingOn;
+    p.opacity = currentOpacity;
     p.stipple = currentStipple;
     primitives.push_back(std::move(p));
     events.push_back({RecordedEvent::Kind::Primitive, primitives.size() - 1});
@@ -45,6 +46,13 @@ void RecordingDraw::colour(float r, float g, float b)
     currentColour = {r, g, b};
     colours.push_back(currentColour);
     events.push_back({RecordedEvent::Kind::Colour, colours.size() - 1});
+}
+
+void RecordingDraw::opacity(float alpha)
+{
+    if (inPrimitive_)
+        errors.push_back("opacity set inside begin/end");
+    currentOpacity = alpha;
 }
 
 void RecordingDraw::lighting(bool on)
@@ -116,6 +124,8 @@ void RecordingDraw::quadricDrawStyle(QuadricStyle style)
     quadric.style = style;
     quadricCalls.push_back(quadric);
 }
+
+void RecordingDraw::multMatrix(const Mat4& m) { multiply(m); }
 
 void RecordingDraw::quadricOrientation(QuadricOrientation orientation)
 {

@@ -29,6 +29,7 @@ struct RecordedPrimitive {
     std::vector<RecordedVertex> vertices;
     float lineWidth = 1;
     bool lighting = false;
+    float opacity = 1;
     LineStippleState stipple; // in force when the primitive was begun
 };
 
@@ -63,6 +64,7 @@ public:
     void colour(float r, float g, float b) override;
     void lighting(bool on) override;
     void lineWidth(float width) override;
+    void opacity(float alpha) override;
     void lineStipple(int factor, unsigned short pattern) override;
     void lineStippleEnabled(bool on) override;
     void loadIdentity() override;
@@ -73,6 +75,7 @@ public:
     void rotatef(float angle, float x, float y, float z) override;
     void scaled(double x, double y, double z) override;
     void scalef(float x, float y, float z) override;
+    void multMatrix(const Mat4& m) override;
     void quadricDrawStyle(QuadricStyle style) override;
     void quadricOrientation(QuadricOrientation orientation) override;
     void quadricNormals(QuadricNormals normals) override;
@@ -94,6 +97,7 @@ public:
     QuadricState quadric;
     bool lightingOn = false;
     float currentLineWidth = 1;
+    float currentOpacity = 1;
     LineStippleState currentStipple;
     int stackDepth() const { return static_cast<int>(stack_.size()) - 1; }
     int maxStackDepth = 0;

@@ -47,4 +47,7 @@ using SceneFlags = std::array<bool, SceneCount>;
 
 constexpr int index(SceneId id) { return static_cast<int>(id); }
 
+// The first twelve scenes are polyhedra, the rest crystal structures.
+constexpr bool IsPolyhedron(SceneId id) { return index(id) <= index(SceneId::HexagonalBipyramid); }
+
 } // namespace vestrel

@@ -2,7 +2,10 @@
 #include "app/help_opener.h"
 #include "tests/aux_windows/program_folder.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace vestrel {
@@ -86,6 +89,30 @@ TEST(HelpOpener, WhenNothingOpensThePageTheUserIsToldWhereItIs)
     EXPECT_EQ(run.messages.front(),
               QString::fromUtf8("Не удалось открыть справку. Откройте в браузере файл: ") + folder.path()
                   + "/help/index.html");
+}
+
+// Every link between the help pages leads to a page that is there, and to
+// an anchor that the page has.
+TEST(HelpPages, EveryLinkLeadsToAnExistingPageAndAnchor)
+{
+    const QDir help(QStringLiteral(VESTREL_SOURCE_DIR "/help"));
+    const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_GE(pages.size(), 10);
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#:]*)(?:#([^\"]*))?\""));
+    for (const QString& page : pages) {
+        QFile file(help.filePath(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString text = QString::fromUtf8(file.readAll());
+        for (auto it = link.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            const QString target = m.captured(1).isEmpty() ? page : m.captured(1);
+            QFile linked(help.filePath(target));
+            ASSERT_TRUE(linked.open(QIODevice::ReadOnly)) << page.toStdString() << " -> " << target.toStdString();
+            if (!m.captured(2).isEmpty())
+                EXPECT_TRUE(QString::fromUtf8(linked.readAll()).contains(QStringLiteral("id=\"%1\"").arg(m.captured(2))))
+                    << page.toStdString() << " -> " << target.toStdString() << "#" << m.captured(2).toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace vestrel {
@@ -105,6 +106,7 @@ TEST_F(Form6Test, ControlsSitWhereTheDesignPutsThem)
         {"edt4", "grp1", {216, 64, 25, 21}},   {"edt5", "grp1", {248, 64, 25, 21}},
         {"edt6", "grp1", {280, 64, 25, 21}},   {"edt7", "grp2", {216, 24, 25, 21}},
         {"edt8", "grp2", {248, 24, 25, 21}},   {"edt9", "grp2", {280, 24, 25, 21}},
+        {"showInSpaceButton", "client", {8, 294, 353, 23}},
     };
     for (const Place& p : places) {
         auto* w = form.findChild<QWidget*>(QLatin1String(p.name));
@@ -112,7 +114,8 @@ TEST_F(Form6Test, ControlsSitWhereTheDesignPutsThem)
         EXPECT_EQ(w->geometry(), p.geometry) << p.name;
         EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(p.parent)) << p.name;
     }
-    EXPECT_EQ(form.centralWidget()->size(), QSize(369, 289));
+    EXPECT_EQ(form.centralWidget()->size(), QSize(369, 321));
+    EXPECT_EQ(form.showInSpaceButton->text(), QStringLiteral("Показать в пространстве"));
     EXPECT_EQ(form.statusLine->height(), 19);
     EXPECT_EQ(form.inputGroup->title(), QStringLiteral("Исходные данные :"));
     EXPECT_EQ(form.resultGroup->title(), QStringLiteral("Решение :"));

@@ -110,6 +110,45 @@ bool parseAxisLists(const QString& value, DisplayOptions* d)
     return true;
 }
 
+// "h1,k1,l1:h2,k2,l2": two symbols of three integers each.
+bool parseZone(const QString& value, ZoneScene::Kind kind, std::optional<ZoneScene>* zone)
+{
+    const QStringList symbols = value.split(QLatin1Char(':'));
+    if (symbols.size() != 2)
+        return false;
+    std::array<MillerIndices, 2> m{};
+    for (std::size_t s = 0; s < 2; ++s) {
+        const QStringList parts = symbols[static_cast<qsizetype>(s)].split(QLatin1Char(','));
+        if (parts.size() != 3)
+            return false;
+        for (std::size_t i = 0; i < 3; ++i)
+            if (!parseInt(parts[static_cast<qsizetype>(i)], &m[s][i], -1000, 1000))
+                return false;
+    }
+    *zone = MakeZoneScene(kind, m[0], m[1]);
+    return true;
+}
+
+// Element n (1-based) of the built polyhedron's list of symmetry elements,
+// its operation carried out to time t.
+bool chooseOperation(int n, double t, FrameInputs* in, QString* error)
+{
+    for (int i = 0; i < SceneCount; ++i) {
+        const auto id = static_cast<SceneId>(i);
+        if (!in->scenes[static_cast<std::size_t>(i)] || !IsPolyhedron(id))
+            continue;
+        const auto elements = polyhedra::SymmetryOperationsOf(id);
+        if (n > static_cast<int>(elements.size())) {
+            *error = QStringLiteral("--operation %1: the polyhedron has %2 elements of symmetry").arg(n).arg(elements.size());
+            return false;
+        }
+        in->chosen = ChosenSymmetryElement{elements[static_cast<std::size_t>(n - 1)], t, polyhedra::PolyhedronCircumradius(id)};
+        return true;
+    }
+    *error = QStringLiteral("--operation needs a polyhedron: --scene polyhedron:K");
+    return false;
+}
+
 } // namespace
 
 QString RenderUsage()
@@ -121,11 +160,14 @@ QString RenderUsage()
         "  [--axes ox,oz,oy] [--planes xz,yz,xy] [--axis-colour red|green|blue]\n"
         "  [--plane-colour white|red|green|blue] [--max-distance on|off]\n"
         "  [--lines on|off] [--screw on|off] [--screw-colour N]\n"
+        "  [--zone h1,k1,l1:h2,k2,l2 | --zone-edges u1,v1,w1:u2,v2,w2] [--operation N [--at 0..1]]\n"
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
 {
+    int operation = 0; // element N of the built polyhedron's list, 1-based
+    double at = 0;
     RenderOptions o;
     FrameInputs& in = o.inputs;
     DisplayOptions& d = in.display;
@@ -185,6 +227,14 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = parseOnOff(value, &d.showSymPlanes);
         } else if (key == QLatin1String("--sym-axes")) {
             ok = parseOnOff(value, &d.showSymAxes);
+        } else if (key == QLatin1String("--zone") || key == QLatin1String("--zone-edges")) {
+            const auto kind = key == QLatin1String("--zone") ? ZoneScene::Kind::FacesToEdge
+                                                             : ZoneScene::Kind::EdgesToFace;
+            ok = parseZone(value, kind, &in.zone);
+        } else if (key == QLatin1String("--operation")) {
+            ok = parseInt(value, &operation, 1, 1000);
+        } else if (key == QLatin1String("--at")) {
+            ok = parseDouble(value, &at) && at >= 0 && at <= 1;
         } else if (key == QLatin1String("--axis-lists")) {
             ok = parseAxisLists(value, &d);
         } else {
@@ -196,6 +246,8 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             return std::nullopt;
         }
     }
+    if (operation > 0 && !chooseOperation(operation, at, &in, error))
+        return std::nullopt;
     if (o.out.isEmpty() && o.dump.isEmpty()) {
         *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
         return std::nullopt;
