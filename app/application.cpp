@@ -8,6 +8,9 @@
 #include "app/reference_window.h"
 #include "logic/hints.h"
 #include "app/calculator_window.h"
+#include "app/window_settings.h"
+#include "logic/picture_commands.h"
+#include "logic/picture_folders.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>
@@ -28,8 +31,14 @@ void PrepareApplication()
 }
 
 Application::Application(const QString& programDir)
+    : Application(DataLocation{programDir, true, false, {programDir}})
+{
+}
+
+Application::Application(const DataLocation& data)
     : hints_(std::make_unique<HintRouter>())
 {
+    const QString& programDir = data.folder;
     qApp->installEventFilter(hints_.get());
     // The main window first, then the others, hidden, in this order.
     form1_ = std::make_unique<MainWindow>(programDir, nullptr, hints_.get());
@@ -43,6 +52,10 @@ Application::Application(const QString& programDir)
     form1_->setSettings(form4_.get());
     form1_->setAuxiliaryWindows(about_.get(), form2_.get(), form5_.get());
     hints_->addStatusBar(form4_->statusLine);
+    const PictureFolders folders(data.folder, data.installed);
+    form1_->pictures().setFolders(folders);
+    form6_->setPictureFolders(folders);
+    QObject::connect(form4_.get(), &SettingsWindow::resetRequested, form4_.get(), [this] { resetSettings(); });
 }
 
 Application::~Application()
@@ -57,6 +70,27 @@ Application::~Application()
     form1_.reset();
 }
 
-void Application::show() { form1_->showMaximized(); }
+void Application::show()
+{
+    if (maximized_)
+        form1_->showMaximized();
+    else
+        form1_->showNormal();
+}
+
+KeptSettings Application::keptSettings() { return CollectSettings(*form1_, *form4_); }
+
+void Application::restoreSettings(const KeptSettings& kept)
+{
+    ApplySettings(kept, *form1_, *form4_);
+    maximized_ = kept.maximized;
+    if (form1_->isVisible())
+        show();
+}
+
+void Application::resetSettings()
+{
+    restoreSettings(KeptSettings{});
+}
 
 } // namespace vestrel
