@@ -50,6 +50,15 @@ int checkedItem(const std::array<QAction*, N>& items, int fallback)
     return fallback;
 }
 
+// Checks one item of an exclusive menu group; an index outside the menu
+// changes nothing.
+template <std::size_t N>
+void checkItem(const std::array<QAction*, N>& items, int item)
+{
+    if (item >= 0 && static_cast<std::size_t>(item) < N)
+        items[static_cast<std::size_t>(item)]->setChecked(true);
+}
+
 bool onSomeScreen(const QRect& geometry)
 {
     for (const QScreen* screen : QGuiApplication::screens())
@@ -112,8 +121,8 @@ void ApplySettings(const KeptSettings& kept, MainWindow& main, SettingsWindow& s
     settings.hideSidePanelCheck->setChecked(kept.hideSidePanel);
     settings.showToolBarCheck->setChecked(kept.showToolBar);
 
-    axesColourItems(main)[static_cast<std::size_t>(kept.axesColour)]->setChecked(true);
-    planesColourItems(main)[static_cast<std::size_t>(kept.planesColour)]->setChecked(true);
+    checkItem(axesColourItems(main), kept.axesColour);
+    checkItem(planesColourItems(main), kept.planesColour);
     const auto tools = toolBarItems(main);
     for (std::size_t i = 0; i < tools.size(); ++i)
         tools[i]->setChecked(kept.toolButtons[i]);
