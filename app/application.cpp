@@ -8,7 +8,10 @@
 #include "app/reference_window.h"
 #include "logic/hints.h"
 #include "app/calculator_window.h"
+#include "app/window_settings.h"
 #include "logic/zone_picture.h"
+#include "logic/picture_commands.h"
+#include "logic/picture_folders.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>
@@ -29,8 +32,14 @@ void PrepareApplication()
 }
 
 Application::Application(const QString& programDir)
+    : Application(DataLocation{programDir, true, false, {programDir}})
+{
+}
+
+Application::Application(const DataLocation& data)
     : hints_(std::make_unique<HintRouter>())
 {
+    const QString& programDir = data.folder;
     qApp->installEventFilter(hints_.get());
     // The main window first, then the others, hidden, in this order.
     mainWindow_ = std::make_unique<MainWindow>(programDir, nullptr, hints_.get());
@@ -45,6 +54,10 @@ Application::Application(const QString& programDir)
     mainWindow_->setSettings(settings_.get());
     mainWindow_->setAuxiliaryWindows(about_.get(), legend_.get(), reference_.get());
     hints_->addStatusBar(settings_->statusLine);
+    const PictureFolders folders(data.folder, data.installed);
+    mainWindow_->pictures().setFolders(folders);
+    calculator_->setPictureFolders(folders);
+    QObject::connect(settings_.get(), &SettingsWindow::resetRequested, settings_.get(), [this] { resetSettings(); });
 }
 
 Application::~Application()
@@ -59,6 +72,27 @@ Application::~Application()
     mainWindow_.reset();
 }
 
-void Application::show() { mainWindow_->showMaximized(); }
+void Application::show()
+{
+    if (maximized_)
+        mainWindow_->showMaximized();
+    else
+        mainWindow_->showNormal();
+}
+
+KeptSettings Application::keptSettings() { return CollectSettings(*mainWindow_, *settings_); }
+
+void Application::restoreSettings(const KeptSettings& kept)
+{
+    ApplySettings(kept, *mainWindow_, *settings_);
+    maximized_ = kept.maximized;
+    if (mainWindow_->isVisible())
+        show();
+}
+
+void Application::resetSettings()
+{
+    restoreSettings(KeptSettings{});
+}
 
 } // namespace vestrel

@@ -2,6 +2,9 @@
 // All windows of the program, created at start-up and kept to the end.
 #pragma once
 
+#include "logic/data_location.h"
+#include "logic/kept_settings.h"
+
 #include <QString>
 #include <memory>
 
@@ -21,9 +24,22 @@ void PrepareApplication();
 
 class Application {
 public:
+    // programDir: the folder that holds Data/ and help/, taken as the
+    // program's own folder (screenshots go into its Screenshots/).
     explicit Application(const QString& programDir);
+    // The data where LocateData found them; an installed program writes its
+    // screenshots into the user's pictures folder.
+    explicit Application(const DataLocation& data);
     ~Application();
+    // Shows the main window, maximized unless the kept settings say otherwise.
     void show();
+
+    // The kept settings as the windows hold them now; setting the windows to
+    // kept settings; the start values back ("Восстановить настройки по
+    // умолчанию" in the settings window).
+    KeptSettings keptSettings();
+    void restoreSettings(const KeptSettings& kept);
+    void resetSettings();
 
     MainWindow& mainWindow() { return *mainWindow_; }
     SettingsWindow& settings() { return *settings_; }
@@ -41,6 +57,7 @@ private:
     std::unique_ptr<SettingsWindow> settings_;
     std::unique_ptr<ReferenceWindow> reference_;
     std::unique_ptr<CalculatorWindow> calculator_;
+    bool maximized_ = true;
 };
 
 } // namespace vestrel

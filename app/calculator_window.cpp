@@ -133,7 +133,7 @@ QAction* makeSeparator(QMenu* menu, const char* name)
 } // namespace
 
 CalculatorWindow::CalculatorWindow(const QString& programDir, QWidget* parent)
-    : QMainWindow(parent), programDir_(programDir)
+    : QMainWindow(parent), programDir_(programDir), folders_(programDir)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Расчет символов граней и ребер"));
@@ -367,14 +367,14 @@ void CalculatorWindow::edgesToFaceChosen() { clearFields(); }
 
 void CalculatorWindow::takeScreenshot()
 {
-    const QString path = ScreenshotFileName(programDir_, QStringLiteral("Calc"),
-                                            QDateTime::currentDateTime(), locale());
+    const ScreenshotTarget target =
+        folders_.screenshotTarget(QStringLiteral("Calc"), QDateTime::currentDateTime(), locale());
     QString error;
-    if (!SaveBmp24(GrabWholeWindow(this), path, &error)) {
+    if (!SaveBmp24(GrabWholeWindow(this), target.path, &error)) {
         messageUi().error(error);
         return;
     }
-    messageUi().message(ScreenshotSavedMessage());
+    ReportScreenshot(messageUi(), target);
 }
 
 void CalculatorWindow::hideWindow() { close(); }

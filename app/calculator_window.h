@@ -5,6 +5,7 @@
 // "Выход" only hides; it lives for the whole run.
 #pragma once
 
+#include "logic/picture_folders.h"
 #include "logic/zone_law.h"
 
 #include <QMainWindow>
@@ -39,7 +40,17 @@ public:
     explicit CalculatorWindow(const QString& programDir = QString(), QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
-    void setProgramDir(const QString& programDir) { programDir_ = programDir; }
+    void setProgramDir(const QString& programDir)
+    {
+        programDir_ = programDir;
+        folders_ = PictureFolders(programDir);
+    }
+    // Where screenshots go when they cannot go beside the program.
+    void setPictureFolders(const PictureFolders& folders)
+    {
+        programDir_ = folders.programDir();
+        folders_ = folders;
+    }
     const QString& programDir() const { return programDir_; }
 
     // Message boxes go to `ui` (not owned) instead of Qt's message boxes;
@@ -116,6 +127,7 @@ private:
     MessageUi& messageUi();
 
     QString programDir_;
+    PictureFolders folders_;
     std::unique_ptr<MessageUi> qtMessageUi_;
     MessageUi* messageUi_ = nullptr;
     bool placed_ = false;

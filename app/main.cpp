@@ -1,21 +1,82 @@
 // SPDX-License-Identifier: MIT
-// Вестрел: start-up. The main window first, then the other windows hidden;
-// the message loop runs until the main window closes.
+// Вестрел: start-up. The command line first (--help and --version need no
+// display); then the main window, the other windows hidden, the kept settings;
+// the message loop runs until the main window closes, and the settings are
+// kept for the next run.
 #include "app/application.h"
+#include "app/main_window.h"
+#include "logic/command_line.h"
+#include "logic/data_location.h"
+#include "logic/kept_settings.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+void printLine(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fputs(bytes.constData(), stream);
+    if (!text.endsWith(QLatin1Char('\n')))
+        std::fputc('\n', stream);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const vestrel::CommandLine commandLine = vestrel::ParseCommandLine(arguments);
+    switch (commandLine.action) {
+    case vestrel::CommandLine::Action::Help:
+        printLine(stdout, vestrel::UsageText());
+        return commandLine.exitCode();
+    case vestrel::CommandLine::Action::Version:
+        printLine(stdout, vestrel::VersionText());
+        return commandLine.exitCode();
+    case vestrel::CommandLine::Action::Error:
+        printLine(stderr, commandLine.message);
+        return commandLine.exitCode();
+    case vestrel::CommandLine::Action::Run:
+        // commandLine.files is for the structure files the program will open;
+        // nothing is done with them yet.
+        break;
+    }
+
     vestrel::PrepareApplication();
+    QCoreApplication::setOrganizationName(QStringLiteral("Vestrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vestrel"));
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vestrel.Vestrel"));
     // Message boxes and file dialogs speak Russian, as the rest of the program.
     QTranslator qtRussian;
     if (qtRussian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtRussian);
-    vestrel::Application windows(QCoreApplication::applicationDirPath());
+
+    const vestrel::DataLocation data = vestrel::LocateData(QCoreApplication::applicationDirPath());
+    vestrel::Application windows(data);
+    const std::unique_ptr<QSettings> settingsFile = vestrel::OpenUserSettings();
+    vestrel::SettingsStore settings(*settingsFile);
+    windows.restoreSettings(settings.load());
     windows.show();
-    return app.exec();
+    if (!data.found) {
+        const QString message = vestrel::DataNotFoundMessage(data);
+        printLine(stderr, QStringLiteral("vestrel: ") + message);
+        QTimer::singleShot(0, &windows.mainWindow(), [&windows, message] {
+            QMessageBox::warning(&windows.mainWindow(), QStringLiteral("Вестрел"), message);
+        });
+    }
+    const int code = app.exec();
+    if (!settings.save(windows.keptSettings()))
+        printLine(stderr, QStringLiteral("vestrel: настройки не сохранены в %1").arg(settingsFile->fileName()));
+    return code;
 }

@@ -55,7 +55,7 @@ MainWindow::MainWindow(const QString& programDir, SettingsWindow* settings, Hint
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     setFont(font);
-    setGeometry(276, 26, 1024, 840);
+    setGeometry(StartGeometry);
 
     showMessageBox = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Вестрел"), text); };
     askYesNo = [this](const QString& text) {
@@ -170,8 +170,10 @@ void MainWindow::setCalculator(CalculatorWindow* calculator)
 
 void MainWindow::setPictureUi(PictureUi& ui)
 {
+    const PictureFolders folders = pictures_ ? pictures_->folders() : PictureFolders(programDir_);
     pictures_ = std::make_unique<PictureCommands>(
         ui, programDir_, [this] { return glPanel->grabFramebuffer(); }, [this] { return GrabWholeWindow(this); });
+    pictures_->setFolders(folders);
 }
 
 void MainWindow::saveImage() { pictures_->saveAs(); }

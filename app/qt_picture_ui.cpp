@@ -4,9 +4,13 @@
 #include "logic/pictures/picture_files.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <QStatusBar>
 #include <QWidget>
 
 namespace vestrel {
@@ -48,7 +52,29 @@ void QtPictureUi::message(const QString& text) { showOkBox(parent_, QMessageBox:
 
 void QtPictureUi::error(const QString& text) { showOkBox(parent_, QMessageBox::Critical, text); }
 
+void QtPictureUi::status(const QString& text)
+{
+    auto* window = qobject_cast<QMainWindow*>(parent_);
+    if (!window)
+        return;
+    // A permanent widget: the hint shown in the same status bar does not
+    // replace it.
+    if (!statusLabel_) {
+        statusLabel_ = new QLabel(window);
+        statusLabel_->setObjectName(QStringLiteral("savedPictureLabel"));
+        statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        window->statusBar()->addPermanentWidget(statusLabel_);
+    }
+    statusLabel_->setText(text);
+    statusLabel_->setVisible(!text.isEmpty());
+}
+
 std::optional<SaveChoice> QtPictureUi::askSaveFileName(const SaveChoice& current)
+{
+    return askSaveFileNameIn(current, QString());
+}
+
+std::optional<SaveChoice> QtPictureUi::askSaveFileNameIn(const SaveChoice& current, const QString& folder)
 {
     const QStringList entries = filterEntries();
     QFileDialog dialog(parent_);
@@ -60,6 +86,8 @@ std::optional<SaveChoice> QtPictureUi::askSaveFileName(const SaveChoice& current
     dialog.selectNameFilter(entries.value(current.filterIndex - 1, entries.first()));
     if (!current.fileName.isEmpty())
         dialog.selectFile(current.fileName);
+    else if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     SaveChoice choice;

@@ -5,6 +5,7 @@
 
 #include "logic/picture_commands.h"
 
+class QLabel;
 class QWidget;
 
 namespace vestrel {
@@ -16,11 +17,15 @@ public:
 
     void message(const QString& text) override;
     void error(const QString& text) override;
+    // A label at the right end of the parent's status bar, beside the hints.
+    void status(const QString& text) override;
     std::optional<SaveChoice> askSaveFileName(const SaveChoice& current) override;
+    std::optional<SaveChoice> askSaveFileNameIn(const SaveChoice& current, const QString& folder) override;
     Answer ask(const Question& question) override;
 
 private:
     QWidget* parent_;
+    QLabel* statusLabel_ = nullptr;
 };
 
 // The window as it shows on the screen, frame, caption and menu bar included,

@@ -172,9 +172,16 @@ QWidget* SettingsWindow::buildProgramTab()
               QStringLiteral("Отображать/убрать панель инструментов"), true);
     column->addWidget(interfaceGroup);
 
+    auto* buttons = new QHBoxLayout;
+    resetButton = named(new QPushButton(QStringLiteral("Восстановить настройки по умолчанию"), tab), "resetButton");
+    SetHint(resetButton, QStringLiteral("Вернуть всем настройкам значения, с которыми программа запускается впервые"));
+    connect(resetButton, &QPushButton::clicked, this, &SettingsWindow::resetRequested);
+    buttons->addWidget(resetButton);
+    buttons->addStretch(1);
     programOkButton = named(new QPushButton(QStringLiteral("ОК"), tab), "btn3");
     connect(programOkButton, &QPushButton::clicked, this, &SettingsWindow::programOk);
-    column->addWidget(programOkButton, 0, Qt::AlignRight);
+    buttons->addWidget(programOkButton);
+    column->addLayout(buttons);
     return tab;
 }
 

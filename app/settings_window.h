@@ -58,7 +58,12 @@ public:
     QCheckBox* hideSidePanelCheck;
     QCheckBox* showToolBarCheck;
     QPushButton* programOkButton;
+    QPushButton* resetButton; // "Восстановить настройки по умолчанию"
     QStatusBar* statusLine;
+
+signals:
+    // The user asked for the start values of every kept setting back.
+    void resetRequested();
 
 public slots:
     void objectsOk();

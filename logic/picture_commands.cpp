@@ -3,6 +3,9 @@
 
 #include "logic/pictures/picture_files.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace vestrel {
 
 QString ProgramCaption() { return QStringLiteral("Вестрел"); }
@@ -20,12 +23,33 @@ Question SaveBeforeClosingQuestion()
     return q;
 }
 
+QString ScreenshotSavedInMessage(const QString& folder)
+{
+    return QStringLiteral("Скриншот сохранен в  папку %1!").arg(QDir::toNativeSeparators(folder));
+}
+
+QString ScreenshotStatusText(const QString& path)
+{
+    return QStringLiteral("Скриншот сохранен: %1").arg(QDir::toNativeSeparators(path));
+}
+
+void ReportScreenshot(MessageUi& ui, const ScreenshotTarget& target)
+{
+    if (!target.inPictures) {
+        ui.message(ScreenshotSavedMessage());
+        return;
+    }
+    ui.status(ScreenshotStatusText(target.path));
+    ui.message(ScreenshotSavedInMessage(target.folder));
+}
+
 PictureCommands::PictureCommands(PictureUi& ui, QString programDir, Capture capturePanel,
                                  Capture captureWindow)
     : ui_(ui),
       programDir_(std::move(programDir)),
       capturePanel_(std::move(capturePanel)),
       captureWindow_(std::move(captureWindow)),
+      folders_(programDir_),
       clock_([] { return QDateTime::currentDateTime(); })
 {
 }
@@ -34,10 +58,15 @@ PictureCommands::SaveResult PictureCommands::saveAs()
 {
     // The picture is taken before the dialog covers the panel.
     const QImage picture = capturePanel_();
-    const std::optional<SaveChoice> choice = ui_.askSaveFileName(dlg1_);
+    QString folder;
+    if (dlg1_.fileName.isEmpty())
+        folder = lastFolder_.isEmpty() ? folders_.saveDialogStart() : lastFolder_;
+    const std::optional<SaveChoice> choice = ui_.askSaveFileNameIn(dlg1_, folder);
     if (!choice)
         return SaveResult::Cancelled;
     dlg1_ = *choice;
+    if (!dlg1_.fileName.isEmpty())
+        lastFolder_ = QFileInfo(dlg1_.fileName).absolutePath();
     const QString path = AppendFilterExtension(choice->fileName, choice->filterIndex);
     QString error;
     if (!SavePictureForFilter(picture, path, choice->filterIndex, &error)) {
@@ -49,14 +78,21 @@ PictureCommands::SaveResult PictureCommands::saveAs()
 
 bool PictureCommands::screenshot()
 {
-    const QString path = ScreenshotFileName(programDir_, QStringLiteral("Structure"), clock_(), locale_);
+    const ScreenshotTarget target = folders_.screenshotTarget(QStringLiteral("Structure"), clock_(), locale_);
     QString error;
-    if (!SaveBmp24(captureWindow_(), path, &error)) {
+    if (!SaveBmp24(captureWindow_(), target.path, &error)) {
         ui_.error(error);
         return false;
     }
-    ui_.message(ScreenshotSavedMessage());
+    ReportScreenshot(ui_, target);
     return true;
+}
+
+void PictureCommands::setSaveDialogStart(const QString& folder, int filterIndex)
+{
+    dlg1_ = SaveChoice{};
+    dlg1_.filterIndex = filterIndex;
+    lastFolder_ = folder;
 }
 
 bool PictureCommands::closeQuery()

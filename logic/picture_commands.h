@@ -5,6 +5,8 @@
 // PictureUi, so the commands run the same with Qt's dialogs or a test's fake.
 #pragma once
 
+#include "logic/picture_folders.h"
+
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
@@ -43,18 +45,37 @@ public:
     // Error icon: a file that could not be written, a number that could not
     // be read.
     virtual void error(const QString& text) = 0;
+    // A line in the window's status bar that stays until the next one: where
+    // a file went when it did not go where the program usually puts it.
+    virtual void status(const QString& text) { (void)text; }
 };
 
 class PictureUi : public MessageUi {
 public:
     // Shows the save dialog opened on `current`; empty when cancelled.
     virtual std::optional<SaveChoice> askSaveFileName(const SaveChoice& current) = 0;
+    // The same, opened in `folder` while `current` names no file yet (an
+    // empty folder: the dialog's own choice).
+    virtual std::optional<SaveChoice> askSaveFileNameIn(const SaveChoice& current, const QString& folder)
+    {
+        (void)folder;
+        return askSaveFileName(current);
+    }
     virtual Answer ask(const Question& question) = 0;
 };
 
 QString ProgramCaption();                 // "Вестрел"
 QString ScreenshotSavedMessage();         // "Скриншот сохранен в  папку Screenshots!"
 Question SaveBeforeClosingQuestion();     // the close prompt
+// "Скриншот сохранен в  папку <folder>!": a screenshot that went into the
+// user's pictures folder.
+QString ScreenshotSavedInMessage(const QString& folder);
+// The status-bar line naming the file of such a screenshot.
+QString ScreenshotStatusText(const QString& path);
+// Tells the user that a screenshot was written: the usual message, or, for
+// the pictures folder, the folder in the message and the file in the status
+// bar.
+void ReportScreenshot(MessageUi& ui, const ScreenshotTarget& target);
 
 class PictureCommands {
 public:
@@ -79,6 +100,15 @@ public:
 
     // The save dialog's entry and name as the user left them last.
     const SaveChoice& dlg1() const { return dlg1_; }
+    // The folder of the last picture saved, kept for the next run.
+    const QString& lastFolder() const { return lastFolder_; }
+    // A kept folder and entry for the save dialog (the last ones of an
+    // earlier run); no name is chosen yet.
+    void setSaveDialogStart(const QString& folder, int filterIndex);
+
+    // Where screenshots go and where the save dialog starts.
+    void setFolders(const PictureFolders& folders) { folders_ = folders; }
+    const PictureFolders& folders() const { return folders_; }
 
     // Where the screenshot's date and time come from (the clock and the
     // user's locale unless set).
@@ -91,6 +121,8 @@ private:
     Capture capturePanel_;
     Capture captureWindow_;
     SaveChoice dlg1_;
+    QString lastFolder_;
+    PictureFolders folders_;
     std::function<QDateTime()> clock_;
     QLocale locale_;
 };

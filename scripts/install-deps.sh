@@ -10,7 +10,8 @@ packages=(
   libjpeg62-turbo-dev libgtest-dev
   xvfb xauth x11-utils xdg-utils
   fonts-dejavu-core fonts-liberation
-  libc-bin qt6-translations-l10n
+  libc-bin qt6-translations-l10n qt6-qpa-plugins
+  dpkg-dev file desktop-file-utils appstream xdotool
 )
 
 missing=()

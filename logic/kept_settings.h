@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+// The settings kept between runs: the choices of the settings window, the
+// colour and tool-bar menus, the presentation switches of the side panel, the
+// save dialog's last folder and entry, and the main window's place and size.
+// A missing item, or one of the wrong type or out of range, gives its start
+// value; the others are used as they are.
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace vestrel {
+
+// Item indices follow the lists and menus they come from.
+struct KeptSettings {
+    // Settings window, tab "Настройки объектов".
+    int frameInterval = 50; // ms, 1 to 100
+    // Axes of order 2, 3, 4, 6: 0 "Не строить", 1 "Зеленый", 2 "Красный",
+    // 3 "Синий", 4 "Желтый".
+    std::array<int, 4> axisColours{3, 1, 2, 4};
+    int screwAxisColour = 0; // 0 "Зеленый", 1 "Красный", 2 "Синий", 3 "Желтый"
+    bool solidFaces = true;  // "Сплошные грани", else "Прозрачные грани"
+    // Tab "Параметры программы".
+    bool invertedMouse = false;
+    bool maxDistance = false;
+    bool hideDetails = false;
+    bool hideSidePanel = false;
+    bool showToolBar = true;
+    // Menu "Настройки" → "Окно" → "Цвет".
+    int axesColour = 2;   // 0 "Красный", 1 "Зеленый", 2 "Синий"
+    int planesColour = 0; // 0 "Белый", 1 "Красный", 2 "Зеленый", 3 "Синий"
+    // Menu "Настройки" → "Панель инструментов", in the menu's order.
+    std::array<bool, 11> toolButtons{true, true, true, true, true, true, true, true, true, true, true};
+    // Side panel, group "Презентация :".
+    bool autoRotate = false;
+    bool showBonds = true;
+    bool showScrewAxes = false;
+    bool showSymmetryAxes = true;
+    bool showSymmetryPlanes = false;
+    // Save dialog: the folder of the last picture saved, and its entry (1 to 3).
+    QString saveFolder;
+    int saveFilter = 1;
+    // Main window: its normal (not maximized) place and size, when one was
+    // kept, and whether it was maximized.
+    std::optional<QRect> geometry;
+    bool maximized = true;
+
+    bool operator==(const KeptSettings&) const = default;
+};
+
+// The kept settings in a settings file.
+class SettingsStore {
+public:
+    // Reads and writes `file`, which stays the caller's.
+    explicit SettingsStore(QSettings& file) : file_(file) {}
+
+    // Every item from the file; an item that is missing, of the wrong type or
+    // out of range gives its start value. rejectedKeys() then lists the keys
+    // of the items that were present but unusable.
+    KeptSettings load();
+    QStringList rejectedKeys() const { return rejected_; }
+
+    // Writes every item and flushes the file. QSettings writes a new file
+    // beside the old one and renames it over the old one (QSaveFile), so a
+    // crash or a full disk never leaves half a settings file. Returns whether
+    // the file was written.
+    bool save(const KeptSettings& settings);
+
+    // Removes every kept item, so the next load gives the start values.
+    bool reset();
+
+private:
+    QSettings& file_;
+    QStringList rejected_;
+};
+
+// The user's settings file: organisation "Vestrel", application "Vestrel"
+// (~/.config/Vestrel/Vestrel.conf, or under $XDG_CONFIG_HOME).
+std::unique_ptr<QSettings> OpenUserSettings();
+
+} // namespace vestrel
