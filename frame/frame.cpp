@@ -161,6 +161,8 @@ bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
     for (const SceneEntry& scene : sceneRegistry())
         if (in.scenes[index(scene.id)])
             scene.draw(gl, in.display);
+    if (in.loadedStructure)
+        structures::DrawLoadedStructure(gl, *in.loadedStructure, in.display);
     gl.lineWidth(FrameEndLineWidth);
     return trackBarVisible;
 }

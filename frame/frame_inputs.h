@@ -6,6 +6,7 @@
 
 #include "scenes/display_options.h"
 #include "scenes/scene_id.h"
+#include "scenes/structures/loaded_structure_scene.h"
 
 #include <array>
 
@@ -35,6 +36,9 @@ struct FrameInputs {
     AuxiliaryColourMenus menus;
     SceneFlags scenes{};      // SceneFlag, indexed by SceneId
     DisplayOptions display;
+    // A structure read from a file, drawn after the built-in blocks; none
+    // when null. Owned by whoever loaded it.
+    const structures::LoadedStructureScene* loadedStructure = nullptr;
 };
 
 } // namespace vestrel

@@ -4,6 +4,10 @@
 // the current OpenGL context; RecordingDraw keeps what was drawn for tests.
 #pragma once
 
+#include "render/geometry.h"
+
+#include <span>
+
 namespace vestrel {
 
 enum class Primitive { Lines, Triangles, Quads, Polygon, LineLoop, LineStrip, Points };
@@ -11,6 +15,14 @@ enum class Primitive { Lines, Triangles, Quads, Polygon, LineLoop, LineStrip, Po
 enum class QuadricStyle { Fill, Line, Silhouette, Point };
 enum class QuadricOrientation { Outside, Inside };
 enum class QuadricNormals { Smooth, Flat, None };
+
+// One ball of a batch: a solid sphere in a flat colour, centred in the
+// current frame.
+struct Ball {
+    Vec3 centre;
+    double radius = 1;
+    Colour colour;
+};
 
 struct QuadricState {
     QuadricStyle style = QuadricStyle::Fill;
@@ -48,6 +60,14 @@ public:
     virtual void sphere(double radius, int slices, int stacks) = 0;
     virtual void cylinder(double baseRadius, double topRadius, double height,
                           int slices, int stacks) = 0;
+
+    // Many balls: for each, its colour, then a sphere of its radius with
+    // `slices` slices and stacks at its centre, in the quadric's current
+    // state; the frame is left as it was found and the current colour is the
+    // last ball's. This version makes exactly those calls; a back end may
+    // draw the same picture faster, with fewer slices for balls that are
+    // small on the screen.
+    virtual void balls(std::span<const Ball> balls, int slices);
 };
 
 } // namespace vestrel

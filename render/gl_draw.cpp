@@ -5,6 +5,8 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace vestrel {
 
@@ -24,12 +26,19 @@ GLenum glMode(Primitive mode)
     return GL_LINES;
 }
 
+// Beyond this many cached spheres (a caller with ever new radii) balls are
+// drawn straight through GLU.
+constexpr std::size_t MaxSphereLists = 512;
+constexpr int MinBallSlices = 8;
+
 } // namespace
 
 GlDraw::GlDraw() : quadric_(gluNewQuadric()) {}
 
 GlDraw::~GlDraw()
 {
+    for (const auto& [key, list] : sphereLists_)
+        glDeleteLists(list, 1);
     if (quadric_)
         gluDeleteQuadric(quadric_);
 }
@@ -84,17 +93,20 @@ void GlDraw::quadricDrawStyle(QuadricStyle style)
 {
     static constexpr GLenum styles[] = {GLU_FILL, GLU_LINE, GLU_SILHOUETTE, GLU_POINT};
     gluQuadricDrawStyle(quadric_, styles[static_cast<int>(style)]);
+    quadricState_.style = style;
 }
 
 void GlDraw::quadricOrientation(QuadricOrientation orientation)
 {
     gluQuadricOrientation(quadric_, orientation == QuadricOrientation::Inside ? GLU_INSIDE : GLU_OUTSIDE);
+    quadricState_.orientation = orientation;
 }
 
 void GlDraw::quadricNormals(QuadricNormals normals)
 {
     static constexpr GLenum kinds[] = {GLU_SMOOTH, GLU_FLAT, GLU_NONE};
     gluQuadricNormals(quadric_, kinds[static_cast<int>(normals)]);
+    quadricState_.normals = normals;
 }
 
 void GlDraw::sphere(double radius, int slices, int stacks) { gluSphere(quadric_, radius, slices, stacks); }
@@ -102,6 +114,79 @@ void GlDraw::sphere(double radius, int slices, int stacks) { gluSphere(quadric_,
 void GlDraw::cylinder(double baseRadius, double topRadius, double height, int slices, int stacks)
 {
     gluCylinder(quadric_, baseRadius, topRadius, height, slices, stacks);
+}
+
+int GlDraw::SlicesForPixelRadius(double pixelRadius, int maxSlices)
+{
+    // A regular n-gon of circumradius R strays from its circle by at most
+    // R (1 - cos(pi / n)), about R pi^2 / (2 n^2): half a pixel for
+    // n = pi sqrt(R). Rounded up to a multiple of 4 so that few lists are made.
+    const double wanted = std::numbers::pi * std::sqrt(std::max(pixelRadius, 0.0));
+    int n = static_cast<int>(std::ceil(std::min(wanted, 1e4) / 4.0)) * 4;
+    n = std::max(n, MinBallSlices);
+    return std::min(n, maxSlices);
+}
+
+unsigned GlDraw::sphereList(double radius, int slices)
+{
+    const auto key = std::make_tuple(radius, slices, static_cast<int>(quadricState_.style),
+                                     static_cast<int>(quadricState_.orientation),
+                                     static_cast<int>(quadricState_.normals));
+    if (const auto it = sphereLists_.find(key); it != sphereLists_.end())
+        return it->second;
+    if (sphereLists_.size() >= MaxSphereLists)
+        return 0;
+    const GLuint list = glGenLists(1);
+    if (list == 0)
+        return 0;
+    glNewList(list, GL_COMPILE);
+    gluSphere(quadric_, radius, slices, slices);
+    glEndList();
+    sphereLists_.emplace(key, list);
+    return list;
+}
+
+void GlDraw::balls(std::span<const Ball> balls, int slices)
+{
+    if (balls.empty())
+        return;
+    GLdouble modelview[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    // Model units to eye units (the scale of the modelview's first column)
+    // and eye units to pixels: at unit depth for a perspective projection,
+    // everywhere for a parallel one.
+    const double modelScale = std::sqrt(modelview[0] * modelview[0] + modelview[1] * modelview[1]
+                                        + modelview[2] * modelview[2]);
+    const double pixelsPerEyeUnit = projection[5] * viewport[3] / 2.0;
+    const bool perspective = projection[11] != 0;
+
+    bool first = true;
+    Colour current;
+    for (const Ball& b : balls) {
+        if (first || !(b.colour == current)) {
+            glColor3f(b.colour.r, b.colour.g, b.colour.b);
+            current = b.colour;
+            first = false;
+        }
+        double pixelRadius = b.radius * modelScale * pixelsPerEyeUnit;
+        if (perspective) {
+            const double depth = -(modelview[2] * b.centre.x + modelview[6] * b.centre.y
+                                   + modelview[10] * b.centre.z + modelview[14]);
+            pixelRadius = depth > 1e-9 ? pixelRadius / depth : 1e9;
+        }
+        const int n = SlicesForPixelRadius(pixelRadius, slices);
+        glPushMatrix();
+        glTranslated(b.centre.x, b.centre.y, b.centre.z);
+        if (const unsigned list = sphereList(b.radius, n))
+            glCallList(list);
+        else
+            gluSphere(quadric_, b.radius, n, n);
+        glPopMatrix();
+    }
 }
 
 } // namespace vestrel

@@ -5,6 +5,9 @@
 
 #include "render/draw.h"
 
+#include <map>
+#include <tuple>
+
 struct GLUquadric;
 
 namespace vestrel {
@@ -42,9 +45,22 @@ public:
     void quadricNormals(QuadricNormals normals) override;
     void sphere(double radius, int slices, int stacks) override;
     void cylinder(double baseRadius, double topRadius, double height, int slices, int stacks) override;
+    // Each ball from a display list of its radius, resolution and quadric
+    // state; a ball that covers few pixels gets fewer slices and stacks.
+    void balls(std::span<const Ball> balls, int slices) override;
+
+    // The slices (and stacks) a ball of that radius in pixels is drawn with
+    // by balls(), at most maxSlices: enough that the outline of the polygon
+    // stays within half a pixel of the circle.
+    static int SlicesForPixelRadius(double pixelRadius, int maxSlices);
 
 private:
+    unsigned sphereList(double radius, int slices);
+
     GLUquadric* quadric_ = nullptr;
+    QuadricState quadricState_; // as last set through this object
+    // (radius, slices, style, orientation, normals) -> display list
+    std::map<std::tuple<double, int, int, int, int>, unsigned> sphereLists_;
 };
 
 } // namespace vestrel

@@ -1,22 +1,45 @@
 // SPDX-License-Identifier: MIT
 // vestrel-render: draws frames of the real frame routine with the real scene
 // blocks into a PNG file, without the main window.
+#include "logic/cif/loaded_structure.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
 
+#include <cstdio>
+
 #include <QGuiApplication>
+#include <QStringList>
 #include <QTextStream>
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
+    // The arguments are read before the application object exists, so that
+    // --describe needs no display.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     QTextStream err(stderr);
     QString error;
-    const auto options = vestrel::ParseRenderOptions(app.arguments().mid(1), &error);
+    auto options = vestrel::ParseRenderOptions(args, &error);
     if (!options) {
         err << "vestrel-render: " << error << "\n" << vestrel::RenderUsage() << "\n";
         return 2;
     }
+    // A structure file: read it first, so that a bad file costs no context.
+    vestrel::cif::LoadedStructure structure;
+    if (!options->cif.isEmpty()) {
+        const auto result = structure.load(options->cif.toStdString(), options->cells);
+        if (!result.ok) {
+            std::fprintf(stderr, "%s\n", result.message.c_str());
+            return 2;
+        }
+        if (options->describe) {
+            std::fwrite(structure.memoText().data(), 1, structure.memoText().size(), stdout);
+            return 0;
+        }
+        options->inputs.loadedStructure = &structure.sceneData();
+    }
+    QGuiApplication app(argc, argv);
     vestrel::OffscreenRenderer renderer(options->size);
     if (!renderer.isValid()) {
         err << "vestrel-render: no OpenGL context could be made\n";

@@ -120,7 +120,9 @@ QString RenderUsage()
         "  [--axes ox,oz,oy] [--planes xz,yz,xy] [--axis-colour red|green|blue]\n"
         "  [--plane-colour white|red|green|blue] [--max-distance on|off]\n"
         "  [--lines on|off] [--screw on|off] [--screw-colour N]\n"
-        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]");
+        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
+        "  [--cif FILE.cif [--cells N]]\n"
+        "usage: vestrel-render --cif FILE.cif --describe");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
@@ -130,6 +132,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
     DisplayOptions& d = in.display;
     for (int i = 0; i < args.size(); ++i) {
         const QString& key = args[i];
+        if (key == QLatin1String("--describe")) {
+            o.describe = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             *error = QStringLiteral("missing value after %1").arg(key);
             return std::nullopt;
@@ -184,6 +190,11 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = parseOnOff(value, &d.showSymAxes);
         } else if (key == QLatin1String("--axis-lists")) {
             ok = parseAxisLists(value, &d);
+        } else if (key == QLatin1String("--cif")) {
+            o.cif = value;
+            ok = !value.isEmpty();
+        } else if (key == QLatin1String("--cells")) {
+            ok = parseInt(value, &o.cells, 1, 100);
         } else {
             *error = QStringLiteral("unknown option %1").arg(key);
             return std::nullopt;
@@ -193,7 +204,11 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             return std::nullopt;
         }
     }
-    if (o.out.isEmpty()) {
+    if (o.describe && o.cif.isEmpty()) {
+        *error = QStringLiteral("--describe needs --cif FILE.cif");
+        return std::nullopt;
+    }
+    if (o.out.isEmpty() && !o.describe) {
         *error = QStringLiteral("--out FILE.png is required");
         return std::nullopt;
     }
