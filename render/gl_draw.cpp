@@ -146,6 +146,93 @@ unsigned GlDraw::sphereList(double radius, int slices)
     return list;
 }
 
+void GlDraw::discs(std::span<const Ball> balls, int slices, const double* m, double pixelsPerEyeUnit,
+                   bool perspective)
+{
+    const double modelScale = std::sqrt(m[0] * m[0] + m[1] * m[1] + m[2] * m[2]);
+    discVertices_.clear();
+    discColours_.clear();
+    discIndices_.clear();
+    // The unit circle for each resolution used.
+    std::map<int, std::vector<std::pair<double, double>>> circles;
+    for (const Ball& b : balls) {
+        // The centre in eye coordinates, and the radius in eye units.
+        const double cx = m[0] * b.centre.x + m[4] * b.centre.y + m[8] * b.centre.z + m[12];
+        const double cy = m[1] * b.centre.x + m[5] * b.centre.y + m[9] * b.centre.z + m[13];
+        const double cz = m[2] * b.centre.x + m[6] * b.centre.y + m[10] * b.centre.z + m[14];
+        const double r = b.radius * modelScale;
+        // u: from the eye towards the centre; the disc is square to it.
+        double ux = 0, uy = 0, uz = -1, px = cx, py = cy, pz = cz + r, radius = r;
+        if (perspective) {
+            const double d = std::sqrt(cx * cx + cy * cy + cz * cz);
+            if (d <= r * 1.0001)
+                continue; // the eye is inside the ball
+            ux = cx / d, uy = cy / d, uz = cz / d;
+            // The cone from the eye that grazes the ball meets the plane
+            // through the ball's nearest point in a circle of this radius.
+            const double along = d - r;
+            radius = along * r / std::sqrt(d * d - r * r);
+            px = ux * along, py = uy * along, pz = uz * along;
+        }
+        // Two directions square to u.
+        double ax = -uy, ay = ux;
+        const double an = std::sqrt(ax * ax + ay * ay);
+        if (an < 1e-9)
+            ax = 1, ay = 0;
+        else
+            ax /= an, ay /= an;
+        const double bx = -uz * ay, by = uz * ax, bz = ux * ay - uy * ax;
+
+        const double depth = perspective ? -pz : 1;
+        const double pixelRadius = depth > 1e-9 ? radius * pixelsPerEyeUnit / depth : 1e9;
+        const int n = SlicesForPixelRadius(pixelRadius, slices);
+        auto& circle = circles[n];
+        if (circle.empty())
+            for (int k = 0; k < n; ++k) {
+                const double t = 2 * std::numbers::pi * k / n;
+                circle.emplace_back(std::cos(t), std::sin(t));
+            }
+        // A fan: the centre, then the rim.
+        const auto first = static_cast<unsigned>(discVertices_.size() / 3);
+        const std::size_t v = discVertices_.size();
+        discVertices_.resize(v + 3 * (n + 1));
+        discColours_.resize(v + 3 * (n + 1));
+        float* out = discVertices_.data() + v;
+        float* colour = discColours_.data() + v;
+        *out++ = static_cast<float>(px), *out++ = static_cast<float>(py), *out++ = static_cast<float>(pz);
+        for (const auto& [c, sn] : circle) {
+            *out++ = static_cast<float>(px + radius * (c * ax + sn * bx));
+            *out++ = static_cast<float>(py + radius * (c * ay + sn * by));
+            *out++ = static_cast<float>(pz + radius * sn * bz);
+        }
+        for (int k = 0; k <= n; ++k)
+            *colour++ = b.colour.r, *colour++ = b.colour.g, *colour++ = b.colour.b;
+        const std::size_t i = discIndices_.size();
+        discIndices_.resize(i + 3 * n);
+        unsigned* index = discIndices_.data() + i;
+        for (int k = 0; k < n; ++k) {
+            *index++ = first;
+            *index++ = first + 1 + k;
+            *index++ = first + 1 + (k + 1) % n;
+        }
+    }
+    if (!discIndices_.empty()) {
+        glPushMatrix();
+        glLoadIdentity();
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_COLOR_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, discVertices_.data());
+        glColorPointer(3, GL_FLOAT, 0, discColours_.data());
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(discIndices_.size()), GL_UNSIGNED_INT, discIndices_.data());
+        glDisableClientState(GL_COLOR_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+        glPopMatrix();
+    }
+    // A colour array leaves the current colour undefined: the last ball's.
+    const Colour& last = balls.back().colour;
+    glColor3f(last.r, last.g, last.b);
+}
+
 void GlDraw::balls(std::span<const Ball> balls, int slices)
 {
     if (balls.empty())
@@ -163,6 +250,11 @@ void GlDraw::balls(std::span<const Ball> balls, int slices)
                                         + modelview[2] * modelview[2]);
     const double pixelsPerEyeUnit = projection[5] * viewport[3] / 2.0;
     const bool perspective = projection[11] != 0;
+
+    if (!glIsEnabled(GL_LIGHTING) && quadricState_.style == QuadricStyle::Fill) {
+        discs(balls, slices, modelview, pixelsPerEyeUnit, perspective);
+        return;
+    }
 
     bool first = true;
     Colour current;
