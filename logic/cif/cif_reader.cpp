@@ -390,6 +390,9 @@ Result<Crystal> fromBlock(gcif::Block& block, const std::string& name)
             if (!seen)
                 all.push_back({site, p, crystal.sites[site].occupancy});
         }
+        if (all.size() > static_cast<std::size_t>(MaxBlockAtoms))
+            return fail("В элементарной ячейке структуры из файла " + inQuotes(name) + " больше "
+                        + FormatCount(MaxBlockAtoms) + " атомов: такую структуру показать нельзя.");
     }
     for (const CellAtom& a : all)
         crystal.cellMass += a.occupancy * AtomicMass(crystal.sites[a.site].element);

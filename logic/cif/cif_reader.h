@@ -16,7 +16,7 @@
 namespace vestrel::cif {
 
 // Larger files are refused before they are read.
-constexpr std::uintmax_t MaxCifFileBytes = 10u * 1024u * 1024u;
+constexpr std::uintmax_t MaxCifFileBytes = 5u * 1024u * 1024u;
 // Images of one site closer than this are one atom (a special position).
 constexpr double SamePlaceDistance = 0.3;  // angstroms
 // Atoms of different sites closer than this share a place: only the most

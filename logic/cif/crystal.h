@@ -12,6 +12,9 @@
 
 namespace vestrel::cif {
 
+// The most atoms a block of cells, and so one cell, may hold.
+constexpr int MaxBlockAtoms = 50000;
+
 struct CellParameters {
     double a = 0, b = 0, c = 0;            // angstroms
     double alpha = 0, beta = 0, gamma = 0; // degrees

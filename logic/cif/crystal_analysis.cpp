@@ -105,7 +105,9 @@ std::vector<int> CoordinationNumbers(const Crystal& c)
 CrystalAnalysis AnalyseCrystal(const Crystal& c)
 {
     CrystalAnalysis out;
-    findSpaceGroup(c, out);
+    out.symmetrySearched = static_cast<int>(c.atoms.size()) <= MaxAtomsForSymmetrySearch;
+    if (out.symmetrySearched)
+        findSpaceGroup(c, out);
 
     std::map<int, int> counts;
     for (const CellAtom& a : c.atoms)

@@ -14,6 +14,9 @@ namespace vestrel::cif {
 // Atoms may stray this far (angstroms) from where the symmetry puts them.
 constexpr double SymmetryTolerance = 0.01;
 constexpr double AvogadroNumber = 6.02214076e23;
+// Above this many atoms in the cell the space group is not searched for:
+// the search would take seconds.
+constexpr int MaxAtomsForSymmetrySearch = 2000;
 
 struct ElementCount {
     int element = 0; // atomic number
@@ -27,6 +30,7 @@ struct SiteCoordination {
 };
 
 struct CrystalAnalysis {
+    bool symmetrySearched = true;   // false for cells of more than MaxAtomsForSymmetrySearch atoms
     int spaceGroupNumber = 0;       // 0 when spglib found none
     std::string spaceGroupSymbol;   // Hermann-Mauguin, short: "Fm-3m", "P6_3mc"
     std::string pointGroupSymbol;   // "m-3m"

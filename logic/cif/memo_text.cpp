@@ -25,6 +25,9 @@ std::string MemoText(const Crystal& crystal, const CrystalAnalysis& analysis)
     if (analysis.spaceGroupNumber > 0)
         line("Пространственная группа " + analysis.spaceGroupSymbol + " (№ "
              + std::to_string(analysis.spaceGroupNumber) + "), класс " + analysis.pointGroupSymbol + ".");
+    else if (!analysis.symmetrySearched)
+        line("Пространственная группа не определялась: в ячейке больше " + FormatCount(MaxAtomsForSymmetrySearch)
+             + " атомов.");
     else
         line("Пространственную группу по расположению атомов определить не удалось.");
     if (crystal.statedNumber > 0 && crystal.statedNumber != analysis.spaceGroupNumber) {

@@ -14,7 +14,6 @@
 
 namespace vestrel::cif {
 
-constexpr int MaxBlockAtoms = 50000;
 constexpr int MaxCellsPerAxis = 10;
 // The longest edge of one cell in scene units, as long as a cell of the
 // built-in structures.

@@ -129,7 +129,7 @@ TEST(BadInput, HugeFileRefusedBeforeItIsRead)
     cif::LoadedStructure s;
     const auto result = s.load(huge.fileName().toStdString());
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "Файл «huge.cif» слишком велик (100,0 МБ): открываются файлы CIF не больше 10 МБ.");
+    EXPECT_EQ(result.message, "Файл «huge.cif» слишком велик (100,0 МБ): открываются файлы CIF не больше 5 МБ.");
 }
 
 TEST(BadInput, FileJustUnderTheLimitIsRead)
@@ -173,6 +173,48 @@ TEST(BadInput, BlockTooBigSaysSoAndOffersFewerCells)
                                   + " атомов — больше предела в 50 000. Выберите меньше ячеек по осям: не больше "
                                   + std::to_string(result.suggestedCells) + ".");
     EXPECT_EQ(s.fileName(), "rock_salt.cif");
+}
+
+// A cubic cell of oxygen atoms n x n x n, 3 angstroms apart, in P1.
+std::string OxygenGrid(int n)
+{
+    std::ostringstream text;
+    text << "data_grid\n_cell_length_a " << 3 * n << "\n_cell_length_b " << 3 * n << "\n_cell_length_c " << 3 * n
+         << "\n_cell_angle_alpha 90\n_cell_angle_beta 90\n_cell_angle_gamma 90\n"
+            "_symmetry_space_group_name_H-M 'P 1'\nloop_\n_atom_site_label\n_atom_site_type_symbol\n"
+            "_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\n";
+    int k = 0;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            for (int l = 0; l < n; ++l)
+                text << "O" << ++k << " O " << double(i) / n << " " << double(j) / n << " " << double(l) / n << "\n";
+    return text.str();
+}
+
+TEST(BadInput, CellOfMoreThanTheLimitOfAtomsIsRefused)
+{
+    cif::LoadedStructure s;
+    const auto result = s.loadText(OxygenGrid(37), "grid.cif"); // 50 653 atoms
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message,
+              "В элементарной ячейке структуры из файла «grid.cif» больше 50 000 атомов: такую структуру показать нельзя.");
+}
+
+TEST(BadInput, LargeCellsAreShownWithoutASymmetrySearch)
+{
+    cif::LoadedStructure s;
+    const auto result = s.loadText(OxygenGrid(13), "grid.cif"); // 2 197 atoms
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(s.crystal().atoms.size(), 2197u);
+    EXPECT_FALSE(s.analysis().symmetrySearched);
+    EXPECT_NE(s.memoText().find("Пространственная группа не определялась: в ячейке больше 2000 атомов.\n"
+                                "В файле указана группа «P 1» (№ 1).\n"),
+              std::string::npos)
+        << s.memoText();
+    // The oxygen atoms 3 angstroms apart are not bonded: the balls are sized
+    // on the nearest neighbours instead.
+    EXPECT_TRUE(s.block().bonds.empty());
+    EXPECT_FALSE(s.sceneData().atoms.empty());
 }
 
 TEST(BadInput, PartlyOccupiedSitesShowTheMainAtomAndANote)
