@@ -20,4 +20,16 @@ void Draw::balls(std::span<const Ball> balls, int slices)
     }
 }
 
+void Draw::segments(std::span<const Segment> segments)
+{
+    if (segments.empty())
+        return;
+    begin(Primitive::Lines);
+    for (const Segment& s : segments) {
+        vertex(static_cast<float>(s.from.x), static_cast<float>(s.from.y), static_cast<float>(s.from.z));
+        vertex(static_cast<float>(s.to.x), static_cast<float>(s.to.y), static_cast<float>(s.to.z));
+    }
+    end();
+}
+
 } // namespace vestrel

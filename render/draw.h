@@ -24,6 +24,11 @@ struct Ball {
     Colour colour;
 };
 
+// A line from one point to another, in the current frame.
+struct Segment {
+    Vec3 from, to;
+};
+
 struct QuadricState {
     QuadricStyle style = QuadricStyle::Fill;
     QuadricOrientation orientation = QuadricOrientation::Outside;
@@ -68,6 +73,11 @@ public:
     // draw the same picture faster, with fewer slices for balls that are
     // small on the screen.
     virtual void balls(std::span<const Ball> balls, int slices);
+
+    // Many lines in the current colour: one GL_LINES primitive with each
+    // segment's two ends. This version sends them vertex by vertex; a back
+    // end may send them faster.
+    virtual void segments(std::span<const Segment> segments);
 };
 
 } // namespace vestrel

@@ -233,6 +233,22 @@ void GlDraw::discs(std::span<const Ball> balls, int slices, const double* m, dou
     glColor3f(last.r, last.g, last.b);
 }
 
+void GlDraw::segments(std::span<const Segment> segments)
+{
+    if (segments.empty())
+        return;
+    segmentVertices_.resize(segments.size() * 6);
+    float* out = segmentVertices_.data();
+    for (const Segment& s : segments) {
+        *out++ = static_cast<float>(s.from.x), *out++ = static_cast<float>(s.from.y), *out++ = static_cast<float>(s.from.z);
+        *out++ = static_cast<float>(s.to.x), *out++ = static_cast<float>(s.to.y), *out++ = static_cast<float>(s.to.z);
+    }
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, segmentVertices_.data());
+    glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(segments.size() * 2));
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
 void GlDraw::balls(std::span<const Ball> balls, int slices)
 {
     if (balls.empty())

@@ -54,6 +54,8 @@ public:
     // its radius, resolution and quadric state. Either way a ball that
     // covers few pixels gets fewer slices.
     void balls(std::span<const Ball> balls, int slices) override;
+    // The segments from one vertex array.
+    void segments(std::span<const Segment> segments) override;
 
     // The slices (and stacks) a ball of that radius in pixels is drawn with
     // by balls(), at most maxSlices: enough that the outline of the polygon
@@ -72,6 +74,7 @@ private:
     std::vector<float> discVertices_; // reused from frame to frame
     std::vector<float> discColours_;
     std::vector<unsigned> discIndices_;
+    std::vector<float> segmentVertices_;
 };
 
 } // namespace vestrel

@@ -14,10 +14,6 @@
 
 namespace vestrel::structures {
 
-struct Segment {
-    Vec3 from, to;
-};
-
 struct LoadedStructureScene {
     std::vector<Ball> atoms;        // grouped by colour
     std::vector<Segment> cellEdges; // the edges of every cell of the block
