@@ -141,6 +141,41 @@ Na4 Na 0 0 0.5
         << s.memoText();
 }
 
+// Rutile's cell and atoms with the symmetry given in one way or another.
+std::string Rutile(const std::string& symmetry)
+{
+    return "data_rutile\n_cell_length_a 4.5937\n_cell_length_b 4.5937\n_cell_length_c 2.9587\n"
+           "_cell_angle_alpha 90\n_cell_angle_beta 90\n_cell_angle_gamma 90\n"
+        + symmetry
+        + "\nloop_\n_atom_site_label\n_atom_site_type_symbol\n_atom_site_fract_x\n_atom_site_fract_y\n"
+          "_atom_site_fract_z\nTi1 Ti 0 0 0\nO1 O 0.3048 0.3048 0\n";
+}
+
+TEST(Symmetry, FromTheHallSymbolOrTheNumberAlone)
+{
+    for (const std::string symmetry : {"_space_group_name_Hall '-P 4n 2n'", "_space_group_IT_number 136",
+                                       "_symmetry_space_group_name_H-M 'P 42/m n m'"}) {
+        cif::LoadedStructure s;
+        const auto result = s.loadText(Rutile(symmetry), "rutile.cif");
+        ASSERT_TRUE(result.ok) << symmetry << ": " << result.message;
+        EXPECT_EQ(s.analysis().spaceGroupNumber, 136) << symmetry;
+        EXPECT_EQ(s.analysis().sumFormula, "TiO2") << symmetry;
+        EXPECT_EQ(s.crystal().atoms.size(), 6u) << symmetry;
+        EXPECT_EQ(s.memoText().find("В файле"), std::string::npos) << s.memoText();
+    }
+}
+
+TEST(Symmetry, NoneGivenTakesTheListedAtomsAsTheWholeCell)
+{
+    cif::LoadedStructure s;
+    ASSERT_TRUE(s.loadText(Rutile(""), "rutile.cif").ok);
+    EXPECT_EQ(s.crystal().atoms.size(), 2u);
+    EXPECT_TRUE(s.crystal().symmetryAssumed);
+    EXPECT_NE(s.memoText().find("В файле нет сведений о симметрии: атомы списка взяты как вся ячейка.\n"),
+              std::string::npos)
+        << s.memoText();
+}
+
 TEST(BondRule, MetalsAreBondedOnlyWhereNoNonMetalIs)
 {
     // Silicon counts as a metal; oxygen, sulfur and boron do not.
