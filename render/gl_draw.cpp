@@ -146,10 +146,15 @@ unsigned GlDraw::sphereList(double radius, int slices)
     return list;
 }
 
-void GlDraw::discs(std::span<const Ball> balls, int slices, const double* m, double pixelsPerEyeUnit,
-                   bool perspective)
+void GlDraw::discs(std::span<const Ball> balls, int slices, const double* m, const double* projection,
+                   double pixelsPerEyeUnit, bool perspective)
 {
     const double modelScale = std::sqrt(m[0] * m[0] + m[1] * m[1] + m[2] * m[2]);
+    // A symmetric perspective view: a ball wholly outside one of the four
+    // side planes of the view is not seen and need not be sent.
+    const bool cull = perspective && projection[8] == 0 && projection[9] == 0;
+    const double fx = projection[0], fy = projection[5];
+    const double nx = std::sqrt(fx * fx + 1), ny = std::sqrt(fy * fy + 1);
     discVertices_.clear();
     discColours_.clear();
     discIndices_.clear();
@@ -161,6 +166,10 @@ void GlDraw::discs(std::span<const Ball> balls, int slices, const double* m, dou
         const double cy = m[1] * b.centre.x + m[5] * b.centre.y + m[9] * b.centre.z + m[13];
         const double cz = m[2] * b.centre.x + m[6] * b.centre.y + m[10] * b.centre.z + m[14];
         const double r = b.radius * modelScale;
+        if (cull
+            && ((fx * cx + cz) > r * nx || (-fx * cx + cz) > r * nx || (fy * cy + cz) > r * ny
+                || (-fy * cy + cz) > r * ny))
+            continue;
         // u: from the eye towards the centre; the disc is square to it.
         double ux = 0, uy = 0, uz = -1, px = cx, py = cy, pz = cz + r, radius = r;
         if (perspective) {
@@ -268,7 +277,7 @@ void GlDraw::balls(std::span<const Ball> balls, int slices)
     const bool perspective = projection[11] != 0;
 
     if (!glIsEnabled(GL_LIGHTING) && quadricState_.style == QuadricStyle::Fill) {
-        discs(balls, slices, modelview, pixelsPerEyeUnit, perspective);
+        discs(balls, slices, modelview, projection, pixelsPerEyeUnit, perspective);
         return;
     }
 

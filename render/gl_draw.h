@@ -64,8 +64,8 @@ public:
 
 private:
     unsigned sphereList(double radius, int slices);
-    void discs(std::span<const Ball> balls, int slices, const double* modelview, double pixelsPerEyeUnit,
-               bool perspective);
+    void discs(std::span<const Ball> balls, int slices, const double* modelview, const double* projection,
+               double pixelsPerEyeUnit, bool perspective);
 
     GLUquadric* quadric_ = nullptr;
     QuadricState quadricState_; // as last set through this object

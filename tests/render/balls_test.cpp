@@ -105,7 +105,7 @@ TEST(Balls, FastDrawingShowsThePictureOfOneSphereEach)
     GlDraw fast; // the renderer's context is current
     OneByOne slow(fast);
     const auto scene = BallBlock();
-    for (int distance : {60, 150}) {
+    for (int distance : {25, 60, 150}) { // at 25 part of the block is out of view
         FrameInputs in;
         in.loadedStructure = &scene;
         ViewState view;
