@@ -13,6 +13,7 @@
 #include <gemmi/symmetry.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -299,8 +300,8 @@ Result<Symmetry> findSymmetry(gcif::Block& block, Crystal& crystal, const std::s
 double wrap(double f)
 {
     f -= std::floor(f);
-    // 0.99999... is the cell's corner.
-    if (f > 1 - 1e-6)
+    // 0.99999... is the cell's face.
+    if (f > 1 - OnFaceTolerance)
         f = 0;
     return f;
 }
@@ -360,7 +361,14 @@ Result<Crystal> fromBlock(gcif::Block& block, const std::string& name)
             return fail("В файле " + inQuotes(name) + " у атома " + inQuotes(s.label) + " не заданы координаты.");
         if (std::abs(s.fract.x) > 1e6 || std::abs(s.fract.y) > 1e6 || std::abs(s.fract.z) > 1e6)
             return fail("В файле " + inQuotes(name) + " у атома " + inQuotes(s.label) + " неверные координаты.");
-        const int element = s.element == gemmi::El::X ? 0 : gemmi::Element(s.element).atomic_number();
+        int element = s.element == gemmi::El::X ? 0 : gemmi::Element(s.element).atomic_number();
+        if (element == 0 && s.type_symbol == s.label) {
+            // No type symbol and a label such as "OW1" or "OH2": its first
+            // letter names the element.
+            const std::string first = s.label.substr(0, 1);
+            if (!first.empty() && std::isalpha(static_cast<unsigned char>(first[0])))
+                element = AtomicNumberOf(first);
+        }
         if (element < 1 || element > MaxAtomicNumber)
             return fail("В файле " + inQuotes(name) + " не удалось определить химический элемент атома "
                         + inQuotes(s.label) + " (тип " + inQuotes(s.type_symbol) + ").");

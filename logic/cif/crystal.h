@@ -14,6 +14,9 @@ namespace vestrel::cif {
 
 // The most atoms a block of cells, and so one cell, may hold.
 constexpr int MaxBlockAtoms = 50000;
+// An atom this close (in fractions of an axis) to a face of the cell lies on
+// it: 0.99995 is taken as 0.
+constexpr double OnFaceTolerance = 1e-4;
 
 struct CellParameters {
     double a = 0, b = 0, c = 0;            // angstroms

@@ -23,8 +23,6 @@ constexpr double CellEdgeInScene = 40;
 constexpr double BallShareOfBond = 0.4;
 // The most slices a ball is drawn with.
 constexpr int BallSlices = 30;
-// An atom this close (in fractions of an axis) to a face of the cell lies on it.
-constexpr double OnFaceTolerance = 1e-4;
 
 struct BlockAtom {
     Vec3 position; // angstroms, in the cell's Cartesian frame (a along x)

@@ -176,6 +176,37 @@ TEST(Symmetry, NoneGivenTakesTheListedAtomsAsTheWholeCell)
         << s.memoText();
 }
 
+TEST(Sites, ElementFromTheLabelWhenTheFileGivesNoTypeAndCoordinatesNearAFace)
+{
+    // No type symbols: "OX1" is oxygen. Chlorine written at 0.99995 lies on
+    // the cell's faces and corners all the same.
+    const std::string text = R"(data_x
+_cell_length_a 4.5937
+_cell_length_b 4.5937
+_cell_length_c 2.9587
+_cell_angle_alpha 90
+_cell_angle_beta 90
+_cell_angle_gamma 90
+_symmetry_space_group_name_H-M 'P 42/m n m'
+loop_
+_atom_site_label
+_atom_site_fract_x
+_atom_site_fract_y
+_atom_site_fract_z
+Ti1 0.99995 0.99995 0.0
+OX1 0.3048 0.3048 0.0
+)";
+    cif::LoadedStructure s;
+    const auto result = s.loadText(text, "rutile.cif");
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(s.analysis().sumFormula, "TiO2");
+    // 8 corners and the centre.
+    int titanium = 0;
+    for (const cif::BlockAtom& a : s.block().atoms)
+        titanium += cif::ElementSymbol(a.element) == "Ti";
+    EXPECT_EQ(titanium, 9);
+}
+
 TEST(BondRule, MetalsAreBondedOnlyWhereNoNonMetalIs)
 {
     // Silicon counts as a metal; oxygen, sulfur and boron do not.
