@@ -180,6 +180,8 @@ bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
     }
     if (in.zone)
         DrawZoneScene(gl, *in.zone, in.display);
+    if (in.loadedStructure)
+        structures::DrawLoadedStructure(gl, *in.loadedStructure, in.display);
     gl.lineWidth(FrameEndLineWidth);
     return trackBarVisible;
 }

@@ -8,6 +8,7 @@
 #include "scenes/scene_id.h"
 #include "scenes/polyhedra/symmetry_operations.h"
 #include "scenes/zone_scene.h"
+#include "scenes/structures/loaded_structure_scene.h"
 
 #include <array>
 #include <optional>
@@ -50,6 +51,9 @@ struct FrameInputs {
     std::optional<ZoneScene> zone;
     // Picked out over the polyhedron, whose drawing follows its operation.
     std::optional<ChosenSymmetryElement> chosen;
+    // A structure read from a file, drawn after the built-in blocks; none
+    // when null. Owned by whoever loaded it.
+    const structures::LoadedStructureScene* loadedStructure = nullptr;
 };
 
 } // namespace vestrel

@@ -6,6 +6,8 @@
 
 #include "render/geometry.h"
 
+#include <span>
+
 namespace vestrel {
 
 enum class Primitive { Lines, Triangles, Quads, Polygon, LineLoop, LineStrip, Points };
@@ -13,6 +15,19 @@ enum class Primitive { Lines, Triangles, Quads, Polygon, LineLoop, LineStrip, Po
 enum class QuadricStyle { Fill, Line, Silhouette, Point };
 enum class QuadricOrientation { Outside, Inside };
 enum class QuadricNormals { Smooth, Flat, None };
+
+// One ball of a batch: a solid sphere in a flat colour, centred in the
+// current frame.
+struct Ball {
+    Vec3 centre;
+    double radius = 1;
+    Colour colour;
+};
+
+// A line from one point to another, in the current frame.
+struct Segment {
+    Vec3 from, to;
+};
 
 struct QuadricState {
     QuadricStyle style = QuadricStyle::Fill;
@@ -59,6 +74,19 @@ public:
     virtual void sphere(double radius, int slices, int stacks) = 0;
     virtual void cylinder(double baseRadius, double topRadius, double height,
                           int slices, int stacks) = 0;
+
+    // Many balls: for each, its colour, then a sphere of its radius with
+    // `slices` slices and stacks at its centre, in the quadric's current
+    // state; the frame is left as it was found and the current colour is the
+    // last ball's. This version makes exactly those calls; a back end may
+    // draw the same picture faster, with fewer slices for balls that are
+    // small on the screen.
+    virtual void balls(std::span<const Ball> balls, int slices);
+
+    // Many lines in the current colour: one GL_LINES primitive with each
+    // segment's two ends. This version sends them vertex by vertex; a back
+    // end may send them faster.
+    virtual void segments(std::span<const Segment> segments);
 };
 
 } // namespace vestrel

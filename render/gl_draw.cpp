@@ -5,6 +5,8 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace vestrel {
 
@@ -24,12 +26,19 @@ GLenum glMode(Primitive mode)
     return GL_LINES;
 }
 
+// Beyond this many cached spheres (a caller with ever new radii) balls are
+// drawn straight through GLU.
+constexpr std::size_t MaxSphereLists = 512;
+constexpr int MinBallSlices = 8;
+
 } // namespace
 
 GlDraw::GlDraw() : quadric_(gluNewQuadric()) {}
 
 GlDraw::~GlDraw()
 {
+    for (const auto& [key, list] : sphereLists_)
+        glDeleteLists(list, 1);
     if (quadric_)
         gluDeleteQuadric(quadric_);
 }
@@ -114,17 +123,20 @@ void GlDraw::quadricDrawStyle(QuadricStyle style)
 {
     static constexpr GLenum styles[] = {GLU_FILL, GLU_LINE, GLU_SILHOUETTE, GLU_POINT};
     gluQuadricDrawStyle(quadric_, styles[static_cast<int>(style)]);
+    quadricState_.style = style;
 }
 
 void GlDraw::quadricOrientation(QuadricOrientation orientation)
 {
     gluQuadricOrientation(quadric_, orientation == QuadricOrientation::Inside ? GLU_INSIDE : GLU_OUTSIDE);
+    quadricState_.orientation = orientation;
 }
 
 void GlDraw::quadricNormals(QuadricNormals normals)
 {
     static constexpr GLenum kinds[] = {GLU_SMOOTH, GLU_FLAT, GLU_NONE};
     gluQuadricNormals(quadric_, kinds[static_cast<int>(normals)]);
+    quadricState_.normals = normals;
 }
 
 void GlDraw::sphere(double radius, int slices, int stacks) { gluSphere(quadric_, radius, slices, stacks); }
@@ -132,6 +144,196 @@ void GlDraw::sphere(double radius, int slices, int stacks) { gluSphere(quadric_,
 void GlDraw::cylinder(double baseRadius, double topRadius, double height, int slices, int stacks)
 {
     gluCylinder(quadric_, baseRadius, topRadius, height, slices, stacks);
+}
+
+int GlDraw::SlicesForPixelRadius(double pixelRadius, int maxSlices)
+{
+    // A regular n-gon of circumradius R strays from its circle by at most
+    // R (1 - cos(pi / n)), about R pi^2 / (2 n^2): half a pixel for
+    // n = pi sqrt(R). Rounded up to a multiple of 4 so that few lists are made.
+    const double wanted = std::numbers::pi * std::sqrt(std::max(pixelRadius, 0.0));
+    int n = static_cast<int>(std::ceil(std::min(wanted, 1e4) / 4.0)) * 4;
+    n = std::max(n, MinBallSlices);
+    return std::min(n, maxSlices);
+}
+
+unsigned GlDraw::sphereList(double radius, int slices)
+{
+    const auto key = std::make_tuple(radius, slices, static_cast<int>(quadricState_.style),
+                                     static_cast<int>(quadricState_.orientation),
+                                     static_cast<int>(quadricState_.normals));
+    if (const auto it = sphereLists_.find(key); it != sphereLists_.end())
+        return it->second;
+    if (sphereLists_.size() >= MaxSphereLists)
+        return 0;
+    const GLuint list = glGenLists(1);
+    if (list == 0)
+        return 0;
+    glNewList(list, GL_COMPILE);
+    gluSphere(quadric_, radius, slices, slices);
+    glEndList();
+    sphereLists_.emplace(key, list);
+    return list;
+}
+
+void GlDraw::discs(std::span<const Ball> balls, int slices, const double* m, const double* projection,
+                   double pixelsPerEyeUnit, bool perspective)
+{
+    const double modelScale = std::sqrt(m[0] * m[0] + m[1] * m[1] + m[2] * m[2]);
+    // A symmetric perspective view: a ball wholly outside one of the four
+    // side planes of the view is not seen and need not be sent.
+    const bool cull = perspective && projection[8] == 0 && projection[9] == 0;
+    const double fx = projection[0], fy = projection[5];
+    const double nx = std::sqrt(fx * fx + 1), ny = std::sqrt(fy * fy + 1);
+    discVertices_.clear();
+    discColours_.clear();
+    discIndices_.clear();
+    // The unit circle for each resolution used.
+    std::map<int, std::vector<std::pair<double, double>>> circles;
+    for (const Ball& b : balls) {
+        // The centre in eye coordinates, and the radius in eye units.
+        const double cx = m[0] * b.centre.x + m[4] * b.centre.y + m[8] * b.centre.z + m[12];
+        const double cy = m[1] * b.centre.x + m[5] * b.centre.y + m[9] * b.centre.z + m[13];
+        const double cz = m[2] * b.centre.x + m[6] * b.centre.y + m[10] * b.centre.z + m[14];
+        const double r = b.radius * modelScale;
+        if (cull
+            && ((fx * cx + cz) > r * nx || (-fx * cx + cz) > r * nx || (fy * cy + cz) > r * ny
+                || (-fy * cy + cz) > r * ny))
+            continue;
+        // u: from the eye towards the centre; the disc is square to it.
+        double ux = 0, uy = 0, uz = -1, px = cx, py = cy, pz = cz + r, radius = r;
+        if (perspective) {
+            const double d = std::sqrt(cx * cx + cy * cy + cz * cz);
+            if (d <= r * 1.0001)
+                continue; // the eye is inside the ball
+            ux = cx / d, uy = cy / d, uz = cz / d;
+            // The cone from the eye that grazes the ball meets the plane
+            // through the ball's nearest point in a circle of this radius.
+            const double along = d - r;
+            radius = along * r / std::sqrt(d * d - r * r);
+            px = ux * along, py = uy * along, pz = uz * along;
+        }
+        // Two directions square to u.
+        double ax = -uy, ay = ux;
+        const double an = std::sqrt(ax * ax + ay * ay);
+        if (an < 1e-9)
+            ax = 1, ay = 0;
+        else
+            ax /= an, ay /= an;
+        const double bx = -uz * ay, by = uz * ax, bz = ux * ay - uy * ax;
+
+        const double depth = perspective ? -pz : 1;
+        const double pixelRadius = depth > 1e-9 ? radius * pixelsPerEyeUnit / depth : 1e9;
+        const int n = SlicesForPixelRadius(pixelRadius, slices);
+        auto& circle = circles[n];
+        if (circle.empty())
+            for (int k = 0; k < n; ++k) {
+                const double t = 2 * std::numbers::pi * k / n;
+                circle.emplace_back(std::cos(t), std::sin(t));
+            }
+        // A fan: the centre, then the rim.
+        const auto first = static_cast<unsigned>(discVertices_.size() / 3);
+        const std::size_t v = discVertices_.size();
+        discVertices_.resize(v + 3 * (n + 1));
+        discColours_.resize(v + 3 * (n + 1));
+        float* out = discVertices_.data() + v;
+        float* colour = discColours_.data() + v;
+        *out++ = static_cast<float>(px), *out++ = static_cast<float>(py), *out++ = static_cast<float>(pz);
+        for (const auto& [c, sn] : circle) {
+            *out++ = static_cast<float>(px + radius * (c * ax + sn * bx));
+            *out++ = static_cast<float>(py + radius * (c * ay + sn * by));
+            *out++ = static_cast<float>(pz + radius * sn * bz);
+        }
+        for (int k = 0; k <= n; ++k)
+            *colour++ = b.colour.r, *colour++ = b.colour.g, *colour++ = b.colour.b;
+        const std::size_t i = discIndices_.size();
+        discIndices_.resize(i + 3 * n);
+        unsigned* index = discIndices_.data() + i;
+        for (int k = 0; k < n; ++k) {
+            *index++ = first;
+            *index++ = first + 1 + k;
+            *index++ = first + 1 + (k + 1) % n;
+        }
+    }
+    if (!discIndices_.empty()) {
+        glPushMatrix();
+        glLoadIdentity();
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_COLOR_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, discVertices_.data());
+        glColorPointer(3, GL_FLOAT, 0, discColours_.data());
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(discIndices_.size()), GL_UNSIGNED_INT, discIndices_.data());
+        glDisableClientState(GL_COLOR_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+        glPopMatrix();
+    }
+    // A colour array leaves the current colour undefined: the last ball's.
+    const Colour& last = balls.back().colour;
+    glColor3f(last.r, last.g, last.b);
+}
+
+void GlDraw::segments(std::span<const Segment> segments)
+{
+    if (segments.empty())
+        return;
+    segmentVertices_.resize(segments.size() * 6);
+    float* out = segmentVertices_.data();
+    for (const Segment& s : segments) {
+        *out++ = static_cast<float>(s.from.x), *out++ = static_cast<float>(s.from.y), *out++ = static_cast<float>(s.from.z);
+        *out++ = static_cast<float>(s.to.x), *out++ = static_cast<float>(s.to.y), *out++ = static_cast<float>(s.to.z);
+    }
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, segmentVertices_.data());
+    glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(segments.size() * 2));
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void GlDraw::balls(std::span<const Ball> balls, int slices)
+{
+    if (balls.empty())
+        return;
+    GLdouble modelview[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    // Model units to eye units (the scale of the modelview's first column)
+    // and eye units to pixels: at unit depth for a perspective projection,
+    // everywhere for a parallel one.
+    const double modelScale = std::sqrt(modelview[0] * modelview[0] + modelview[1] * modelview[1]
+                                        + modelview[2] * modelview[2]);
+    const double pixelsPerEyeUnit = projection[5] * viewport[3] / 2.0;
+    const bool perspective = projection[11] != 0;
+
+    if (!glIsEnabled(GL_LIGHTING) && quadricState_.style == QuadricStyle::Fill) {
+        discs(balls, slices, modelview, projection, pixelsPerEyeUnit, perspective);
+        return;
+    }
+
+    bool first = true;
+    Colour current;
+    for (const Ball& b : balls) {
+        if (first || !(b.colour == current)) {
+            glColor3f(b.colour.r, b.colour.g, b.colour.b);
+            current = b.colour;
+            first = false;
+        }
+        double pixelRadius = b.radius * modelScale * pixelsPerEyeUnit;
+        if (perspective) {
+            const double depth = -(modelview[2] * b.centre.x + modelview[6] * b.centre.y
+                                   + modelview[10] * b.centre.z + modelview[14]);
+            pixelRadius = depth > 1e-9 ? pixelRadius / depth : 1e9;
+        }
+        const int n = SlicesForPixelRadius(pixelRadius, slices);
+        glPushMatrix();
+        glTranslated(b.centre.x, b.centre.y, b.centre.z);
+        if (const unsigned list = sphereList(b.radius, n))
+            glCallList(list);
+        else
+            gluSphere(quadric_, b.radius, n, n);
+        glPopMatrix();
+    }
 }
 
 } // namespace vestrel

@@ -5,6 +5,10 @@
 
 #include "render/draw.h"
 
+#include <map>
+#include <tuple>
+#include <vector>
+
 struct GLUquadric;
 
 namespace vestrel {
@@ -46,10 +50,36 @@ public:
     void quadricNormals(QuadricNormals normals) override;
     void sphere(double radius, int slices, int stacks) override;
     void cylinder(double baseRadius, double topRadius, double height, int slices, int stacks) override;
+    // With lighting off and a filling quadric a ball shows as a disc of flat
+    // colour: each is drawn as that disc, facing the eye and touching the
+    // ball's nearest point, so that it covers exactly the ball's outline and
+    // hides what lies inside the ball; all in one vertex array. Otherwise
+    // (lit, or a wire quadric) each ball is a sphere from a display list of
+    // its radius, resolution and quadric state. Either way a ball that
+    // covers few pixels gets fewer slices.
+    void balls(std::span<const Ball> balls, int slices) override;
+    // The segments from one vertex array.
+    void segments(std::span<const Segment> segments) override;
+
+    // The slices (and stacks) a ball of that radius in pixels is drawn with
+    // by balls(), at most maxSlices: enough that the outline of the polygon
+    // stays within half a pixel of the circle.
+    static int SlicesForPixelRadius(double pixelRadius, int maxSlices);
 
 private:
+    unsigned sphereList(double radius, int slices);
+    void discs(std::span<const Ball> balls, int slices, const double* modelview, const double* projection,
+               double pixelsPerEyeUnit, bool perspective);
+
     GLUquadric* quadric_ = nullptr;
     float alpha_ = 1;
+    QuadricState quadricState_; // as last set through this object
+    // (radius, slices, style, orientation, normals) -> display list
+    std::map<std::tuple<double, int, int, int, int>, unsigned> sphereLists_;
+    std::vector<float> discVertices_; // reused from frame to frame
+    std::vector<float> discColours_;
+    std::vector<unsigned> discIndices_;
+    std::vector<float> segmentVertices_;
 };
 
 } // namespace vestrel

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libglx-mesa0
   libjpeg62-turbo-dev libgtest-dev
+  gemmi-dev tao-pegtl-dev libsymspg-dev
   xvfb xauth x11-utils xdg-utils
   fonts-dejavu-core fonts-liberation
   libc-bin qt6-translations-l10n qt6-qpa-plugins

@@ -2,23 +2,45 @@
 // vestrel-render: draws frames of the real frame routine with the real scene
 // blocks into a PNG file, or writes what the last frame draws as JSON,
 // without the main window.
+#include "logic/cif/loaded_structure.h"
 #include "tools/render/frame_dump.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
 
 #include <QFile>
+#include <cstdio>
+
 #include <QGuiApplication>
+#include <QStringList>
 #include <QTextStream>
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
+    // The arguments are read before the application object exists, so that
+    // --describe needs no display.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     QTextStream err(stderr);
     QString error;
-    const auto options = vestrel::ParseRenderOptions(app.arguments().mid(1), &error);
+    auto options = vestrel::ParseRenderOptions(args, &error);
     if (!options) {
         err << "vestrel-render: " << error << "\n" << vestrel::RenderUsage() << "\n";
         return 2;
+    }
+    // A structure file: read it first, so that a bad file costs no context.
+    vestrel::cif::LoadedStructure structure;
+    if (!options->cif.isEmpty()) {
+        const auto result = structure.load(options->cif.toStdString(), options->cells);
+        if (!result.ok) {
+            std::fprintf(stderr, "%s\n", result.message.c_str());
+            return 2;
+        }
+        if (options->describe) {
+            std::fwrite(structure.memoText().data(), 1, structure.memoText().size(), stdout);
+            return 0;
+        }
+        options->inputs.loadedStructure = &structure.sceneData();
     }
     if (!options->dump.isEmpty()) {
         // The recording back end: no OpenGL context is needed.
@@ -32,6 +54,7 @@ int main(int argc, char** argv)
         if (options->out.isEmpty())
             return 0;
     }
+    QGuiApplication app(argc, argv);
     vestrel::OffscreenRenderer renderer(options->size);
     if (!renderer.isValid()) {
         err << "vestrel-render: no OpenGL context could be made\n";

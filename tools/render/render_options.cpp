@@ -161,7 +161,9 @@ QString RenderUsage()
         "  [--plane-colour white|red|green|blue] [--max-distance on|off]\n"
         "  [--lines on|off] [--screw on|off] [--screw-colour N]\n"
         "  [--zone h1,k1,l1:h2,k2,l2 | --zone-edges u1,v1,w1:u2,v2,w2] [--operation N [--at 0..1]]\n"
-        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]");
+        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
+        "  [--cif FILE.cif [--cells N]]\n"
+        "usage: vestrel-render --cif FILE.cif --describe");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
@@ -173,6 +175,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
     DisplayOptions& d = in.display;
     for (int i = 0; i < args.size(); ++i) {
         const QString& key = args[i];
+        if (key == QLatin1String("--describe")) {
+            o.describe = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             *error = QStringLiteral("missing value after %1").arg(key);
             return std::nullopt;
@@ -237,6 +243,11 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = parseDouble(value, &at) && at >= 0 && at <= 1;
         } else if (key == QLatin1String("--axis-lists")) {
             ok = parseAxisLists(value, &d);
+        } else if (key == QLatin1String("--cif")) {
+            o.cif = value;
+            ok = !value.isEmpty();
+        } else if (key == QLatin1String("--cells")) {
+            ok = parseInt(value, &o.cells, 1, 100);
         } else {
             *error = QStringLiteral("unknown option %1").arg(key);
             return std::nullopt;
@@ -248,7 +259,11 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
     }
     if (operation > 0 && !chooseOperation(operation, at, &in, error))
         return std::nullopt;
-    if (o.out.isEmpty() && o.dump.isEmpty()) {
+    if (o.describe && o.cif.isEmpty()) {
+        *error = QStringLiteral("--describe needs --cif FILE.cif");
+        return std::nullopt;
+    }
+    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe) {
         *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
         return std::nullopt;
     }

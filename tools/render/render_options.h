@@ -20,6 +20,9 @@ struct RenderOptions {
     int frames = 1;
     FrameInputs inputs;
     ViewState view;
+    QString cif;           // a structure file to show, drawn after any built-in scene
+    int cells = 1;         // cells per axis of its block
+    bool describe = false; // print the structure's information text instead of drawing
 };
 
 // Parses the arguments (without the program name). On a bad argument returns

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: MIT
+// Structures read from CIF files: load times and frames per second while the
+// structure turns, at 900 x 750, beside built-in scenes. Not a test: it
+// prints a table.
+//   xvfb-run -a build/vestrel-cif-bench [frames-per-case]
+#include "frame/frame.h"
+#include "logic/cif/cif_reader.h"
+#include "logic/cif/loaded_structure.h"
+#include "render/gl_draw.h"
+#include "scenes/scene_registry.h"
+#include "tools/render/offscreen_renderer.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <ctime>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace vestrel;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Balls one by one through GLU, as the built-in scenes draw theirs: every
+// call goes to GlDraw except balls(), which takes the drawing layer's plain
+// version (colour, translate, sphere per ball).
+class OneByOne final : public Draw {
+public:
+    explicit OneByOne(GlDraw& gl) : gl_(gl) {}
+    void clear() override { gl_.clear(); }
+    void begin(Primitive m) override { gl_.begin(m); }
+    void end() override { gl_.end(); }
+    void vertex(float x, float y, float z) override { gl_.vertex(x, y, z); }
+    void colour(float r, float g, float b) override { gl_.colour(r, g, b); }
+    void lighting(bool on) override { gl_.lighting(on); }
+    void lineWidth(float w) override { gl_.lineWidth(w); }
+    void loadIdentity() override { gl_.loadIdentity(); }
+    void pushMatrix() override { gl_.pushMatrix(); }
+    void popMatrix() override { gl_.popMatrix(); }
+    void translated(double x, double y, double z) override { gl_.translated(x, y, z); }
+    void translatef(float x, float y, float z) override { gl_.translatef(x, y, z); }
+    void rotatef(float a, float x, float y, float z) override { gl_.rotatef(a, x, y, z); }
+    void scaled(double x, double y, double z) override { gl_.scaled(x, y, z); }
+    void scalef(float x, float y, float z) override { gl_.scalef(x, y, z); }
+    void quadricDrawStyle(QuadricStyle s) override { gl_.quadricDrawStyle(s); }
+    void quadricOrientation(QuadricOrientation o) override { gl_.quadricOrientation(o); }
+    void quadricNormals(QuadricNormals n) override { gl_.quadricNormals(n); }
+    void sphere(double r, int sl, int st) override { gl_.sphere(r, sl, st); }
+    void cylinder(double b, double t, double h, int sl, int st) override { gl_.cylinder(b, t, h, sl, st); }
+
+private:
+    GlDraw& gl_;
+};
+
+// The processor time of the whole process, all threads (the renderer's
+// among them), in milliseconds: unlike the time on the clock it does not
+// grow when other programs share the processor.
+double processCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+double lastCpuMs = 0; // per frame, of the last frameTime call
+
+// Milliseconds per frame while the structure turns (automatic rotation on),
+// each frame drawn and finished.
+double frameTime(Draw& gl, const FrameInputs& inputs, int distance, int frames)
+{
+    ViewState view;
+    view.Distance = distance;
+    DrawFrame(gl, inputs, view);
+    glFinish();
+    std::vector<double> ms, cpu;
+    for (int i = 0; i < frames; ++i) {
+        const auto t0 = Clock::now();
+        const double c0 = processCpuMs();
+        DrawFrame(gl, inputs, view);
+        glFinish();
+        ms.push_back(msSince(t0));
+        cpu.push_back(processCpuMs() - c0);
+    }
+    lastCpuMs = median(cpu);
+    return median(ms);
+}
+
+struct Loaded {
+    cif::LoadedStructure structure;
+    double loadMs = 0;
+};
+
+Loaded load(const std::string& path, int cells)
+{
+    Loaded out;
+    std::vector<double> ms;
+    for (int i = 0; i < 5; ++i) {
+        cif::LoadedStructure s;
+        const auto t0 = Clock::now();
+        const auto result = s.load(path, cells);
+        ms.push_back(msSince(t0));
+        if (!result.ok) {
+            std::fprintf(stderr, "%s: %s\n", path.c_str(), result.message.c_str());
+            std::exit(1);
+        }
+        out.structure = std::move(s);
+    }
+    out.loadMs = median(ms);
+    return out;
+}
+
+void row(const char* name, std::size_t atoms, double loadMs, double ms60, double cpu60, double ms150, double cpu150,
+         double oneByOne60)
+{
+    const auto fps = [](double ms) { return ms > 0 ? 1000.0 / ms : 0.0; };
+    std::printf("%-38s %6zu %7.1f %7.1f %5.1f %6.1f %7.1f %5.1f %6.1f", name, atoms, loadMs, ms60, fps(ms60), cpu60,
+                ms150, fps(ms150), cpu150);
+    if (oneByOne60 > 0)
+        std::printf(" %10.1f %6.1f", oneByOne60, fps(oneByOne60));
+    std::printf("\n");
+}
+
+// A file of the largest size read: a P1 cell listing many atoms.
+std::string writeLargestFile(const QTemporaryDir& dir)
+{
+    const std::string path = dir.filePath("largest.cif").toStdString();
+    std::ofstream out(path);
+    out << "data_large\n_cell_length_a 200\n_cell_length_b 200\n_cell_length_c 200\n"
+           "_cell_angle_alpha 90\n_cell_angle_beta 90\n_cell_angle_gamma 90\n"
+           "_symmetry_space_group_name_H-M 'P 1'\nloop_\n_atom_site_label\n_atom_site_type_symbol\n"
+           "_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\n_atom_site_occupancy\n";
+    std::size_t written = 400;
+    for (int i = 0; written < cif::MaxCifFileBytes - 100; ++i) {
+        char line[128];
+        const int n = std::snprintf(line, sizeof line, "O%d O %.5f %.5f %.5f 1.0\n", i, (i % 97) / 97.0,
+                                    (i / 97 % 97) / 97.0, (i / 9409 % 97) / 97.0);
+        out << line;
+        written += static_cast<std::size_t>(n);
+    }
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const int frames = argc > 1 ? std::max(5, std::atoi(argv[1])) : 30;
+    const std::string data = std::string(VESTREL_SOURCE_DIR) + "/tests/cif/data/";
+
+    OffscreenRenderer renderer(QSize(900, 750));
+    if (!renderer.isValid()) {
+        std::fprintf(stderr, "no OpenGL context\n");
+        return 1;
+    }
+    GlDraw gl; // the renderer's context is current
+    OneByOne oneByOne(gl);
+
+    std::printf("frame time while turning, 900 x 750, median of %d frames (ms and frames per second)\n", frames);
+    std::printf("%-38s %6s %7s %7s %5s %6s %7s %5s %6s %10s %6s\n", "case", "atoms", "load", "d=60", "fps", "cpu",
+                "d=150", "fps", "cpu", "1-by-1", "fps");
+
+    for (const char* name : {"rock salt", "calcite", "rutile", "chalcopyrite"}) {
+        for (const SceneEntry& scene : sceneRegistry()) {
+            if (std::string(scene.name) != name)
+                continue;
+            FrameInputs in;
+            in.autoRotate = true;
+            in.scenes[index(scene.id)] = true;
+            const std::string label = std::string("built-in ") + name;
+            const double ms60 = frameTime(gl, in, 60, frames), cpu60 = lastCpuMs;
+            const double ms150 = frameTime(gl, in, 150, frames), cpu150 = lastCpuMs;
+            row(label.c_str(), 0, 0, ms60, cpu60, ms150, cpu150, 0);
+        }
+    }
+
+    struct Case {
+        const char* label;
+        const char* file;
+        int cells;
+        bool oneByOne;
+    };
+    const Case cases[] = {
+        {"rock salt 1x1x1", "rock_salt.cif", 1, true},
+        {"calcite 2x2x2", "calcite.cif", 2, true},
+        {"spinel 1x1x1", "spinel.cif", 1, true},
+        {"spinel 4x4x4", "spinel.cif", 4, true},
+        {"spinel 7x7x7 (about 20,000)", "spinel.cif", 7, false},
+    };
+    for (const Case& c : cases) {
+        Loaded l = load(data + c.file, c.cells);
+        FrameInputs in;
+        in.autoRotate = true;
+        in.loadedStructure = &l.structure.sceneData();
+        const double ms60 = frameTime(gl, in, 60, frames), cpu60 = lastCpuMs;
+        const double ms150 = frameTime(gl, in, 150, frames), cpu150 = lastCpuMs;
+        const double single = c.oneByOne ? frameTime(oneByOne, in, 60, std::max(3, frames / 5)) : 0;
+        row(c.label, l.structure.block().atoms.size(), l.loadMs, ms60, cpu60, ms150, cpu150, single);
+        in.display.showLines = false;
+        const std::string unlined = std::string(c.label) + ", lines off";
+        const double u60 = frameTime(gl, in, 60, frames), ucpu60 = lastCpuMs;
+        const double u150 = frameTime(gl, in, 150, frames), ucpu150 = lastCpuMs;
+        row(unlined.c_str(), l.structure.block().atoms.size(), l.loadMs, u60, ucpu60, u150, ucpu150, 0);
+    }
+    std::printf("(ms per frame on the clock, frames per second, and cpu: processor ms per frame of all threads;\n"
+                " d: the distance; 1-by-1: the same balls each drawn by its own gluSphere, as the built-in\n"
+                " scenes draw theirs)\n");
+    std::printf("(spinel 4x4x4: %d atoms in 64 cells without the repeats on the block's faces)\n", 56 * 64);
+
+    QTemporaryDir dir;
+    const std::string largest = writeLargestFile(dir);
+    cif::LoadedStructure s;
+    const auto t0 = Clock::now();
+    const auto result = s.load(largest, 1);
+    std::printf("\nlargest file read (%.1f MB, %s): %.0f ms; %s\n", double(cif::MaxCifFileBytes) / (1024 * 1024),
+                "P1, one atom a line", msSince(t0), result.ok ? "loaded" : result.message.c_str());
+    return 0;
+}

@@ -1,0 +1,523 @@
+// SPDX-License-Identifier: MIT
+// The only part of the program that sees gemmi: its CIF parser and its
+// space-group tables. gemmi reports trouble by throwing; every call into it
+// is made under a catch that turns the trouble into a message.
+#include "logic/cif/cif_reader.h"
+
+#include "logic/cif/elements.h"
+#include "logic/cif/neighbours.h"
+#include "logic/cif/text_format.h"
+
+#include <gemmi/cif.hpp>
+#include <gemmi/smcif.hpp>
+#include <gemmi/symmetry.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+
+namespace vestrel::cif {
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace gcif = gemmi::cif;
+
+// Lengths of a cell that a space group wants equal may differ this much
+// (relative), and angles it wants fixed this much (degrees).
+constexpr double LengthTolerance = 0.005;
+constexpr double AngleTolerance = 0.5;
+// Occupancies this close to 1 are full.
+constexpr double FullOccupancy = 1 - 1e-3;
+
+std::string inQuotes(const std::string& s) { return "\u00AB" + s + "\u00BB"; }
+
+Failure fail(std::string message) { return Failure{std::move(message), 0}; }
+
+std::string fileNameOf(const std::string& path)
+{
+    const std::string name = fs::path(path).filename().string();
+    return name.empty() ? path : name;
+}
+
+const std::string* findValue(const gcif::Block& block, std::initializer_list<const char*> tags)
+{
+    for (const char* tag : tags)
+        if (const std::string* v = block.find_value(tag))
+            if (!gcif::is_null(*v))
+                return v;
+    return nullptr;
+}
+
+std::string stringValue(const gcif::Block& block, std::initializer_list<const char*> tags)
+{
+    const std::string* v = findValue(block, tags);
+    if (!v)
+        return {};
+    std::string s = gcif::as_string(*v);
+    // Text fields may span lines; one line is enough here.
+    std::replace(s.begin(), s.end(), '\n', ' ');
+    std::replace(s.begin(), s.end(), '\r', ' ');
+    const auto first = s.find_first_not_of(' ');
+    const auto last = s.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
+}
+
+double numberValue(const gcif::Block& block, std::initializer_list<const char*> tags)
+{
+    const std::string* v = findValue(block, tags);
+    return v ? gcif::as_number(*v) : NAN;
+}
+
+std::vector<std::string> columnValues(gcif::Block& block, std::initializer_list<const char*> tags)
+{
+    for (const char* tag : tags) {
+        gcif::Column column = block.find_values(tag);
+        if (!column)
+            continue;
+        std::vector<std::string> values;
+        for (const std::string& v : column)
+            if (!gcif::is_null(v))
+                values.push_back(gcif::as_string(v));
+        return values;
+    }
+    return {};
+}
+
+bool hasTag(const gcif::Block& block, const char* tag)
+{
+    return const_cast<gcif::Block&>(block).find_values(tag).item() != nullptr;
+}
+
+bool hasCell(const gcif::Block& block) { return hasTag(block, "_cell_length_a"); }
+
+bool hasSites(const gcif::Block& block)
+{
+    return hasTag(block, "_atom_site_fract_x") && hasTag(block, "_atom_site_fract_y")
+        && hasTag(block, "_atom_site_fract_z");
+}
+
+std::string cellText(const CellParameters& c)
+{
+    return "a = " + FormatNumber(c.a, 4) + " \u00C5, b = " + FormatNumber(c.b, 4) + " \u00C5, c = "
+        + FormatNumber(c.c, 4) + " \u00C5; \u03B1 = " + FormatNumber(c.alpha, 3) + "\u00B0, \u03B2 = "
+        + FormatNumber(c.beta, 3) + "\u00B0, \u03B3 = " + FormatNumber(c.gamma, 3) + "\u00B0";
+}
+
+// The cell's edge vectors: a along x, b in the xy plane (the convention of
+// the Protein Data Bank and of gemmi).
+std::array<Vec3, 3> cellAxes(const CellParameters& p)
+{
+    const double rad = std::numbers::pi / 180;
+    const double ca = std::cos(p.alpha * rad), cb = std::cos(p.beta * rad);
+    const double cg = std::cos(p.gamma * rad), sg = std::sin(p.gamma * rad);
+    const double cy = (ca - cb * cg) / sg;
+    const double cz = std::sqrt(std::max(0.0, 1 - cb * cb - cy * cy));
+    return {Vec3{p.a, 0, 0}, Vec3{p.b * cg, p.b * sg, 0}, Vec3{p.c * cb, p.c * cy, p.c * cz}};
+}
+
+std::optional<Failure> checkCell(const CellParameters& c, const std::string& name)
+{
+    const std::pair<const char*, double> lengths[] = {{"a", c.a}, {"b", c.b}, {"c", c.c}};
+    for (const auto& [letter, value] : lengths)
+        if (!(value > 0))
+            return fail("В файле " + inQuotes(name) + " длина ребра ячейки " + letter + " = " + FormatNumber(value, 4)
+                        + " \u00C5: длины рёбер ячейки должны быть больше нуля.");
+    const double rad = std::numbers::pi / 180;
+    const double ca = std::cos(c.alpha * rad), cb = std::cos(c.beta * rad), cg = std::cos(c.gamma * rad);
+    const double volumeFactor = 1 - ca * ca - cb * cb - cg * cg + 2 * ca * cb * cg;
+    const bool anglesInRange = c.alpha > 0 && c.alpha < 180 && c.beta > 0 && c.beta < 180 && c.gamma > 0
+        && c.gamma < 180;
+    if (!anglesInRange || !(volumeFactor > 1e-6))
+        return fail("В файле " + inQuotes(name) + " углы ячейки \u03B1 = " + FormatNumber(c.alpha, 3)
+                    + "\u00B0, \u03B2 = " + FormatNumber(c.beta, 3) + "\u00B0, \u03B3 = " + FormatNumber(c.gamma, 3)
+                    + "\u00B0 не образуют ячейку.");
+    return std::nullopt;
+}
+
+bool near(double x, double y) { return std::abs(x - y) <= LengthTolerance * std::max(x, y); }
+bool right(double angle) { return std::abs(angle - 90) <= AngleTolerance; }
+bool angleNear(double x, double y) { return std::abs(x - y) <= AngleTolerance; }
+
+// Whether the cell has the shape the space group's crystal system asks for.
+bool cellFits(const gemmi::SpaceGroup& sg, const CellParameters& c)
+{
+    const auto hexagonal = [&] {
+        return (near(c.a, c.b) && right(c.alpha) && right(c.beta) && angleNear(c.gamma, 120))
+            || (near(c.b, c.c) && right(c.beta) && right(c.gamma) && angleNear(c.alpha, 120))
+            || (near(c.a, c.c) && right(c.alpha) && right(c.gamma) && angleNear(c.beta, 120));
+    };
+    const int rightAngles = int(right(c.alpha)) + int(right(c.beta)) + int(right(c.gamma));
+    switch (sg.crystal_system()) {
+    case gemmi::CrystalSystem::Triclinic:
+        return true;
+    case gemmi::CrystalSystem::Monoclinic:
+        return rightAngles >= 2;
+    case gemmi::CrystalSystem::Orthorhombic:
+        return rightAngles == 3;
+    case gemmi::CrystalSystem::Tetragonal:
+        return rightAngles == 3 && (near(c.a, c.b) || near(c.b, c.c) || near(c.a, c.c));
+    case gemmi::CrystalSystem::Trigonal:
+        if (sg.ext == 'R')
+            return near(c.a, c.b) && near(c.b, c.c) && angleNear(c.alpha, c.beta) && angleNear(c.beta, c.gamma);
+        return hexagonal();
+    case gemmi::CrystalSystem::Hexagonal:
+        return hexagonal();
+    case gemmi::CrystalSystem::Cubic:
+        return rightAngles == 3 && near(c.a, c.b) && near(c.b, c.c);
+    }
+    return true;
+}
+
+const char* systemName(gemmi::CrystalSystem s)
+{
+    switch (s) {
+    case gemmi::CrystalSystem::Triclinic: return "триклинная";
+    case gemmi::CrystalSystem::Monoclinic: return "моноклинная";
+    case gemmi::CrystalSystem::Orthorhombic: return "ромбическая";
+    case gemmi::CrystalSystem::Tetragonal: return "тетрагональная";
+    case gemmi::CrystalSystem::Trigonal: return "тригональная";
+    case gemmi::CrystalSystem::Hexagonal: return "гексагональная";
+    case gemmi::CrystalSystem::Cubic: return "кубическая";
+    }
+    return "";
+}
+
+const gemmi::SpaceGroup* referenceSetting(int number)
+{
+    for (const gemmi::SpaceGroup& sg : gemmi::spacegroup_tables::main)
+        if (sg.number == number && sg.is_reference_setting())
+            return &sg;
+    return nullptr;
+}
+
+struct Symmetry {
+    std::vector<gemmi::Op> operations; // every operation, centring included
+    bool assumed = false;
+};
+
+// The operations of the file's own list, or of its Hall symbol, or of its
+// Hermann-Mauguin symbol or number, checked against each other and the cell.
+Result<Symmetry> findSymmetry(gcif::Block& block, Crystal& crystal, const std::string& name)
+{
+    Symmetry sym;
+    const std::vector<std::string> list =
+        columnValues(block, {"_space_group_symop_operation_xyz", "_symmetry_equiv_pos_as_xyz"});
+    const std::string hall = stringValue(block, {"_space_group_name_Hall", "_symmetry_space_group_name_Hall"});
+    const double statedNumber = numberValue(block, {"_space_group_IT_number", "_symmetry_Int_Tables_number"});
+    const bool hasNumber = std::isfinite(statedNumber);
+    const int number = hasNumber ? static_cast<int>(std::lround(statedNumber)) : 0;
+    crystal.statedSymbol = stringValue(block, {"_space_group_name_H-M_alt", "_symmetry_space_group_name_H-M"});
+    if (hasNumber && number >= 1 && number <= 230)
+        crystal.statedNumber = number;
+
+    std::vector<gemmi::Op> ops;
+    if (!list.empty()) {
+        if (static_cast<int>(list.size()) > MaxSymmetryOperations)
+            return fail("В списке операций симметрии файла " + inQuotes(name) + " больше "
+                        + std::to_string(MaxSymmetryOperations) + " операций: такой пространственной группы нет.");
+        for (const std::string& text : list) {
+            try {
+                ops.push_back(gemmi::parse_triplet(text));
+            } catch (const std::exception&) {
+                return fail("Операция симметрии " + inQuotes(text) + " в файле " + inQuotes(name)
+                            + " записана с ошибкой.");
+            }
+        }
+        if (crystal.statedNumber == 0) {
+            try {
+                if (const gemmi::SpaceGroup* sg = gemmi::find_spacegroup_by_ops(gemmi::split_centering_vectors(ops)))
+                    crystal.statedNumber = sg->number;
+            } catch (const std::exception&) {
+                // An incomplete list names no group; its operations still apply.
+            }
+        }
+        sym.operations = std::move(ops);
+        return sym;
+    }
+
+    const gemmi::SpaceGroup* sg = nullptr;
+    std::string shown = crystal.statedSymbol;
+    if (!hall.empty()) {
+        try {
+            const gemmi::GroupOps gops = gemmi::symops_from_hall(hall.c_str());
+            sg = gemmi::find_spacegroup_by_ops(gops);
+            for (const gemmi::Op& op : gops)
+                ops.push_back(op);
+        } catch (const std::exception&) {
+            ops.clear();
+        }
+        if (ops.empty() && crystal.statedSymbol.empty() && !hasNumber)
+            return fail("Символ Холла " + inQuotes(hall) + " в файле " + inQuotes(name)
+                        + " не удалось прочитать, а списка операций симметрии в файле нет.");
+        if (shown.empty())
+            shown = hall;
+    }
+    if (ops.empty() && !crystal.statedSymbol.empty()) {
+        // A bare number in the symbol's place is not a symbol.
+        if (crystal.statedSymbol.find_first_not_of("0123456789 ") != std::string::npos)
+            sg = gemmi::find_spacegroup_by_name(crystal.statedSymbol, crystal.cell.alpha, crystal.cell.gamma);
+        if (!sg)
+            return fail("Пространственная группа " + inQuotes(crystal.statedSymbol) + " из файла " + inQuotes(name)
+                        + " неизвестна, а списка операций симметрии в файле нет.");
+    }
+    if (ops.empty() && !sg && hasNumber) {
+        sg = number >= 1 && number <= 230 ? referenceSetting(number) : nullptr;
+        if (!sg)
+            return fail("Номер пространственной группы " + FormatNumber(statedNumber, 2) + " в файле " + inQuotes(name)
+                        + " неверен: номера групп — от 1 до 230, а списка операций симметрии в файле нет.");
+        shown = "№ " + std::to_string(number);
+    }
+    if (!sg && ops.empty()) {
+        // No symmetry at all: the atoms of the list are the whole cell.
+        sym.operations.push_back(gemmi::Op::identity());
+        sym.assumed = true;
+        crystal.statedNumber = 0;
+        return sym;
+    }
+    if (sg) {
+        if (hasNumber && number != sg->number)
+            return fail("Пространственная группа " + inQuotes(shown) + " (№ " + std::to_string(sg->number)
+                        + ") в файле " + inQuotes(name) + " противоречит указанному там же номеру "
+                        + FormatNumber(statedNumber, 2) + ", а списка операций симметрии в файле нет.");
+        if (!cellFits(*sg, crystal.cell))
+            return fail("Пространственная группа " + inQuotes(shown) + " в файле " + inQuotes(name) + " \u2014 "
+                        + systemName(sg->crystal_system()) + ", а ячейка (" + cellText(crystal.cell)
+                        + ") ей не подходит; списка операций симметрии в файле нет.");
+        crystal.statedNumber = sg->number;
+        if (ops.empty())
+            for (const gemmi::Op& op : sg->operations())
+                ops.push_back(op);
+    }
+    sym.operations = std::move(ops);
+    return sym;
+}
+
+double wrap(double f)
+{
+    f -= std::floor(f);
+    // 0.99999... is the cell's face.
+    if (f > 1 - OnFaceTolerance)
+        f = 0;
+    return f;
+}
+
+Vec3 apply(const gemmi::Op& op, const Vec3& f)
+{
+    const auto r = op.apply_to_xyz({f.x, f.y, f.z});
+    return {wrap(r[0]), wrap(r[1]), wrap(r[2])};
+}
+
+// The distance between two places of the cell, the nearest images taken.
+double cellDistance(const Crystal& c, const Vec3& p, const Vec3& q)
+{
+    Vec3 d{p.x - q.x, p.y - q.y, p.z - q.z};
+    d.x -= std::round(d.x);
+    d.y -= std::round(d.y);
+    d.z -= std::round(d.z);
+    const Vec3 v = c.toCartesian(d);
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
+
+Result<Crystal> fromBlock(gcif::Block& block, const std::string& name)
+{
+    Crystal crystal;
+    crystal.fileName = name;
+    crystal.name = stringValue(block, {"_chemical_name_mineral", "_chemical_name_common",
+                                       "_chemical_name_systematic", "_chemical_name_structure_type"});
+    crystal.statedFormula = stringValue(block, {"_chemical_formula_structural", "_chemical_formula_sum",
+                                                "_chemical_formula_moiety"});
+    const double z = numberValue(block, {"_cell_formula_units_Z"});
+    if (std::isfinite(z) && z >= 1 && z < 1e6 && z == std::floor(z))
+        crystal.statedZ = static_cast<int>(z);
+
+    CellParameters& cell = crystal.cell;
+    cell.a = numberValue(block, {"_cell_length_a"});
+    cell.b = numberValue(block, {"_cell_length_b"});
+    cell.c = numberValue(block, {"_cell_length_c"});
+    cell.alpha = numberValue(block, {"_cell_angle_alpha"});
+    cell.beta = numberValue(block, {"_cell_angle_beta"});
+    cell.gamma = numberValue(block, {"_cell_angle_gamma"});
+    for (double v : {cell.a, cell.b, cell.c, cell.alpha, cell.beta, cell.gamma})
+        if (std::isnan(v))
+            return fail("В файле " + inQuotes(name) + " параметры элементарной ячейки заданы не полностью.");
+    if (auto bad = checkCell(cell, name))
+        return *bad;
+    crystal.axes = cellAxes(cell);
+
+    Result<Symmetry> symmetry = findSymmetry(block, crystal, name);
+    if (!symmetry)
+        return symmetry.failure();
+    crystal.symmetryAssumed = symmetry.value().assumed;
+    const std::vector<gemmi::Op>& ops = symmetry.value().operations;
+
+    const gemmi::SmallStructure small = gemmi::make_small_structure_from_block(block);
+    for (const auto& s : small.sites) {
+        if (!std::isfinite(s.fract.x) || !std::isfinite(s.fract.y) || !std::isfinite(s.fract.z))
+            return fail("В файле " + inQuotes(name) + " у атома " + inQuotes(s.label) + " не заданы координаты.");
+        if (std::abs(s.fract.x) > 1e6 || std::abs(s.fract.y) > 1e6 || std::abs(s.fract.z) > 1e6)
+            return fail("В файле " + inQuotes(name) + " у атома " + inQuotes(s.label) + " неверные координаты.");
+        int element = s.element == gemmi::El::X ? 0 : gemmi::Element(s.element).atomic_number();
+        if (element == 0 && s.type_symbol == s.label) {
+            // No type symbol and a label such as "OW1" or "OH2": its first
+            // letter names the element.
+            const std::string first = s.label.substr(0, 1);
+            if (!first.empty() && std::isalpha(static_cast<unsigned char>(first[0])))
+                element = AtomicNumberOf(first);
+        }
+        if (element < 1 || element > MaxAtomicNumber)
+            return fail("В файле " + inQuotes(name) + " не удалось определить химический элемент атома "
+                        + inQuotes(s.label) + " (тип " + inQuotes(s.type_symbol) + ").");
+        const double occupancy = std::isfinite(s.occ) ? s.occ : 1.0;
+        if (occupancy <= 0)
+            continue; // an empty site
+        crystal.sites.push_back({s.label, element, std::min(occupancy, 1.0)});
+    }
+    if (crystal.sites.empty())
+        return fail("В файле " + inQuotes(name) + " нет атомов: список атомных позиций пуст.");
+
+    // Every image of every site; images of one site that coincide are one
+    // atom on a special position.
+    std::vector<CellAtom> all;
+    std::size_t next = 0;
+    for (const auto& s : small.sites) {
+        const double occupancy = std::isfinite(s.occ) ? s.occ : 1.0;
+        if (occupancy <= 0)
+            continue;
+        const int site = static_cast<int>(next++);
+        const std::size_t start = all.size();
+        const Vec3 f{s.fract.x, s.fract.y, s.fract.z};
+        for (const gemmi::Op& op : ops) {
+            const Vec3 p = apply(op, f);
+            const bool seen = std::any_of(all.begin() + static_cast<std::ptrdiff_t>(start), all.end(),
+                                          [&](const CellAtom& a) { return cellDistance(crystal, a.fract, p) < SamePlaceDistance; });
+            if (!seen)
+                all.push_back({site, p, crystal.sites[site].occupancy});
+        }
+        if (all.size() > static_cast<std::size_t>(MaxBlockAtoms))
+            return fail("В элементарной ячейке структуры из файла " + inQuotes(name) + " больше "
+                        + FormatCount(MaxBlockAtoms) + " атомов: такую структуру показать нельзя.");
+    }
+    for (const CellAtom& a : all)
+        crystal.cellMass += a.occupancy * AtomicMass(crystal.sites[a.site].element);
+    crystal.partialOccupancy = std::any_of(crystal.sites.begin(), crystal.sites.end(),
+                                           [](const Site& s) { return s.occupancy < FullOccupancy; });
+
+    // Where atoms of different sites share a place, the most occupied stays
+    // (the first listed of equals).
+    std::vector<Vec3> places;
+    places.reserve(all.size());
+    for (const CellAtom& a : all)
+        places.push_back(a.fract);
+    std::vector<std::vector<std::size_t>> rivals(all.size());
+    ForEachPeriodicNeighbour(crystal.axes, places, SharedPlaceDistance, [&](std::size_t i, std::size_t j, double) {
+        if (i != j)
+            rivals[i].push_back(j);
+    });
+    std::vector<std::size_t> order(all.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t x, std::size_t y) { return all[x].occupancy > all[y].occupancy; });
+    std::vector<bool> kept(all.size(), false);
+    for (std::size_t k : order) {
+        if (std::none_of(rivals[k].begin(), rivals[k].end(), [&](std::size_t j) { return kept[j]; }))
+            kept[k] = true;
+    }
+    for (std::size_t k = 0; k < all.size(); ++k)
+        if (kept[k])
+            crystal.atoms.push_back(all[k]);
+    return crystal;
+}
+
+int lineOf(const std::string& what, const std::string& name)
+{
+    // gemmi's messages start "name:line:column: ...".
+    const std::string prefix = name + ":";
+    std::size_t at = what.rfind(prefix, 0) == 0 ? prefix.size() : what.find(':');
+    if (at == std::string::npos)
+        return 0;
+    if (at != prefix.size())
+        ++at;
+    int line = 0;
+    while (at < what.size() && what[at] >= '0' && what[at] <= '9')
+        line = line * 10 + (what[at++] - '0');
+    return line;
+}
+
+} // namespace
+
+Result<Crystal> ReadCrystalText(std::string_view text, const std::string& name)
+{
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return fail("Файл " + inQuotes(name) + " пуст.");
+    if (text.find('\0') != std::string_view::npos)
+        return fail("Файл " + inQuotes(name) + " не является файлом CIF: в нём двоичные данные, а не текст.");
+    gcif::Document doc;
+    try {
+        doc = gcif::read_memory(text.data(), text.size(), name.c_str());
+    } catch (const std::exception& e) {
+        const int line = lineOf(e.what(), name);
+        return fail("Файл " + inQuotes(name) + " не является файлом CIF"
+                    + (line > 0 ? " (ошибка в строке " + std::to_string(line) + ")." : std::string(".")));
+    } catch (...) {
+        return fail("Файл " + inQuotes(name) + " не является файлом CIF.");
+    }
+    gcif::Block* withCell = nullptr;
+    gcif::Block* chosen = nullptr;
+    for (gcif::Block& block : doc.blocks) {
+        if (!hasCell(block))
+            continue;
+        if (!withCell)
+            withCell = &block;
+        if (hasSites(block)) {
+            chosen = &block;
+            break;
+        }
+    }
+    if (!withCell)
+        return fail("В файле " + inQuotes(name) + " нет параметров элементарной ячейки.");
+    if (!chosen)
+        return fail("В файле " + inQuotes(name) + " нет атомных позиций (координат атомов в долях ячейки).");
+    try {
+        return fromBlock(*chosen, name);
+    } catch (const std::exception&) {
+        return fail("Файл " + inQuotes(name) + " не удалось прочитать: данные структуры в нём записаны с ошибкой.");
+    } catch (...) {
+        return fail("Файл " + inQuotes(name) + " не удалось прочитать: данные структуры в нём записаны с ошибкой.");
+    }
+}
+
+Result<Crystal> ReadCrystalFile(const std::string& path)
+{
+    const std::string name = fileNameOf(path);
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status))
+        return fail("Файл " + inQuotes(name) + " не найден.");
+    if (fs::is_directory(status))
+        return fail(inQuotes(name) + " \u2014 папка, а не файл CIF.");
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec)
+        return fail("Файл " + inQuotes(name) + " не удаётся прочитать.");
+    if (size > MaxCifFileBytes)
+        return fail("Файл " + inQuotes(name) + " слишком велик (" + FormatFixed(double(size) / (1024.0 * 1024.0), 1)
+                    + " МБ): открываются файлы CIF не больше "
+                    + std::to_string(MaxCifFileBytes / (1024 * 1024)) + " МБ.");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return fail("Файл " + inQuotes(name) + " не удаётся прочитать.");
+    std::string text;
+    text.resize(static_cast<std::size_t>(size));
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    if (in.bad() || (in.fail() && !in.eof()))
+        return fail("Файл " + inQuotes(name) + " не удаётся прочитать.");
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return ReadCrystalText(text, name);
+}
+
+} // namespace vestrel::cif

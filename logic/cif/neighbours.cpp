@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: MIT
+#include "logic/cif/neighbours.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+
+namespace vestrel::cif {
+
+namespace {
+
+Vec3 add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+Vec3 scale(const Vec3& a, double s) { return {a.x * s, a.y * s, a.z * s}; }
+Vec3 cross(const Vec3& a, const Vec3& b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+// Points sorted into cubic buckets of the search distance: a point's
+// neighbours are in its own bucket and the 26 around it.
+class BucketGrid {
+public:
+    BucketGrid(const std::vector<Vec3>& points, double size) : points_(points), size_(size)
+    {
+        order_.resize(points.size());
+        std::vector<std::int64_t> keys(points.size());
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            order_[i] = static_cast<std::uint32_t>(i);
+            keys[i] = key(points[i]);
+        }
+        std::sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+        buckets_.reserve(points.size());
+        for (std::size_t k = 0; k < order_.size();) {
+            std::size_t end = k;
+            while (end < order_.size() && keys[order_[end]] == keys[order_[k]])
+                ++end;
+            buckets_.emplace(keys[order_[k]], std::make_pair(static_cast<std::uint32_t>(k), static_cast<std::uint32_t>(end)));
+            k = end;
+        }
+    }
+
+    // fn(j) for every point j in the buckets around p.
+    template <class F>
+    void forEachAround(const Vec3& p, F&& fn) const
+    {
+        const std::int64_t cx = cell(p.x), cy = cell(p.y), cz = cell(p.z);
+        for (std::int64_t dx = -1; dx <= 1; ++dx)
+            for (std::int64_t dy = -1; dy <= 1; ++dy)
+                for (std::int64_t dz = -1; dz <= 1; ++dz) {
+                    const auto it = buckets_.find(pack(cx + dx, cy + dy, cz + dz));
+                    if (it == buckets_.end())
+                        continue;
+                    for (std::uint32_t k = it->second.first; k < it->second.second; ++k)
+                        fn(static_cast<std::size_t>(order_[k]));
+                }
+    }
+
+private:
+    std::int64_t cell(double v) const { return static_cast<std::int64_t>(std::floor(v / size_)); }
+    static std::int64_t pack(std::int64_t x, std::int64_t y, std::int64_t z)
+    {
+        constexpr std::int64_t Bias = 1 << 20;
+        return ((x + Bias) << 42) | ((y + Bias) << 21) | (z + Bias);
+    }
+    std::int64_t key(const Vec3& p) const { return pack(cell(p.x), cell(p.y), cell(p.z)); }
+
+    const std::vector<Vec3>& points_;
+    double size_;
+    std::vector<std::uint32_t> order_;
+    std::unordered_map<std::int64_t, std::pair<std::uint32_t, std::uint32_t>> buckets_;
+};
+
+} // namespace
+
+void ForEachClosePair(const std::vector<Vec3>& points, double maxDistance,
+                      const std::function<void(std::size_t, std::size_t, double)>& fn)
+{
+    if (points.size() < 2 || !(maxDistance > 0))
+        return;
+    const BucketGrid grid(points, maxDistance);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        grid.forEachAround(points[i], [&](std::size_t j) {
+            if (j <= i)
+                return;
+            const double d = distance(points[i], points[j]);
+            if (d < maxDistance)
+                fn(i, j, d);
+        });
+}
+
+void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& axes, const std::vector<Vec3>& fract, double maxDistance,
+                              const std::function<void(std::size_t, std::size_t, double)>& fn)
+{
+    if (fract.empty() || !(maxDistance > 0))
+        return;
+    const double volume = std::abs(dot(axes[0], cross(axes[1], axes[2])));
+    if (!(volume > 0))
+        return;
+    // How far, in fractions of each axis, the search reaches beyond the
+    // cell: the distance over the spacing of the lattice planes.
+    const std::array<Vec3, 3> normals{cross(axes[1], axes[2]), cross(axes[2], axes[0]), cross(axes[0], axes[1])};
+    std::array<double, 3> reach{};
+    std::array<int, 3> shifts{};
+    for (int k = 0; k < 3; ++k) {
+        reach[k] = maxDistance * std::sqrt(dot(normals[k], normals[k])) / volume;
+        shifts[k] = static_cast<int>(std::ceil(reach[k])) + 1;
+    }
+    const auto cartesian = [&](const Vec3& f) {
+        return add(add(scale(axes[0], f.x), scale(axes[1], f.y)), scale(axes[2], f.z));
+    };
+
+    // Every image that lies within reach of the cell, with its cell atom.
+    std::vector<Vec3> images;
+    std::vector<std::size_t> owner;
+    std::vector<bool> central;
+    for (std::size_t i = 0; i < fract.size(); ++i) {
+        const Vec3& f = fract[i];
+        for (int sx = -shifts[0]; sx <= shifts[0]; ++sx) {
+            if (f.x + sx < -reach[0] || f.x + sx > 1 + reach[0])
+                continue;
+            for (int sy = -shifts[1]; sy <= shifts[1]; ++sy) {
+                if (f.y + sy < -reach[1] || f.y + sy > 1 + reach[1])
+                    continue;
+                for (int sz = -shifts[2]; sz <= shifts[2]; ++sz) {
+                    if (f.z + sz < -reach[2] || f.z + sz > 1 + reach[2])
+                        continue;
+                    images.push_back(cartesian({f.x + sx, f.y + sy, f.z + sz}));
+                    owner.push_back(i);
+                    central.push_back(sx == 0 && sy == 0 && sz == 0);
+                }
+            }
+        }
+    }
+    const BucketGrid grid(images, maxDistance);
+    for (std::size_t k = 0; k < images.size(); ++k) {
+        if (!central[k])
+            continue;
+        const std::size_t i = owner[k];
+        grid.forEachAround(images[k], [&](std::size_t m) {
+            if (m == k)
+                return;
+            const double d = distance(images[k], images[m]);
+            if (d < maxDistance)
+                fn(i, owner[m], d);
+        });
+    }
+}
+
+} // namespace vestrel::cif
