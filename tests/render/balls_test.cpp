@@ -80,6 +80,10 @@ public:
     void colour(float r, float g, float b) override { gl_.colour(r, g, b); }
     void lighting(bool on) override { gl_.lighting(on); }
     void lineWidth(float w) override { gl_.lineWidth(w); }
+    void opacity(float a) override { gl_.opacity(a); }
+    void lineStipple(int f, unsigned short p) override { gl_.lineStipple(f, p); }
+    void lineStippleEnabled(bool on) override { gl_.lineStippleEnabled(on); }
+    void multMatrix(const Mat4& m) override { gl_.multMatrix(m); }
     void loadIdentity() override { gl_.loadIdentity(); }
     void pushMatrix() override { gl_.pushMatrix(); }
     void popMatrix() override { gl_.popMatrix(); }
