@@ -10,6 +10,8 @@ namespace vestrel {
 
 namespace {
 
+int quadricCount = 0; // quadrics made and not yet deleted
+
 GLenum glMode(Primitive mode)
 {
     switch (mode) {
@@ -26,13 +28,21 @@ GLenum glMode(Primitive mode)
 
 } // namespace
 
-GlDraw::GlDraw() : quadric_(gluNewQuadric()) {}
+GlDraw::GlDraw() : quadric_(gluNewQuadric())
+{
+    if (quadric_)
+        ++quadricCount;
+}
 
 GlDraw::~GlDraw()
 {
-    if (quadric_)
+    if (quadric_) {
         gluDeleteQuadric(quadric_);
+        --quadricCount;
+    }
 }
+
+int GlDraw::liveQuadrics() { return quadricCount; }
 
 void GlDraw::initialiseState()
 {
