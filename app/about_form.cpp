@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/about_form.h"
 
+#include "logic/picture_commands.h"
 #include "logic/pictures/jpeg_codec.h"
 #include "logic/window_placement.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace vestrel {
 namespace {
@@ -60,8 +63,8 @@ AboutForm::AboutForm(const QString& programDir, QWidget* parent) : QDialog(paren
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &AboutForm::Button1Click);
 
-    QString error;
-    background_ = LoadJpeg(QDir(programDir).filePath("Data/About/Crystal.jpg"), &error);
+    background_ = LoadJpeg(QDir(programDir).filePath("Data/About/Crystal.jpg"), &loadError_);
+    showMessageBox = [this](const QString& text) { QMessageBox::information(this, ProgramCaption(), text); };
 }
 
 void AboutForm::Button1Click()
@@ -72,6 +75,8 @@ void AboutForm::Button1Click()
 int AboutForm::showCentredOn(const QWidget* mainWindow)
 {
     move(AboutPosition(mainWindow->frameGeometry(), frameGeometry().size()));
+    if (background_.isNull())
+        QTimer::singleShot(0, this, [this] { if (isVisible()) showMessageBox(loadError_); });
     return exec();
 }
 

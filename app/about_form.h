@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -22,6 +24,11 @@ public:
     int showCentredOn(const QWidget* mainWindow);
 
     const QImage& background() const { return background_; }
+    const QString& loadError() const { return loadError_; }
+
+    // Seam for the message box that tells why the background is missing, on
+    // every showing; tests answer it.
+    std::function<void(const QString&)> showMessageBox;
     QLabel* titleLabel() const { return lbl1; }
     QLabel* versionLabel() const { return lbl2; }
     QPushButton* okButton() const { return Button1; }
@@ -37,6 +44,7 @@ private:
     QLabel* lbl2 = nullptr;
     QPushButton* Button1 = nullptr;
     QImage background_;
+    QString loadError_;
 };
 
 } // namespace vestrel

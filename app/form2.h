@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QGroupBox;
 
 namespace vestrel {
@@ -26,6 +28,10 @@ public:
     QGroupBox* group() const { return grp1; }
     PictureBox* picture() const { return img1; }
     const QString& loadError() const { return loadError_; }
+
+    // Seam for the message box that tells why the picture is missing, on
+    // every showing; tests answer it.
+    std::function<void(const QString&)> showMessageBox;
 
 private:
     QGroupBox* grp1 = nullptr;
