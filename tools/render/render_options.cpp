@@ -120,7 +120,8 @@ QString RenderUsage()
         "  [--axes ox,oz,oy] [--planes xz,yz,xy] [--axis-colour red|green|blue]\n"
         "  [--plane-colour white|red|green|blue] [--max-distance on|off]\n"
         "  [--lines on|off] [--screw on|off] [--screw-colour N]\n"
-        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]");
+        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
+        "  [--time-limit 300]");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
@@ -157,6 +158,8 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = parseInt(value, &o.view.Distance, MinDistance, MaxDistance);
         } else if (key == QLatin1String("--frames")) {
             ok = parseInt(value, &o.frames, 1, 100000);
+        } else if (key == QLatin1String("--time-limit")) {
+            ok = parseInt(value, &o.timeLimit, 1, 86400);
         } else if (key == QLatin1String("--spin")) {
             ok = parseOnOff(value, &in.autoRotate);
         } else if (key == QLatin1String("--max-distance")) {

@@ -17,6 +17,9 @@ struct RenderOptions {
     QString out;
     QSize size{900, 750};
     int frames = 1;
+    // The watchdog: past this many seconds the tool gives up with a message,
+    // so a test suite that calls it never hangs.
+    int timeLimit = 300;
     FrameInputs inputs;
     ViewState view;
 };
