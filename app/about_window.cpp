@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/about_window.h"
 
+#include "logic/picture_commands.h"
 #include "logic/pictures/jpeg_codec.h"
 #include "logic/window_placement.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace vestrel {
 namespace {
@@ -60,13 +63,15 @@ AboutWindow::AboutWindow(const QString& programDir, QWidget* parent) : QDialog(p
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    QString error;
-    background_ = LoadJpeg(QDir(programDir).filePath("Data/About/Crystal.jpg"), &error);
+    background_ = LoadJpeg(QDir(programDir).filePath("Data/About/Crystal.jpg"), &loadError_);
+    showMessageBox = [this](const QString& text) { QMessageBox::information(this, ProgramCaption(), text); };
 }
 
 int AboutWindow::showCentredOn(const QWidget* mainWindow)
 {
     move(AboutPosition(mainWindow->frameGeometry(), frameGeometry().size()));
+    if (background_.isNull())
+        QTimer::singleShot(0, this, [this] { if (isVisible()) showMessageBox(loadError_); });
     return exec();
 }
 

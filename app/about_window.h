@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -25,6 +27,11 @@ public:
     QLabel* titleLabel() const { return title_; }
     QLabel* versionLabel() const { return version_; }
     QPushButton* okButton() const { return okButton_; }
+    const QString& loadError() const { return loadError_; }
+
+    // Seam for the message box that tells why the background is missing, on
+    // every showing; tests answer it.
+    std::function<void(const QString&)> showMessageBox;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,6 +41,7 @@ private:
     QLabel* version_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QImage background_;
+    QString loadError_;
 };
 
 } // namespace vestrel

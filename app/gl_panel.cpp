@@ -17,6 +17,9 @@ GlPanel::GlPanel(QWidget* parent) : QOpenGLWidget(parent)
 
 GlPanel::~GlPanel()
 {
+    // The context goes only in QOpenGLWidget's destructor, when this panel is
+    // no longer a GlPanel: nothing of it may be called from there.
+    QObject::disconnect(contextGone_);
     releaseGl();
 }
 
@@ -39,7 +42,10 @@ void GlPanel::initializeGL()
 {
     GlDraw::initialiseState();
     draw_ = std::make_unique<GlDraw>();
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { releaseGl(); });
+    // A context that goes while the panel lives (the panel moved to another
+    // window) takes the quadric with it; the new one gets its own here.
+    QObject::disconnect(contextGone_);
+    contextGone_ = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GlPanel::releaseGl);
 }
 
 void GlPanel::resizeGL(int, int)

@@ -48,6 +48,7 @@ private:
     std::unique_ptr<GlDraw> draw_;
     std::function<void(Draw&, bool)> routine_;
     bool tickPending_ = false;
+    QMetaObject::Connection contextGone_;
 };
 
 } // namespace vestrel

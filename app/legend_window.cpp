@@ -2,11 +2,13 @@
 #include "app/legend_window.h"
 
 #include "app/picture_box.h"
+#include "logic/picture_commands.h"
 #include "logic/pictures/jpeg_codec.h"
 #include "logic/window_placement.h"
 
 #include <QDir>
 #include <QGroupBox>
+#include <QMessageBox>
 
 namespace vestrel {
 namespace {
@@ -34,6 +36,7 @@ LegendWindow::LegendWindow(const QString& programDir, QWidget* parent)
     const QImage image = LoadJpeg(QDir(programDir).filePath("Data/Legend/Atoms.jpg"), &loadError_);
     if (!image.isNull())
         picture_->setPicture(image);
+    showMessageBox = [this](const QString& text) { QMessageBox::information(this, ProgramCaption(), text); };
 }
 
 void LegendWindow::presentBeside(int drawingPanelWidth)
@@ -42,6 +45,8 @@ void LegendWindow::presentBeside(int drawingPanelWidth)
     show();
     raise();
     activateWindow();
+    if (!loadError_.isEmpty())
+        showMessageBox(loadError_);
 }
 
 } // namespace vestrel

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QGroupBox;
 
 namespace vestrel {
@@ -26,6 +28,10 @@ public:
     QGroupBox* group() const { return group_; }
     PictureBox* picture() const { return picture_; }
     const QString& loadError() const { return loadError_; }
+
+    // Seam for the message box that tells why the picture is missing, on
+    // every showing; tests answer it.
+    std::function<void(const QString&)> showMessageBox;
 
 private:
     QGroupBox* group_ = nullptr;

@@ -2,10 +2,12 @@
 #include "app/reference_window.h"
 
 #include "app/picture_box.h"
+#include "logic/picture_commands.h"
 #include "logic/pictures/jpeg_codec.h"
 #include "logic/window_placement.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -47,6 +49,7 @@ ReferenceWindow::ReferenceWindow(const QString& programDir, QWidget* parent)
     for (int i = 0; i < PageCount; ++i)
         addPage(i);
     tabs_->setCurrentIndex(0);
+    showMessageBox = [this](const QString& text) { QMessageBox::information(this, ProgramCaption(), text); };
 }
 
 void ReferenceWindow::addPage(int index)
@@ -94,6 +97,8 @@ void ReferenceWindow::present()
     show();
     raise();
     activateWindow();
+    if (!loadErrors_.isEmpty())
+        showMessageBox(loadErrors_.join(QLatin1Char('\n')));
 }
 
 void ReferenceWindow::showEvent(QShowEvent* event)

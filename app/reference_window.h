@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QTabWidget;
 
 namespace vestrel {
@@ -19,7 +21,7 @@ public:
 
     // The pages' pictures come from Data/Reference in the program folder and
     // are read when the window is first shown (they are large); a picture
-    // that cannot be read leaves its page empty.
+    // that cannot be read leaves its page empty, and each showing says why.
     explicit ReferenceWindow(const QString& programDir, QWidget* parent = nullptr);
 
     // showReference and referenceToolClicked: show the window, or bring it to the front.
@@ -29,6 +31,9 @@ public:
     PictureBox* picture(int page) const;
     // The reasons of the pictures that could not be read.
     const QStringList& loadErrors() const;
+
+    // Seam for the message box that tells of them, so tests can answer it.
+    std::function<void(const QString&)> showMessageBox;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "logic/info_text.h"
 
-#include "logic/pictures/jpeg_codec.h"
+#include "logic/pictures/file_io.h"
 
-#include <QFile>
-
-#include <cerrno>
 #include <iconv.h>
 #include <vector>
 
@@ -29,26 +26,38 @@ std::optional<QString> DecodeWindows1251(const QByteArray& bytes)
     return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size() - outLeft));
 }
 
-std::optional<QStringList> LoadInformationText(const QString& path, QString* error)
+std::optional<QStringList> SplitInformationText(const QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int reason = file.error() == QFileDevice::OpenError && !QFile::exists(path) ? ENOENT : EACCES;
-        if (error)
-            *error = CannotOpenMessage(path, reason);
+    const auto text = DecodeWindows1251(bytes);
+    if (!text)
         return std::nullopt;
-    }
-    const auto text = DecodeWindows1251(file.readAll());
-    if (!text) {
-        if (error)
-            *error = QStringLiteral("The file \"%1\" is not a Windows-1251 text.").arg(path);
-        return std::nullopt;
-    }
     QString body = *text;
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = body.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // the line break that ends the last line
+    return lines;
+}
+
+QString TextTooLargeMessage(const QString& path, qint64 size)
+{
+    return QStringLiteral("The file \"%1\" is too large for an information text: %2 bytes, at most %3.")
+        .arg(path)
+        .arg(size)
+        .arg(kMaxInformationTextBytes);
+}
+
+std::optional<QStringList> LoadInformationText(const QString& path, QString* error)
+{
+    const FileContents file = ReadWholeFile(path, kMaxInformationTextBytes);
+    if (!file.ok()) {
+        if (error)
+            *error = file.status == ReadStatus::TooLarge ? TextTooLargeMessage(path, file.size) : file.error;
+        return std::nullopt;
+    }
+    auto lines = SplitInformationText(file.bytes);
+    if (!lines && error)
+        *error = QStringLiteral("The file \"%1\" is not a Windows-1251 text.").arg(path);
     return lines;
 }
 

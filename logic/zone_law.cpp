@@ -80,7 +80,10 @@ DecimalDigits roundTo15Digits(long double value)
     DecimalDigits result;
     result.negative = value < 0;
     result.digits = text.substr(0, 1) + text.substr(2, e - 2);
-    result.exponent = std::stoi(text.substr(e + 1));
+    // The exponent as to_chars writes it, "e+05" or "e-07"; from_chars takes
+    // no plus sign.
+    const std::size_t digitsAt = e + (text[e + 1] == '+' ? 2 : 1);
+    std::from_chars(text.data() + digitsAt, text.data() + text.size(), result.exponent);
     while (result.digits.size() > 1 && result.digits.back() == '0')
         result.digits.pop_back();
     return result;
@@ -110,7 +113,8 @@ QString scientificNotation(const DecimalDigits& d, const QString& separator)
 
 bool ReadInteger(const QString& text, qint32* value)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]+$"));
+    // Anchored to the true end: "$" would also match before a final line break.
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
     if (!pattern.match(text).hasMatch())
         return false;
     bool ok = false;
@@ -125,8 +129,8 @@ bool ReadReal(const QString& text, const QLocale& locale, long double* value)
 {
     const QString separator = locale.decimalPoint();
     const QString sep = QRegularExpression::escape(separator);
-    const QRegularExpression pattern(
-        QStringLiteral("^[+-]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][+-]?[0-9]+)?$").arg(sep));
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("[+-]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][+-]?[0-9]+)?").arg(sep)));
     if (!pattern.match(text).hasMatch())
         return false;
     QString plain = text;
@@ -145,6 +149,10 @@ QString FormatGeneral(long double value, const QLocale& locale)
 {
     if (value == 0)
         return QStringLiteral("0");
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     constexpr int kPrecision = 15;
     const DecimalDigits d = roundTo15Digits(value);
     const QString separator = locale.decimalPoint();
@@ -158,25 +166,32 @@ ZoneLawOutcome ApplyZoneLaw(const SymbolInputs& inputs, SymbolMode mode, const Q
     if (anyEmpty(inputs))
         return failed(ZoneLawFailure::EmptyInput, emptyInputMessage(mode));
 
+    // Every reading is made, in the table's order, before any arithmetic: the
+    // first that fails decides the message. Each field is read as an integer
+    // in one of the rows, so after all readings every field is a whole number
+    // within 32 bits and its real reading is that same number.
+    std::array<qint32, 6> value{};
+    for (const ComponentRow& row : kComponentRows) {
+        for (Field field : {row.intA, row.intB}) {
+            if (!ReadInteger(inputs[field], &value[field]))
+                return failed(ZoneLawFailure::InvalidNumber, invalidIntegerMessage(inputs[field]));
+        }
+        for (Field field : {row.realA, row.realB}) {
+            long double real = 0;
+            if (!ReadReal(inputs[field], locale, &real))
+                return failed(ZoneLawFailure::InvalidNumber, invalidRealMessage(inputs[field]));
+        }
+    }
+
     ZoneLawOutcome outcome;
     for (std::size_t i = 0; i < kComponentRows.size(); ++i) {
         const ComponentRow& row = kComponentRows[i];
-        qint32 intA = 0;
-        qint32 intB = 0;
-        long double realA = 0;
-        long double realB = 0;
-        if (!ReadInteger(inputs[row.intA], &intA))
-            return failed(ZoneLawFailure::InvalidNumber, invalidIntegerMessage(inputs[row.intA]));
-        if (!ReadInteger(inputs[row.intB], &intB))
-            return failed(ZoneLawFailure::InvalidNumber, invalidIntegerMessage(inputs[row.intB]));
-        if (!ReadReal(inputs[row.realA], locale, &realA))
-            return failed(ZoneLawFailure::InvalidNumber, invalidRealMessage(inputs[row.realA]));
-        if (!ReadReal(inputs[row.realB], locale, &realB))
-            return failed(ZoneLawFailure::InvalidNumber, invalidRealMessage(inputs[row.realB]));
         // Two 32-bit factors always fit a 64-bit product, and every such
-        // product is exact in the 64-bit mantissa of long double.
-        const qint64 subtracted = static_cast<qint64>(intA) * intB;
-        const long double component = realA * realB - static_cast<long double>(subtracted);
+        // product and their difference are exact in the 64-bit mantissa of
+        // long double.
+        const qint64 first = static_cast<qint64>(value[row.realA]) * value[row.realB];
+        const qint64 subtracted = static_cast<qint64>(value[row.intA]) * value[row.intB];
+        const long double component = static_cast<long double>(first) - static_cast<long double>(subtracted);
         outcome.symbol[i] = FormatGeneral(component, locale);
     }
     return outcome;

@@ -36,20 +36,25 @@ struct ZoneLawOutcome {
 };
 
 // Checks and reads the inputs in the order the calculator always used and
-// returns the result symbol or the first failure's message. The decimal
+// returns the result symbol or the first failure's message. All six fields
+// are read, each as a 32-bit integer at least once, before any arithmetic,
+// so the arithmetic is exact and nothing the user types can make it fail or
+// throw. The decimal
 // separator of real readings and of fractional results is the locale's.
 ZoneLawOutcome ApplyZoneLaw(const SymbolInputs& inputs, SymbolMode mode, const QLocale& locale);
 
 // The readings, exposed for the tests of their edge cases. An integer reading
 // takes an optional sign and decimal digits, nothing else, within 32 bits; a
 // real reading takes an optional sign, digits with at most one decimal
-// separator of the locale and an optional exponent. Neither accepts blanks.
+// separator of the locale and an optional exponent. Neither accepts blanks,
+// nor a line break at the end.
 bool ReadInteger(const QString& text, qint32* value);
 bool ReadReal(const QString& text, const QLocale& locale, long double* value);
 
 // General decimal form with at most 15 significant digits: plain digits for
 // whole values, the locale's decimal separator for fractions, and the form
-// 1.5E20 / 1.5E-7 where fixed notation would need more digits.
+// 1.5E20 / 1.5E-7 where fixed notation would need more digits; INF, -INF
+// and NAN for values that are not finite.
 QString FormatGeneral(long double value, const QLocale& locale);
 
 } // namespace vestrel

@@ -12,6 +12,8 @@ namespace vestrel {
 
 namespace {
 
+int quadricCount = 0; // quadrics made and not yet deleted
+
 GLenum glMode(Primitive mode)
 {
     switch (mode) {
@@ -33,15 +35,23 @@ constexpr int MinBallSlices = 8;
 
 } // namespace
 
-GlDraw::GlDraw() : quadric_(gluNewQuadric()) {}
+GlDraw::GlDraw() : quadric_(gluNewQuadric())
+{
+    if (quadric_)
+        ++quadricCount;
+}
 
 GlDraw::~GlDraw()
 {
     for (const auto& [key, list] : sphereLists_)
         glDeleteLists(list, 1);
-    if (quadric_)
+    if (quadric_) {
         gluDeleteQuadric(quadric_);
+        --quadricCount;
+    }
 }
+
+int GlDraw::liveQuadrics() { return quadricCount; }
 
 void GlDraw::initialiseState()
 {

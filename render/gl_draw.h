@@ -25,6 +25,8 @@ public:
     static void initialiseState();
     // Viewport and a 30 degree perspective for a panel of w x h device pixels.
     static void setProjection(int w, int h);
+    // How many quadric objects exist now, for checks that none is leaked.
+    static int liveQuadrics();
 
     void clear() override;
     void begin(Primitive mode) override;

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Вестрел
 # need, when some are missing. Runs apt-get as root, or through sudo.
+#   install-deps.sh              what the program and its tests need
+#   install-deps.sh --sanitize   also clang and its sanitizer and libFuzzer
+#                                runtimes (scripts/test.sh --sanitize, scripts/fuzz.sh)
 set -euo pipefail
 
 packages=(
@@ -14,6 +17,9 @@ packages=(
   libc-bin qt6-translations-l10n qt6-qpa-plugins
   dpkg-dev file desktop-file-utils appstream xdotool
 )
+if [ "${1:-}" = "--sanitize" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "logic/pictures/jpeg_codec.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <csetjmp>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <vector>
+#include <new>
 
 extern "C" {
 #include <jpeglib.h>
@@ -17,6 +14,10 @@ extern "C" {
 namespace vestrel {
 
 namespace {
+
+// What libjpeg may allocate for itself while decoding (coefficient buffers of
+// progressive pictures above all); a picture within kMaxJpegPixels needs less.
+constexpr long kMaxLibjpegMemory = 1024L * 1024 * 1024;
 
 // libjpeg's default error manager prints and calls exit(); this one jumps
 // back to the caller with the message instead.
@@ -51,21 +52,19 @@ void installErrorManager(ErrorManager& err)
     err.pub.output_message = silentOutput;
 }
 
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
+// Why decoding stopped short of a picture, when libjpeg did not say.
+enum class DecodeRefusal { None, TooLarge, OutOfMemory };
+
+struct DecodeState {
+    QImage image;
+    DecodeRefusal refusal = DecodeRefusal::None;
+    qint64 width = 0;
+    qint64 height = 0;
 };
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
-FilePtr openFile(const QString& path, const char* mode)
-{
-    return FilePtr(std::fopen(QFile::encodeName(path).constData(), mode));
-}
-
-QString systemReason(int errnoValue) { return QString::fromLocal8Bit(std::strerror(errnoValue)); }
-
-// Kept out of the function that calls setjmp, so that no object with a
-// destructor lives across the jump.
-bool decode(FILE* file, QImage& image, QString* error)
+// The frame that calls setjmp holds no object with a destructor, so none is
+// skipped by the jump; what must outlive a jump lives in `state`, outside it.
+bool decode(const QByteArray& data, DecodeState& state, QString* error)
 {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
@@ -78,14 +77,29 @@ bool decode(FILE* file, QImage& image, QString* error)
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, file);
+    cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
+    // The header alone decides whether the picture may be allocated at all.
+    state.width = cinfo.image_width;
+    state.height = cinfo.image_height;
+    if (state.width * state.height > kMaxJpegPixels) {
+        state.refusal = DecodeRefusal::TooLarge;
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-                   QImage::Format_RGB888);
+    state.image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
+                         QImage::Format_RGB888);
+    if (state.image.isNull()) {
+        state.refusal = DecodeRefusal::OutOfMemory;
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = image.scanLine(static_cast<int>(cinfo.output_scanline));
+        JSAMPROW row = state.image.scanLine(static_cast<int>(cinfo.output_scanline));
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_decompress(&cinfo);
@@ -93,7 +107,14 @@ bool decode(FILE* file, QImage& image, QString* error)
     return true;
 }
 
-bool encode(FILE* file, const QImage& rgb, int quality, QString* error)
+// libjpeg's memory destination allocates the output with malloc; the buffer
+// is freed by the caller, also after a jump.
+struct EncodeBuffer {
+    unsigned char* data = nullptr;
+    unsigned long size = 0;
+};
+
+bool encode(const QImage& rgb, int quality, EncodeBuffer& out, QString* error)
 {
     jpeg_compress_struct cinfo;
     ErrorManager err;
@@ -106,7 +127,7 @@ bool encode(FILE* file, const QImage& rgb, int quality, QString* error)
         return false;
     }
     jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, file);
+    jpeg_mem_dest(&cinfo, &out.data, &out.size);
     cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
     cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
     cinfo.input_components = 3;
@@ -125,52 +146,78 @@ bool encode(FILE* file, const QImage& rgb, int quality, QString* error)
 
 } // namespace
 
-QString CannotOpenMessage(const QString& path, int errnoValue)
+QString PictureTooLargeMessage(const QString& name, qint64 width, qint64 height)
 {
-    return QStringLiteral("Cannot open file \"%1\". %2").arg(path, systemReason(errnoValue));
+    return QStringLiteral("The picture \"%1\" is too large: %2 x %3 pixels, at most 64 megapixels.")
+        .arg(name)
+        .arg(width)
+        .arg(height);
 }
 
-QString CannotCreateMessage(const QString& path, int errnoValue)
+QImage DecodeJpeg(const QByteArray& data, const QString& name, QString* error)
 {
-    return QStringLiteral("Cannot create file \"%1\". %2").arg(path, systemReason(errnoValue));
+    DecodeState state;
+    if (decode(data, state, error))
+        return state.image;
+    switch (state.refusal) {
+    case DecodeRefusal::TooLarge:
+        if (error)
+            *error = PictureTooLargeMessage(name, state.width, state.height);
+        break;
+    case DecodeRefusal::OutOfMemory:
+        if (error)
+            *error = CannotOpenMessage(name, ENOMEM);
+        break;
+    case DecodeRefusal::None:
+        break;
+    }
+    return {};
 }
 
 QImage LoadJpeg(const QString& path, QString* error)
 {
-    FilePtr file = openFile(path, "rb");
-    if (!file) {
+    const FileContents file = ReadWholeFile(path, kMaxJpegFileBytes);
+    if (!file.ok()) {
         if (error)
-            *error = CannotOpenMessage(path, errno);
+            *error = file.status == ReadStatus::TooLarge ? CannotOpenMessage(path, EFBIG) : file.error;
         return {};
     }
-    QImage image;
-    if (!decode(file.get(), image, error))
-        return {};
-    return image;
+    return DecodeJpeg(file.bytes, path, error);
 }
 
-bool SaveJpeg(const QImage& image, const QString& path, int quality, QString* error)
+QByteArray EncodeJpeg(const QImage& image, int quality, QString* error)
 {
     if (image.isNull()) {
         if (error)
             *error = QStringLiteral("Empty picture");
-        return false;
-    }
-    FilePtr file = openFile(path, "wb");
-    if (!file) {
-        if (error)
-            *error = CannotCreateMessage(path, errno);
-        return false;
+        return {};
     }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    if (!encode(file.get(), rgb, quality, error))
-        return false;
-    if (std::fflush(file.get()) != 0) {
+    if (rgb.isNull()) {
         if (error)
-            *error = CannotCreateMessage(path, errno);
-        return false;
+            *error = QString::fromLocal8Bit(std::strerror(ENOMEM));
+        return {};
     }
-    return true;
+    EncodeBuffer out;
+    QByteArray bytes;
+    if (encode(rgb, quality, out, error)) {
+        try {
+            bytes = QByteArray(reinterpret_cast<const char*>(out.data), static_cast<qsizetype>(out.size));
+        } catch (const std::bad_alloc&) {
+            if (error)
+                *error = QString::fromLocal8Bit(std::strerror(ENOMEM));
+        }
+    }
+    std::free(out.data);
+    return bytes;
+}
+
+bool SaveJpeg(const QImage& image, const QString& path, int quality, QString* error)
+{
+    const QByteArray bytes = EncodeJpeg(image, quality, error);
+    if (bytes.isEmpty())
+        return false;
+    return WriteFileAtomically(path, bytes, error);
 }
 
 } // namespace vestrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "logic/pictures/picture_files.h"
 
+#include "logic/pictures/file_io.h"
 #include "logic/pictures/jpeg_codec.h"
 
 #include <QDir>
@@ -8,8 +9,6 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace vestrel {
@@ -77,22 +76,18 @@ std::vector<unsigned char> bitmapRow(const QImage& rgb, int y)
     return row;
 }
 
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-
-bool writeAll(FILE* file, const std::vector<unsigned char>& bytes)
-{
-    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-}
-
-bool writeBitmap(FILE* file, const QImage& image)
+// Streams the bitmap into the writer a row at a time.
+bool writeBitmap(AtomicFileWriter& file, const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    if (!writeAll(file, bitmapHeaders(rgb)))
+    if (rgb.isNull() && !image.isNull())
+        return false;
+    const std::vector<unsigned char> headers = bitmapHeaders(rgb);
+    if (!file.write(headers.data(), headers.size()))
         return false;
     for (int y = rgb.height() - 1; y >= 0; --y) {
-        if (!writeAll(file, bitmapRow(rgb, y)))
+        const std::vector<unsigned char> row = bitmapRow(rgb, y);
+        if (!file.write(row.data(), row.size()))
             return false;
     }
     return true;
@@ -142,17 +137,11 @@ QString fileNameSafe(QString text)
 
 bool SaveBmp24(const QImage& image, const QString& path, QString* error)
 {
-    const QString target = fullPath(path);
-    std::unique_ptr<FILE, FileCloser> file(std::fopen(QFile::encodeName(target).constData(), "wb"));
-    if (!file) {
-        setError(error, CannotCreateMessage(target, errno));
-        return false;
-    }
-    if (!writeBitmap(file.get(), image) || std::fflush(file.get()) != 0) {
-        setError(error, CannotCreateMessage(target, errno));
-        return false;
-    }
-    return true;
+    AtomicFileWriter file(fullPath(path));
+    if (file.open() && writeBitmap(file, image) && file.commit())
+        return true;
+    setError(error, file.errorMessage().isEmpty() ? CannotCreateMessage(file.path(), ENOMEM) : file.errorMessage());
+    return false;
 }
 
 bool SavePictureForFilter(const QImage& image, const QString& path, int filterIndex, QString* error)

@@ -30,8 +30,11 @@ inline constexpr std::array<PictureFilter, 3> kPictureFilters = {{
 inline constexpr int kJpegQuality = 90;
 
 // Writes the picture as an uncompressed bottom-up Windows bitmap with 24 bits
-// per pixel, replacing a file of that name. On failure returns false and sets
-// *error to "Cannot create file "<full path>". <system's reason>".
+// per pixel, replacing a file of that name. The file is written complete or
+// not at all: a failure (a full disk, a missing folder, no rights) leaves no
+// partial file, and a previous file of that name as it was. On failure
+// returns false and sets *error to "Cannot create file "<full path>".
+// <system's reason>".
 bool SaveBmp24(const QImage& image, const QString& path, QString* error);
 
 // Writes the picture in the format of the dialog's filter entry

@@ -87,6 +87,7 @@ TEST(AboutWindow, WithoutTheBackgroundPictureItStillOpens)
 {
     ProgramFolder folder;
     AboutWindow form(folder.path());
+    form.showMessageBox = [](const QString&) {};
     EXPECT_TRUE(form.background().isNull());
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -114,6 +115,7 @@ struct ModalRun {
 ModalRun RunCentredOn(AboutWindow& form, QWidget& main, std::function<void()> finish)
 {
     ModalRun run;
+    form.showMessageBox = [](const QString&) {};
     QTimer::singleShot(0, [&] {
         run.shownAt = form.pos();
         run.wasModal = QApplication::activeModalWidget() == &form;
@@ -158,6 +160,31 @@ TEST(AboutWindow, FollowsTheMainWindowWhereverItIsAndItsCloseBoxClosesIt)
     EXPECT_EQ(run.shownAt, QPoint(-726, -597));
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(run.result, QDialog::Rejected);
+}
+
+TEST(AboutWindow, AMissingBackgroundIsToldOverTheOpenWindowEachTime)
+{
+    ProgramFolder folder;
+    QWidget main;
+    main.setGeometry(100, 50, 1024, 840);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    AboutWindow form(folder.path());
+    QStringList messages;
+    bool shownOverTheWindow = true;
+    form.showMessageBox = [&](const QString& text) {
+        messages << text;
+        shownOverTheWindow = shownOverTheWindow && form.isVisible();
+        form.okButton()->click();
+    };
+    for (int showing = 1; showing <= 2; ++showing) {
+        EXPECT_EQ(form.showCentredOn(&main), QDialog::Accepted);
+        ASSERT_EQ(messages.size(), showing);
+    }
+    EXPECT_TRUE(shownOverTheWindow);
+    EXPECT_EQ(messages[0], QStringLiteral("Cannot open file \"%1\". No such file or directory")
+                               .arg(folder.file("Data/About/Crystal.jpg")));
+    EXPECT_EQ(messages[0], form.loadError());
 }
 
 } // namespace

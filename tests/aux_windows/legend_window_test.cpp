@@ -56,20 +56,27 @@ TEST(LegendWindow, ShowsTheAtomsPicture)
     EXPECT_EQ(drawn.size(), QSize(145, 437));
 }
 
-TEST(LegendWindow, WithoutThePictureTheBoxStaysEmpty)
+TEST(LegendWindow, WithoutThePictureTheBoxStaysEmptyAndEveryShowingSaysWhy)
 {
     ProgramFolder folder;
     LegendWindow form(folder.path());
+    QStringList messages;
+    form.showMessageBox = [&](const QString& text) { messages << text; };
     EXPECT_TRUE(form.picture()->isEmpty());
-    EXPECT_TRUE(form.loadError().contains("Atoms.jpg")) << form.loadError().toStdString();
+    EXPECT_TRUE(messages.isEmpty()) << "nothing is said before the window is shown";
     form.presentBeside(800);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.presentBeside(800);
+    const QString expected = QStringLiteral("Cannot open file \"%1\". No such file or directory")
+                                 .arg(folder.file(LegendFile));
+    EXPECT_EQ(messages, QStringList({expected, expected}));
 }
 
 TEST(LegendWindow, EveryClickPutsItBackAtTheFixedPlace)
 {
     ProgramFolder folder;
     LegendWindow form(folder.path());
+    form.showMessageBox = [](const QString&) {};
     form.presentBeside(751);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.pos(), QPoint(601, 70));

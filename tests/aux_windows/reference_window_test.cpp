@@ -194,5 +194,38 @@ TEST(ReferenceWindow, PicturesOfTheProgramFolderLoad)
     EXPECT_TRUE(form.loadErrors().isEmpty()) << form.loadErrors().join("; ").toStdString();
 }
 
+TEST(ReferenceWindow, EachShowingTellsWhichPicturesCouldNotBeRead)
+{
+    ProgramFolder folder;
+    WriteAllPages(folder);
+    QFile::remove(folder.file("Data/Reference/Bravais.jpg"));
+    QFile::remove(folder.file("Data/Reference/Wulff.jpg"));
+    ASSERT_TRUE(QDir().mkpath(folder.file("Data/Reference/Wulff.jpg")));
+    ReferenceWindow form(folder.path());
+    QStringList messages;
+    form.showMessageBox = [&](const QString& text) { messages << text; };
+    form.present();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QString expected =
+        QStringLiteral("Cannot open file \"%1\". No such file or directory\nCannot open file \"%2\". Is a directory")
+            .arg(folder.file("Data/Reference/Bravais.jpg"), folder.file("Data/Reference/Wulff.jpg"));
+    EXPECT_EQ(messages.join('|').toStdString(), expected.toStdString());
+    form.hide();
+    form.present();
+    EXPECT_EQ(messages.size(), 2);
+}
+
+TEST(ReferenceWindow, AllPicturesReadSaysNothing)
+{
+    ProgramFolder folder;
+    WriteAllPages(folder);
+    ReferenceWindow form(folder.path());
+    QStringList messages;
+    form.showMessageBox = [&](const QString& text) { messages << text; };
+    form.present();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+}
+
 } // namespace
 } // namespace vestrel

@@ -5,6 +5,7 @@
 
 #include "logic/hints.h"
 #include "logic/picture_commands.h"
+#include "logic/pictures/file_io.h"
 
 #include <QDir>
 #include <QFile>
@@ -218,6 +219,26 @@ TEST_F(Form6Test, InvalidFieldShowsTheConversionErrorAndKeepsEveryResult)
     EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
 }
 
+TEST_F(Form6Test, NoInputEndsTheProgram)
+{
+    // 1e4932 reads as a finite real; its product with 2 does not. The field
+    // is refused as no integer, and nothing is written.
+    typeInputs({"1", "1e4932", "1", "1", "1", "2"});
+    setResults("7", "8", "9");
+    form.calculateAction->trigger();
+    EXPECT_EQ(ui.errors, QStringList{"'1e4932' is not a valid integer value"});
+    EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
+
+    // A field set to a line with its line break holds no number either (it
+    // is first read as a real, in the first row).
+    typeInputs({"1", "2", "3", "4", "5", "6"});
+    form.second3Field->setText(QStringLiteral("5\n"));
+    ASSERT_EQ(form.second3Field->text(), QStringLiteral("5\n"));
+    form.calculate();
+    EXPECT_EQ(ui.errors.last(), QStringLiteral("'5\n' is not a valid floating point value"));
+    EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
+}
+
 TEST_F(Form6Test, RealReadingsFollowTheWindowsLocale)
 {
     typeInputs({"1", "2,5", "3", "4", "5", "6"});
@@ -322,6 +343,27 @@ TEST_F(Form6Test, ScreenshotWritesTheWholeWindowIntoScreenshots)
     const QPoint frameOffset = form.geometry().topLeft() - form.frameGeometry().topLeft();
     const QPoint inPanel = form.modePanel->mapTo(&form, QPoint(5, 40)) + frameOffset;
     EXPECT_EQ(picture.pixelColor(inPanel), QColor(185, 209, 234));
+}
+
+TEST_F(Form6Test, ScreenshotOnAFullDiskLeavesNoPartialFile)
+{
+    QTemporaryDir programDir;
+    ASSERT_TRUE(QDir(programDir.path()).mkdir(QStringLiteral("Screenshots")));
+    form.setProgramDir(programDir.path());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    {
+        // The disk fills up after the headers and a few rows.
+        ScopedWriteFault full({.bytesBeforeError = 4096});
+        form.takeScreenshot();
+    }
+    ASSERT_EQ(ui.errors.size(), 1);
+    const QString expectedStart = QStringLiteral("Cannot create file \"") + programDir.path() + "/Screenshots/Calc";
+    EXPECT_TRUE(ui.errors[0].startsWith(expectedStart)) << ui.errors[0].toStdString();
+    EXPECT_TRUE(ui.errors[0].endsWith(QStringLiteral(".bmp\". No space left on device"))) << ui.errors[0].toStdString();
+    EXPECT_TRUE(ui.messages.isEmpty());
+    const QDir shots(programDir.filePath(QStringLiteral("Screenshots")));
+    EXPECT_TRUE(shots.entryList(QDir::Files | QDir::Hidden).isEmpty()) << shots.entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
 }
 
 TEST_F(Form6Test, ScreenshotWithoutTheFolderReportsThePath)

@@ -194,5 +194,43 @@ TEST(ZoneLaw, ExtremeInputsGiveTheExactResultRoundedTo15Digits)
     EXPECT_EQ(outcome.symbol[0], QStringLiteral("9.22337203470729E18"));
 }
 
+TEST(ZoneLaw, AHugeRealIsRefusedAsNoIntegerBeforeAnyArithmetic)
+{
+    // 1e4932 is a finite long double, but b1·c2 = 2e4932 is not: the field
+    // must be refused (as the integer it is also read as) before any product.
+    for (const char* huge : {"1e4932", "-1e4932", "1.1e4932", "1e308", "99999999999"}) {
+        const ZoneLawOutcome outcome = ApplyZoneLaw(inputs({"1", huge, "1", "1", "1", "2"}), SymbolMode::Edge, kUs);
+        EXPECT_EQ(outcome.failure, ZoneLawFailure::InvalidNumber) << huge;
+        EXPECT_EQ(outcome.message, QStringLiteral("'%1' is not a valid integer value").arg(huge));
+    }
+}
+
+TEST(ZoneLaw, ALineBreakAtTheEndOfAFieldMakesItNoNumber)
+{
+    qint32 i = 0;
+    long double r = 0;
+    EXPECT_FALSE(ReadInteger(QStringLiteral("5\n"), &i));
+    EXPECT_FALSE(ReadReal(QStringLiteral("5\n"), kUs, &r));
+    EXPECT_FALSE(ReadReal(QStringLiteral("2,5\n"), kRussian, &r));
+    for (std::size_t field = 0; field < 6; ++field) {
+        SymbolInputs in = inputs({"1", "2", "3", "4", "5", "6"});
+        in[field] += QLatin1Char('\n');
+        const ZoneLawOutcome outcome = ApplyZoneLaw(in, SymbolMode::Edge, kUs);
+        EXPECT_EQ(outcome.failure, ZoneLawFailure::InvalidNumber) << "field " << field;
+        EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("'%1\n' is not a valid ").arg(field + 1)))
+            << outcome.message.toStdString();
+    }
+}
+
+TEST(ZoneLaw, ValuesThatAreNotFiniteAreWrittenNotThrown)
+{
+    const long double inf = std::numeric_limits<long double>::infinity();
+    EXPECT_EQ(FormatGeneral(inf, kUs), QStringLiteral("INF"));
+    EXPECT_EQ(FormatGeneral(-inf, kUs), QStringLiteral("-INF"));
+    EXPECT_EQ(FormatGeneral(std::numeric_limits<long double>::quiet_NaN(), kUs), QStringLiteral("NAN"));
+    EXPECT_EQ(FormatGeneral(std::numeric_limits<long double>::max(), kUs), QStringLiteral("1.18973149535723E4932"));
+    EXPECT_EQ(FormatGeneral(std::numeric_limits<long double>::denorm_min(), kUs), QStringLiteral("3.64519953188247E-4951"));
+}
+
 } // namespace
 } // namespace vestrel

@@ -7,11 +7,14 @@
 #include "app/gl_panel.h"
 #include "frame/frame.h"
 #include "frame/projection.h"
+#include "render/gl_draw.h"
 #include "tests/support/render_tool.h"
 #include "tools/render/offscreen_renderer.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QSignalSpy>
+#include <QVBoxLayout>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -78,6 +81,40 @@ TEST(OffscreenView, DrawsTheVerticalAxisInGreen)
     }
     const PanelPoint off = ProjectToPanel(view, {20, 10, 0}, 600, 500);
     EXPECT_FALSE(colourNear(image, off, qRgb(0, 255, 0), 3));
+}
+
+// The panel's quadric goes with the context it was made in: when the panel
+// moves to another window (Qt gives it a new context) and when the panel
+// itself goes. Nothing of the panel is called once its destructor has run
+// (the sanitizer build checks that as well).
+TEST(GlPanelLifetime, FreesItsQuadricWhenMovedAndWhenDestroyed)
+{
+    PrepareApplication();
+    const int before = GlDraw::liveQuadrics();
+    QWidget first;
+    QWidget second;
+    for (QWidget* w : {&first, &second}) {
+        new QVBoxLayout(w);
+        w->resize(300, 200);
+    }
+    auto* panel = new GlPanel(&first);
+    first.layout()->addWidget(panel);
+    QSignalSpy frames(panel, &GlPanel::frameDrawn);
+    first.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+    ASSERT_TRUE(frames.wait(5000) || !frames.isEmpty());
+    EXPECT_EQ(GlDraw::liveQuadrics(), before + 1);
+
+    second.layout()->addWidget(panel); // a new top-level window: a new context
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    frames.clear();
+    panel->update();
+    EXPECT_TRUE(frames.wait(5000) || !frames.isEmpty());
+    EXPECT_EQ(GlDraw::liveQuadrics(), before + 1);
+
+    delete panel;
+    EXPECT_EQ(GlDraw::liveQuadrics(), before);
 }
 
 } // namespace

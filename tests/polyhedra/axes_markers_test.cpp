@@ -457,7 +457,7 @@ TEST(SymmetryAxesDerived, TheTetrahedronsAxesRunThroughItsCorners)
     ASSERT_EQ(corners.size(), 4u);
     for (const auto& [a, b] : Segments(*r.axes)) {
         const auto through = std::count_if(corners.begin(), corners.end(),
-                                           [&](const Vec3& v) { return DistanceToLine(v, a, b) < 1e-3; });
+                                           [&a = a, &b = b](const Vec3& v) { return DistanceToLine(v, a, b) < 1e-3; });
         EXPECT_EQ(through, 1);
     }
     ASSERT_NE(r.inversionAxes, nullptr);
@@ -484,7 +484,7 @@ TEST(SymmetryAxesDerived, TheOctahedronsFourFoldAxesJoinOppositeCorners)
     const auto corners = SolidCorners(r);
     for (const auto& [a, b] : Segments(*r.axes)) {
         const auto through = std::count_if(corners.begin(), corners.end(),
-                                           [&](const Vec3& v) { return DistanceToLine(v, a, b) < 1e-3; });
+                                           [&a = a, &b = b](const Vec3& v) { return DistanceToLine(v, a, b) < 1e-3; });
         EXPECT_EQ(through, 2);
     }
 }

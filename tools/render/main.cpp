@@ -7,12 +7,42 @@
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
 
-#include <QFile>
 #include <cstdio>
 
 #include <QGuiApplication>
 #include <QStringList>
+#include <QSaveFile>
 #include <QTextStream>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
+
+namespace {
+
+char watchdogMessage[96];
+
+// Runs in the signal handler: only async-signal-safe calls.
+extern "C" void giveUp(int)
+{
+    const ssize_t ignored = ::write(STDERR_FILENO, watchdogMessage, std::strlen(watchdogMessage));
+    (void)ignored;
+    ::_exit(3);
+}
+
+// A tool that a test suite calls must never hang, whatever hangs inside it
+// (a driver, a sanitizer at exit): past the limit it exits with code 3.
+void armWatchdog(int seconds)
+{
+    std::snprintf(watchdogMessage, sizeof watchdogMessage,
+                  "vestrel-render: gave up after %d s (--time-limit)\n", seconds);
+    std::signal(SIGALRM, giveUp);
+    ::alarm(static_cast<unsigned>(seconds));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -28,6 +58,7 @@ int main(int argc, char** argv)
         err << "vestrel-render: " << error << "\n" << vestrel::RenderUsage() << "\n";
         return 2;
     }
+    armWatchdog(options->timeLimit);
     // A structure file: read it first, so that a bad file costs no context.
     vestrel::cif::LoadedStructure structure;
     if (!options->cif.isEmpty()) {
@@ -46,8 +77,8 @@ int main(int argc, char** argv)
         // The recording back end: no OpenGL context is needed.
         vestrel::ViewState view = options->view;
         const auto dump = vestrel::DumpFrames(options->inputs, view, options->frames);
-        QFile file(options->dump);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(vestrel::FrameDumpJson(dump)) < 0) {
+        QSaveFile file(options->dump);
+        if (!file.open(QIODevice::WriteOnly) || file.write(vestrel::FrameDumpJson(dump)) < 0 || !file.commit()) {
             err << "vestrel-render: cannot write " << options->dump << "\n";
             return 1;
         }
@@ -63,8 +94,10 @@ int main(int argc, char** argv)
     vestrel::ViewState view = options->view;
     for (int i = 0; i < options->frames; ++i)
         renderer.drawFrame(options->inputs, view);
-    if (!renderer.image().save(options->out, "PNG")) {
-        err << "vestrel-render: cannot write " << options->out << "\n";
+    // The picture is complete or not there at all.
+    QSaveFile file(options->out);
+    if (!file.open(QIODevice::WriteOnly) || !renderer.image().save(&file, "PNG") || !file.commit()) {
+        err << "vestrel-render: cannot write " << options->out << ": " << file.errorString() << "\n";
         return 1;
     }
     return 0;

@@ -163,6 +163,7 @@ QString RenderUsage()
         "  [--zone h1,k1,l1:h2,k2,l2 | --zone-edges u1,v1,w1:u2,v2,w2] [--operation N [--at 0..1]]\n"
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
         "  [--cif FILE.cif [--cells N]]\n"
+        "  [--time-limit 300]\n"
         "usage: vestrel-render --cif FILE.cif --describe");
 }
 
@@ -208,6 +209,8 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = parseInt(value, &o.view.Distance, MinDistance, MaxDistance);
         } else if (key == QLatin1String("--frames")) {
             ok = parseInt(value, &o.frames, 1, 100000);
+        } else if (key == QLatin1String("--time-limit")) {
+            ok = parseInt(value, &o.timeLimit, 1, 86400);
         } else if (key == QLatin1String("--spin")) {
             ok = parseOnOff(value, &in.autoRotate);
         } else if (key == QLatin1String("--max-distance")) {

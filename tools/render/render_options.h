@@ -18,6 +18,9 @@ struct RenderOptions {
     QString dump; // --dump FILE.json: what the frame draws, instead of a picture
     QSize size{900, 750};
     int frames = 1;
+    // The watchdog: past this many seconds the tool gives up with a message,
+    // so a test suite that calls it never hangs.
+    int timeLimit = 300;
     FrameInputs inputs;
     ViewState view;
     QString cif;           // a structure file to show, drawn after any built-in scene

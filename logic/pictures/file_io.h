@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+// Reading and writing the program's files safely: a file read is a regular
+// file of bounded size (a folder, a pipe or a device in its place is refused
+// without blocking), and a file written is complete or absent (its bytes go
+// to a temporary file in the same folder that replaces the target only once
+// everything is on the disk).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cerrno>
+#include <cstddef>
+
+namespace vestrel {
+
+// "Cannot open file "%s". %s" and "Cannot create file "%s". %s" with the
+// system's reason for an errno value, or a reason given as text.
+QString CannotOpenMessage(const QString& path, int errnoValue);
+QString CannotCreateMessage(const QString& path, int errnoValue);
+QString CannotOpenMessage(const QString& path, const QString& reason);
+
+enum class ReadStatus { Ok, CannotOpen, TooLarge };
+
+struct FileContents {
+    ReadStatus status = ReadStatus::CannotOpen;
+    QByteArray bytes;  // the whole file when Ok
+    qint64 size = 0;   // the file's size as far as it was seen
+    QString error;     // "Cannot open file ..." when CannotOpen
+    bool ok() const { return status == ReadStatus::Ok; }
+};
+
+// Reads a whole regular file of at most maxBytes bytes. A missing file, a
+// folder, a file without read rights, a pipe or a device give CannotOpen with
+// the real reason; a larger file gives TooLarge without being read.
+FileContents ReadWholeFile(const QString& path, qint64 maxBytes);
+
+// Writes one file so that it is complete or absent. Bytes go to a temporary
+// file beside the target; commit() flushes it to the disk and renames it over
+// the target. Any failure, or destruction without commit(), removes the
+// temporary file and leaves a previous file of the target's name untouched.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const QString& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    bool open();
+    bool write(const void* data, std::size_t size);
+    bool write(const QByteArray& bytes) { return write(bytes.constData(), static_cast<std::size_t>(bytes.size())); }
+    bool commit();
+
+    // "Cannot create file "<full path>". <system's reason>" after a failure.
+    const QString& errorMessage() const { return error_; }
+    // The target's full path.
+    const QString& path() const { return target_; }
+
+private:
+    bool fail(int errnoValue);
+    void discard();
+
+    QString target_;
+    QByteArray temporary_; // the temporary file's name in the file system's encoding
+    int fd_ = -1;
+    QString error_;
+};
+
+// Writes the bytes as one file, complete or absent.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
+// A seam for tests: while one of these lives, every AtomicFileWriter fails as
+// a full disk or a folder without rights would, without touching the file
+// system's real state.
+struct WriteFault {
+    int createError = 0;            // errno for creating the temporary file; 0: creation succeeds
+    qint64 bytesBeforeError = -1;   // bytes written before writing fails; -1: writing never fails
+    int writeError = ENOSPC;        // errno of the failing write
+};
+
+class ScopedWriteFault {
+public:
+    explicit ScopedWriteFault(const WriteFault& fault);
+    ~ScopedWriteFault();
+    ScopedWriteFault(const ScopedWriteFault&) = delete;
+    ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
+};
+
+} // namespace vestrel
