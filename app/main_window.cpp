@@ -99,6 +99,7 @@ MainWindow::MainWindow(const QString& programDir, SettingsWindow* settings, Hint
     interfaceTimer->start();
     if (settings_)
         settings_->setFrameTimer(frameTimer);
+    connectPictureOptions();
     frameTimer->start();
 
     if (hints)
@@ -143,6 +144,7 @@ void MainWindow::setSettings(SettingsWindow* settings)
     settings_ = settings;
     if (settings_)
         settings_->setFrameTimer(frameTimer);
+    connectPictureOptions();
 }
 
 void MainWindow::setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, ReferenceWindow* reference)

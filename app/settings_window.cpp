@@ -171,6 +171,7 @@ QWidget* SettingsWindow::buildProgramTab()
     addOption(showToolBarCheck, "chk4", QStringLiteral("Отображать панель инструментов"),
               QStringLiteral("Отображать/убрать панель инструментов"), true);
     column->addWidget(interfaceGroup);
+    column->addWidget(buildPictureGroup(tab));
 
     programOkButton = named(new QPushButton(QStringLiteral("ОК"), tab), "btn3");
     connect(programOkButton, &QPushButton::clicked, this, &SettingsWindow::programOk);

@@ -35,6 +35,8 @@ struct FrameInputs {
     AuxiliaryColourMenus menus;
     SceneFlags scenes{};      // one switch per scene, indexed by SceneId
     DisplayOptions display;
+    bool shaded = false;      // "Объёмное изображение": lit balls and faces
+    bool smooth = false;      // "Сглаживание": multisampled drawing (the panel's and pictures' business)
 };
 
 } // namespace vestrel

@@ -12,6 +12,11 @@ enum class QuadricStyle { Fill, Line, Silhouette, Point };
 enum class QuadricOrientation { Outside, Inside };
 enum class QuadricNormals { Smooth, Flat, None };
 
+// What a primitive shows, for the shaded picture: faces of a solid are lit
+// with one normal per face, mirror planes are drawn half transparent, and
+// everything else (lines, axes) stays unlit in its colour.
+enum class Surface { Plain, Faces, MirrorPlanes };
+
 struct QuadricState {
     QuadricStyle style = QuadricStyle::Fill;
     QuadricOrientation orientation = QuadricOrientation::Outside;
@@ -48,6 +53,13 @@ public:
     virtual void sphere(double radius, int slices, int stacks) = 0;
     virtual void cylinder(double baseRadius, double topRadius, double height,
                           int slices, int stacks) = 0;
+
+    // The shaded picture ("Объёмное изображение"): balls and faces lit,
+    // mirror planes half transparent. Off at start; off, nothing changes.
+    virtual void shading(bool on) { (void)on; }
+    // Names what the next begin..end primitive is; it holds for that one
+    // primitive. Only the shaded picture uses it.
+    virtual void surface(Surface kind) { (void)kind; }
 };
 
 } // namespace vestrel

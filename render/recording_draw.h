@@ -22,6 +22,8 @@ struct RecordedPrimitive {
     std::vector<RecordedVertex> vertices;
     float lineWidth = 1;
     bool lighting = false;
+    Surface surface = Surface::Plain; // as named before the primitive
+    bool shaded = false;              // drawn in the shaded picture
 };
 
 struct RecordedSolid {
@@ -36,6 +38,7 @@ struct RecordedSolid {
     Colour colour;
     QuadricState quadric;
     bool lighting = false;
+    bool shaded = false;  // drawn in the shaded picture
 };
 
 // One entry per call that changes what is seen, in call order.
@@ -68,6 +71,8 @@ public:
     void quadricNormals(QuadricNormals normals) override;
     void sphere(double radius, int slices, int stacks) override;
     void cylinder(double baseRadius, double topRadius, double height, int slices, int stacks) override;
+    void shading(bool on) override;
+    void surface(Surface kind) override;
 
     // Forget what was recorded; the current state (colour, matrix, quadric,
     // lighting, line width) stays, as it does in OpenGL between frames.
@@ -84,6 +89,7 @@ public:
     QuadricState quadric;
     bool lightingOn = false;
     float currentLineWidth = 1;
+    bool shadedOn = false;
     int stackDepth() const { return static_cast<int>(stack_.size()) - 1; }
     int maxStackDepth = 0;
     const Mat4& matrix() const { return stack_.back(); }
@@ -99,6 +105,7 @@ private:
     void multiply(const Mat4& m);
     std::vector<Mat4> stack_;
     bool inPrimitive_ = false;
+    Surface nextSurface_ = Surface::Plain;
 };
 
 } // namespace vestrel

@@ -3,6 +3,7 @@
 // blocks into a PNG file, without the main window.
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
+#include "render/offscreen/picture_renderer.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -17,7 +18,7 @@ int main(int argc, char** argv)
         err << "vestrel-render: " << error << "\n" << vestrel::RenderUsage() << "\n";
         return 2;
     }
-    vestrel::OffscreenRenderer renderer(options->size);
+    vestrel::OffscreenRenderer renderer(options->size, options->inputs.smooth ? vestrel::SmoothSamples : 0);
     if (!renderer.isValid()) {
         err << "vestrel-render: no OpenGL context could be made\n";
         return 1;

@@ -120,7 +120,8 @@ QString RenderUsage()
         "  [--axes ox,oz,oy] [--planes xz,yz,xy] [--axis-colour red|green|blue]\n"
         "  [--plane-colour white|red|green|blue] [--max-distance on|off]\n"
         "  [--lines on|off] [--screw on|off] [--screw-colour N]\n"
-        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]");
+        "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
+        "  [--shaded on|off] [--smooth on|off]");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
@@ -184,6 +185,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = parseOnOff(value, &d.showSymAxes);
         } else if (key == QLatin1String("--axis-lists")) {
             ok = parseAxisLists(value, &d);
+        } else if (key == QLatin1String("--shaded")) {
+            ok = parseOnOff(value, &in.shaded);
+        } else if (key == QLatin1String("--smooth")) {
+            ok = parseOnOff(value, &in.smooth);
         } else {
             *error = QStringLiteral("unknown option %1").arg(key);
             return std::nullopt;
