@@ -173,6 +173,7 @@ void MainWindow::setPictureUi(PictureUi& ui)
 {
     pictures_ = std::make_unique<PictureCommands>(
         ui, programDir_, [this] { return glPanel->grabFramebuffer(); }, [this] { return GrabWholeWindow(this); });
+    pictures_->setPictureRenderer([this](QSize size) { return renderPicture(size); });
 }
 
 void MainWindow::saveImage() { pictures_->saveAs(); }

@@ -18,6 +18,7 @@ public:
     void error(const QString& text) override;
     std::optional<SaveChoice> askSaveFileName(const SaveChoice& current) override;
     Answer ask(const Question& question) override;
+    std::optional<QSize> askPictureSize(const QSize& panel) override; // picture_size_dialog.cpp
 
 private:
     QWidget* parent_;

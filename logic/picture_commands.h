@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -28,7 +29,7 @@ struct Question {
     Answer defaultAnswer = Answer::No;
 };
 
-// The file name and filter entry (1 to 3) of the picture save dialog.
+// The file name and filter entry (1 to 4) of the picture save dialog.
 struct SaveChoice {
     QString fileName;
     int filterIndex = 1;
@@ -50,11 +51,22 @@ public:
     // Shows the save dialog opened on `current`; empty when cancelled.
     virtual std::optional<SaveChoice> askSaveFileName(const SaveChoice& current) = 0;
     virtual Answer ask(const Question& question) = 0;
+    // After the save dialog: the size of the picture, offered as the
+    // panel's size (the start choice), twice or four times that, or a width
+    // and height typed in, which may be out of range. Empty when cancelled.
+    // Without a dialog of its own a UI takes the panel's size.
+    virtual std::optional<QSize> askPictureSize(const QSize& panel) { return panel; }
 };
 
 QString ProgramCaption();                 // "Вестрел"
 QString ScreenshotSavedMessage();         // "Скриншот сохранен в  папку Screenshots!"
 Question SaveBeforeClosingQuestion();     // the close prompt
+
+// Pictures are saved from 1 x 1 to MaxPictureSize x MaxPictureSize pixels.
+constexpr int MaxPictureSize = 8192;
+bool ValidPictureSize(const QSize& size);
+QString BadPictureSizeMessage();          // a size out of range
+QString PictureNotDrawnMessage();         // the picture could not be drawn
 
 class PictureCommands {
 public:
@@ -80,6 +92,10 @@ public:
     // The save dialog's entry and name as the user left them last.
     const SaveChoice& dlg1() const { return dlg1_; }
 
+    // Draws the panel's view as a picture of another size; without it only
+    // the panel's own size can be saved.
+    void setPictureRenderer(std::function<QImage(QSize)> render) { renderPicture_ = std::move(render); }
+
     // Where the screenshot's date and time come from (the clock and the
     // user's locale unless set).
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
@@ -90,6 +106,7 @@ private:
     QString programDir_;
     Capture capturePanel_;
     Capture captureWindow_;
+    std::function<QImage(QSize)> renderPicture_;
     SaveChoice dlg1_;
     std::function<QDateTime()> clock_;
     QLocale locale_;

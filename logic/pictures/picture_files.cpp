@@ -2,6 +2,7 @@
 #include "logic/pictures/picture_files.h"
 
 #include "logic/pictures/jpeg_codec.h"
+#include "logic/pictures/png_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,6 +164,8 @@ bool SavePictureForFilter(const QImage& image, const QString& path, int filterIn
     }
     if (kPictureFilters[filterIndex - 1].format == PictureFormat::Bmp)
         return SaveBmp24(image, path, error);
+    if (kPictureFilters[filterIndex - 1].format == PictureFormat::Png)
+        return SavePng(image, path, error);
     return SaveJpeg(image, fullPath(path), kJpegQuality, error);
 }
 

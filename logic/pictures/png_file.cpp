@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "logic/pictures/png_file.h"
+
+#include "logic/pictures/jpeg_codec.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace vestrel {
+
+bool SavePng(const QImage& image, const QString& path, QString* error)
+{
+    const QString target = QFileInfo(path).absoluteFilePath();
+    const auto fail = [&](int errnoValue, const QString& reason) {
+        if (error)
+            *error = errnoValue != 0 ? CannotCreateMessage(target, errnoValue)
+                                     : QStringLiteral("Cannot create file \"%1\". %2").arg(target, reason);
+        return false;
+    };
+    QSaveFile file(target);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(errno, file.errorString());
+    QImageWriter writer(&file, "png");
+    errno = 0;
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+        return fail(errno, writer.errorString());
+    errno = 0;
+    if (!file.commit())
+        return fail(errno, file.errorString());
+    return true;
+}
+
+} // namespace vestrel
