@@ -4,10 +4,13 @@
 #include "app/application.h"
 #include "app/gl_panel.h"
 #include "app/main_window.h"
+#include "app/picture_size_dialog.h"
 #include "app/settings_window.h"
 #include "logic/hints.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -53,6 +56,33 @@ TEST(PictureOptions, WithoutMultisamplingSmoothingIsDisabledAndSaysWhy)
     settings.setSmoothingSamples(4);
     EXPECT_TRUE(settings.smoothCheck->isEnabled());
     EXPECT_FALSE(HintOf(settings.smoothCheck).contains(QStringLiteral("недоступно")));
+}
+
+TEST(PictureSizeDialog, OffersThePanelTwiceFourTimesOrATypedSize)
+{
+    PictureSizeDialog dialog(QSize(900, 750));
+    EXPECT_TRUE(dialog.panelRadio->isChecked());
+    EXPECT_EQ(dialog.chosenSize(), QSize(900, 750));
+    EXPECT_TRUE(dialog.doubleRadio->text().contains(QStringLiteral("1800 × 1500")));
+    EXPECT_TRUE(dialog.fourfoldRadio->text().contains(QStringLiteral("3600 × 3000")));
+    EXPECT_FALSE(dialog.widthField->isEnabled());
+    dialog.doubleRadio->setChecked(true);
+    EXPECT_EQ(dialog.chosenSize(), QSize(1800, 1500));
+    dialog.fourfoldRadio->setChecked(true);
+    EXPECT_EQ(dialog.chosenSize(), QSize(3600, 3000));
+    dialog.customRadio->setChecked(true);
+    EXPECT_TRUE(dialog.widthField->isEnabled());
+    const struct {
+        const char* width;
+        const char* height;
+        QSize size;
+    } typed[] = {{"8192", "8192", {8192, 8192}}, {" 640 ", "480", {640, 480}}, {"-3", "10", {-3, 10}},
+                 {"широко", "10", {0, 10}}, {"", "9000", {0, 9000}}};
+    for (const auto& t : typed) {
+        dialog.widthField->setText(QString::fromUtf8(t.width));
+        dialog.heightField->setText(QString::fromUtf8(t.height));
+        EXPECT_EQ(dialog.chosenSize(), t.size) << t.width << " x " << t.height;
+    }
 }
 
 } // namespace
