@@ -2,9 +2,11 @@
 #include "app/gl_panel.h"
 
 #include "render/gl_draw.h"
+#include "render/offscreen/picture_renderer.h"
 
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 
 #include <cmath>
 
@@ -28,6 +30,7 @@ void GlPanel::releaseGl()
     if (!draw_)
         return;
     makeCurrent();
+    multisample_.reset();
     draw_.reset(); // deletes the quadric while its context is current
     doneCurrent();
 }
@@ -42,6 +45,8 @@ void GlPanel::initializeGL()
 {
     GlDraw::initialiseState();
     draw_ = std::make_unique<GlDraw>();
+    samples_ = AvailableSamples();
+    emit samplesKnown(samples_);
     // A context that goes while the panel lives (the panel moved to another
     // window) takes the quadric with it; the new one gets its own here.
     QObject::disconnect(contextGone_);
@@ -58,9 +63,48 @@ void GlPanel::paintGL()
 {
     const bool tick = tickPending_;
     tickPending_ = false;
+    if (smooth_ && samples_ > 0 && routine_ && draw_) {
+        if (!multisample_)
+            multisample_ = std::make_unique<MultisampleTarget>();
+        if (multisample_->bind(deviceSize(), samples_)) {
+            routine_(*draw_, tick);
+            multisample_->resolve();
+            emit frameDrawn();
+            return;
+        }
+        QOpenGLFramebufferObject::bindDefault();
+    }
     if (routine_ && draw_)
         routine_(*draw_, tick);
     emit frameDrawn();
+}
+
+void GlPanel::setSmooth(bool on)
+{
+    if (on == smooth_)
+        return;
+    smooth_ = on;
+    update();
+}
+
+QImage GlPanel::renderPicture(QSize size, const std::function<void(Draw&)>& frame)
+{
+    if (!draw_)
+        return {};
+    makeCurrent();
+    QImage picture;
+    {
+        PictureRenderer renderer;
+        const PictureRequest request{size, deviceSize(), smooth_ ? samples_ : 0};
+        if (renderer.draw(*draw_, request, [&](Draw& gl, bool) { frame(gl); }))
+            picture = renderer.image();
+    }
+    // Back to the panel's own framebuffer and perspective.
+    QOpenGLFramebufferObject::bindDefault();
+    const QSize panel = deviceSize();
+    GlDraw::setProjection(panel.width(), panel.height());
+    doneCurrent();
+    return picture;
 }
 
 void GlPanel::tick()

@@ -13,6 +13,7 @@
 namespace vestrel {
 
 class GlDraw;
+class MultisampleTarget;
 
 class GlPanel : public QOpenGLWidget {
     Q_OBJECT
@@ -30,8 +31,19 @@ public:
     // Deletes the quadric while the context is still current.
     void releaseGl();
 
+    // Samples per pixel the context offers for smooth drawing (0: none);
+    // -1 until the context is made.
+    int availableSamples() const { return samples_; }
+    // "Сглаживание": the frames are drawn multisampled where the context can.
+    void setSmooth(bool on);
+    // A picture of w x h pixels of what the panel shows: drawn offscreen
+    // with the panel's camera, multisampled when the panel is smooth. Null
+    // when it cannot be drawn.
+    QImage renderPicture(QSize size, const std::function<void(Draw&)>& frame);
+
 signals:
     void frameDrawn(); // after each paint of a frame
+    void samplesKnown(int samples); // once the context is made
     void mousePressed(Qt::MouseButton button, int x, int y);
     void mouseMoved(int x, int y);
     void mouseReleased(Qt::MouseButton button, int x, int y);
@@ -49,6 +61,9 @@ private:
     std::function<void(Draw&, bool)> routine_;
     bool tickPending_ = false;
     QMetaObject::Connection contextGone_;
+    int samples_ = -1;
+    bool smooth_ = false;
+    std::unique_ptr<MultisampleTarget> multisample_;
 };
 
 } // namespace vestrel

@@ -100,6 +100,7 @@ MainWindow::MainWindow(const QString& programDir, SettingsWindow* settings, Hint
     interfaceTimer->start();
     if (settings_)
         settings_->setFrameTimer(frameTimer);
+    connectPictureOptions();
     frameTimer->start();
 
     if (hints)
@@ -144,6 +145,7 @@ void MainWindow::setSettings(SettingsWindow* settings)
     settings_ = settings;
     if (settings_)
         settings_->setFrameTimer(frameTimer);
+    connectPictureOptions();
 }
 
 void MainWindow::setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, ReferenceWindow* reference)
@@ -174,6 +176,7 @@ void MainWindow::setPictureUi(PictureUi& ui)
     pictures_ = std::make_unique<PictureCommands>(
         ui, programDir_, [this] { return glPanel->grabFramebuffer(); }, [this] { return GrabWholeWindow(this); });
     pictures_->setFolders(folders);
+    pictures_->setPictureRenderer([this](QSize size) { return renderPicture(size); });
 }
 
 void MainWindow::saveImage() { pictures_->saveAs(); }

@@ -233,6 +233,8 @@ private:
     void advanceSymmetryOperation();
     void enableSceneCommands(bool on);
     void drawFrame(Draw& gl, bool tick);
+    void connectPictureOptions(); // the settings window's picture options and the panel
+    QImage renderPicture(QSize size); // the view as a picture of that size, drawn offscreen
 
     QString programDir_;
     SettingsWindow* settings_;

@@ -9,6 +9,7 @@
 #include "frame/frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -49,11 +50,24 @@ FrameInputs MainWindow::readFrameInputs() const
         d.axisColour4 = settings_->axisOrder4ColourList->itemIndex();
         d.axisColour6 = settings_->axisOrder6ColourList->itemIndex();
         d.screwColour = settings_->screwAxisColourList->itemIndex();
+        in.shaded = settings_->shadedCheck->isChecked();
+        in.smooth = settings_->smoothCheck->isChecked() && settings_->smoothCheck->isEnabled();
     }
     return in;
 }
 
 void MainWindow::nextFrame() { glPanel->tick(); }
+
+void MainWindow::connectPictureOptions()
+{
+    if (!settings_)
+        return;
+    connect(settings_->smoothCheck, &QCheckBox::toggled, glPanel, &GlPanel::setSmooth, Qt::UniqueConnection);
+    connect(glPanel, &GlPanel::samplesKnown, settings_, &SettingsWindow::setSmoothingSamples, Qt::UniqueConnection);
+    if (glPanel->availableSamples() >= 0)
+        settings_->setSmoothingSamples(glPanel->availableSamples());
+    glPanel->setSmooth(settings_->smoothCheck->isChecked() && settings_->smoothCheck->isEnabled());
+}
 
 void MainWindow::drawFrame(Draw& gl, bool tick)
 {
@@ -67,6 +81,16 @@ void MainWindow::drawFrame(Draw& gl, bool tick)
     if (distanceSlider->value() != view_.Distance)
         distanceSlider->setValue(view_.Distance);
     distanceSlider->setVisible(trackBarVisible);
+}
+
+QImage MainWindow::renderPicture(QSize size)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const FrameInputs in = readFrameInputs();
+    ViewState view = view_;
+    const QImage picture = glPanel->renderPicture(size, [&](Draw& gl) { DrawFrame(gl, in, view, false); });
+    QApplication::restoreOverrideCursor();
+    return picture;
 }
 
 void MainWindow::distanceChanged(int position)

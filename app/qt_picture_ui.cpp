@@ -21,7 +21,7 @@ QStringList filterEntries()
 {
     QStringList entries;
     for (const PictureFilter& filter : kPictureFilters)
-        entries << QString::fromLatin1(filter.entry);
+        entries << QString::fromUtf8(filter.entry);
     return entries;
 }
 

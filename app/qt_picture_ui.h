@@ -22,6 +22,7 @@ public:
     std::optional<SaveChoice> askSaveFileName(const SaveChoice& current) override;
     std::optional<SaveChoice> askSaveFileNameIn(const SaveChoice& current, const QString& folder) override;
     Answer ask(const Question& question) override;
+    std::optional<QSize> askPictureSize(const QSize& panel) override; // picture_size_dialog.cpp
 
 private:
     QWidget* parent_;

@@ -171,6 +171,7 @@ QWidget* SettingsWindow::buildProgramTab()
     addOption(showToolBarCheck, "chk4", QStringLiteral("Отображать панель инструментов"),
               QStringLiteral("Отображать/убрать панель инструментов"), true);
     column->addWidget(interfaceGroup);
+    column->addWidget(buildPictureGroup(tab));
 
     auto* buttons = new QHBoxLayout;
     resetButton = named(new QPushButton(QStringLiteral("Восстановить настройки по умолчанию"), tab), "resetButton");

@@ -57,6 +57,9 @@ public:
     QCheckBox* hideDetailsCheck;
     QCheckBox* hideSidePanelCheck;
     QCheckBox* showToolBarCheck;
+    QGroupBox* pictureGroup;   // "Изображение :"
+    QCheckBox* shadedCheck;    // "Объёмное изображение"
+    QCheckBox* smoothCheck;    // "Сглаживание"
     QPushButton* programOkButton;
     QPushButton* resetButton; // "Восстановить настройки по умолчанию"
     QStatusBar* statusLine;
@@ -69,10 +72,15 @@ public slots:
     void objectsOk();
     void programOk();
     void frameIntervalChanged(int position);
+    // What the drawing panel's context offers for "Сглаживание": samples
+    // per pixel, 0 when it has no multisampling (the box is then disabled
+    // and its hint says why).
+    void setSmoothingSamples(int samples);
 
 private:
     QWidget* buildObjectsTab();
     QWidget* buildProgramTab();
+    QGroupBox* buildPictureGroup(QWidget* parent);
 
     QTimer* frameTimer_ = nullptr;
     bool shownBefore_ = false;

@@ -2,6 +2,7 @@
 // Frame-time and start-up figures. Not a test: it prints a table.
 //   xvfb-run -a build/vestrel-bench [frames-per-case]
 #include "app/application.h"
+#include "bench/picture_options.h"
 #include "app/main_window.h"
 #include "app/gl_panel.h"
 #include "render/draw.h"
@@ -226,5 +227,6 @@ int main(int argc, char** argv)
         std::printf("%-22s %9.2f %9.2f %12.2f %12.2f\n", c.name.c_str(), r.median, r.p95, d.median, d.p95);
     }
     gluDeleteQuadric(bare);
+    bench::MeasurePictureOptions(frames);
     return 0;
 }

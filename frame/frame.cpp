@@ -151,6 +151,7 @@ bool AdvanceView(const FrameInputs& in, ViewState& view)
 
 bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
 {
+    gl.shading(in.shaded);
     gl.clear();
     gl.loadIdentity();
     const bool trackBarVisible = advance ? AdvanceView(in, view) : !in.maxDistance;

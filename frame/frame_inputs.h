@@ -54,6 +54,8 @@ struct FrameInputs {
     // A structure read from a file, drawn after the built-in blocks; none
     // when null. Owned by whoever loaded it.
     const structures::LoadedStructureScene* loadedStructure = nullptr;
+    bool shaded = false;      // "Объёмное изображение": lit balls and faces
+    bool smooth = false;      // "Сглаживание": multisampled drawing (the panel's and pictures' business)
 };
 
 } // namespace vestrel

@@ -43,6 +43,23 @@ void ReportScreenshot(MessageUi& ui, const ScreenshotTarget& target)
     ui.message(ScreenshotSavedInMessage(target.folder));
 }
 
+bool ValidPictureSize(const QSize& size)
+{
+    return size.width() >= 1 && size.height() >= 1 && size.width() <= MaxPictureSize
+        && size.height() <= MaxPictureSize;
+}
+
+QString BadPictureSizeMessage()
+{
+    return QStringLiteral("Неверный размер рисунка: ширина и высота должны быть от 1 до %1 точек.")
+        .arg(MaxPictureSize);
+}
+
+QString PictureNotDrawnMessage()
+{
+    return QStringLiteral("Не удалось построить рисунок такого размера: не хватает памяти или возможностей OpenGL.");
+}
+
 PictureCommands::PictureCommands(PictureUi& ui, QString programDir, Capture capturePanel,
                                  Capture captureWindow)
     : ui_(ui),
@@ -68,8 +85,23 @@ PictureCommands::SaveResult PictureCommands::saveAs()
     if (!dlg1_.fileName.isEmpty())
         lastFolder_ = QFileInfo(dlg1_.fileName).absolutePath();
     const QString path = AppendFilterExtension(choice->fileName, choice->filterIndex);
+    const std::optional<QSize> size = ui_.askPictureSize(picture.size());
+    if (!size)
+        return SaveResult::Cancelled;
+    if (!ValidPictureSize(*size)) {
+        ui_.error(BadPictureSizeMessage());
+        return SaveResult::Failed;
+    }
+    QImage output = picture;
+    if (*size != picture.size()) {
+        output = renderPicture_ ? renderPicture_(*size) : QImage();
+        if (output.size() != *size) {
+            ui_.error(PictureNotDrawnMessage());
+            return SaveResult::Failed;
+        }
+    }
     QString error;
-    if (!SavePictureForFilter(picture, path, choice->filterIndex, &error)) {
+    if (!SavePictureForFilter(output, path, choice->filterIndex, &error)) {
         ui_.error(error);
         return SaveResult::Failed;
     }

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -30,7 +31,7 @@ struct Question {
     Answer defaultAnswer = Answer::No;
 };
 
-// The file name and filter entry (1 to 3) of the picture save dialog.
+// The file name and filter entry (1 to 4) of the picture save dialog.
 struct SaveChoice {
     QString fileName;
     int filterIndex = 1;
@@ -62,6 +63,11 @@ public:
         return askSaveFileName(current);
     }
     virtual Answer ask(const Question& question) = 0;
+    // After the save dialog: the size of the picture, offered as the
+    // panel's size (the start choice), twice or four times that, or a width
+    // and height typed in, which may be out of range. Empty when cancelled.
+    // Without a dialog of its own a UI takes the panel's size.
+    virtual std::optional<QSize> askPictureSize(const QSize& panel) { return panel; }
 };
 
 QString ProgramCaption();                 // "Вестрел"
@@ -76,6 +82,12 @@ QString ScreenshotStatusText(const QString& path);
 // the pictures folder, the folder in the message and the file in the status
 // bar.
 void ReportScreenshot(MessageUi& ui, const ScreenshotTarget& target);
+
+// Pictures are saved from 1 x 1 to MaxPictureSize x MaxPictureSize pixels.
+constexpr int MaxPictureSize = 8192;
+bool ValidPictureSize(const QSize& size);
+QString BadPictureSizeMessage();          // a size out of range
+QString PictureNotDrawnMessage();         // the picture could not be drawn
 
 class PictureCommands {
 public:
@@ -110,6 +122,10 @@ public:
     void setFolders(const PictureFolders& folders) { folders_ = folders; }
     const PictureFolders& folders() const { return folders_; }
 
+    // Draws the panel's view as a picture of another size; without it only
+    // the panel's own size can be saved.
+    void setPictureRenderer(std::function<QImage(QSize)> render) { renderPicture_ = std::move(render); }
+
     // Where the screenshot's date and time come from (the clock and the
     // user's locale unless set).
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
@@ -120,6 +136,7 @@ private:
     QString programDir_;
     Capture capturePanel_;
     Capture captureWindow_;
+    std::function<QImage(QSize)> renderPicture_;
     SaveChoice dlg1_;
     QString lastFolder_;
     PictureFolders folders_;

@@ -28,6 +28,10 @@ struct Ball {
 struct Segment {
     Vec3 from, to;
 };
+// What a primitive shows, for the shaded picture: faces of a solid are lit
+// with one normal per face, mirror planes are drawn half transparent, and
+// everything else (lines, axes) stays unlit in its colour.
+enum class Surface { Plain, Faces, MirrorPlanes };
 
 struct QuadricState {
     QuadricStyle style = QuadricStyle::Fill;
@@ -87,6 +91,12 @@ public:
     // segment's two ends. This version sends them vertex by vertex; a back
     // end may send them faster.
     virtual void segments(std::span<const Segment> segments);
+    // The shaded picture ("Объёмное изображение"): balls and faces lit,
+    // mirror planes half transparent. Off at start; off, nothing changes.
+    virtual void shading(bool on) { (void)on; }
+    // Names what the next begin..end primitive is; it holds for that one
+    // primitive. Only the shaded picture uses it.
+    virtual void surface(Surface kind) { (void)kind; }
 };
 
 } // namespace vestrel

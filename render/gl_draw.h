@@ -13,6 +13,12 @@ struct GLUquadric;
 
 namespace vestrel {
 
+// The perspective of the view: vertical field of view in degrees, near and
+// far planes in eye units.
+constexpr double FieldOfViewY = 30;
+constexpr double NearPlane = 1;
+constexpr double FarPlane = 200;
+
 class GlDraw final : public Draw {
 public:
     GlDraw();  // creates the quadric: the context must be current
@@ -27,6 +33,24 @@ public:
     static void setProjection(int w, int h);
     // How many quadric objects exist now, for checks that none is leaked.
     static int liveQuadrics();
+    // Viewport of w x h pixels showing the part [left, right] x [bottom, top]
+    // of the near plane of the same perspective (one tile of a large picture).
+    static void setFrustum(int w, int h, double left, double right, double bottom, double top);
+
+    // Every line width is multiplied by the factor, so a picture larger than
+    // the panel keeps its lines in proportion. 1 at start.
+    void setLineScale(float factor);
+    float lineScale() const { return lineScale_; }
+
+    // What a frame inherits from the frame before: the line width and the
+    // quadric's state. A picture drawn in tiles starts every tile from the
+    // same state.
+    struct CarriedState {
+        float lineWidth = 1;
+        QuadricState quadric;
+    };
+    CarriedState carriedState() const { return {lineWidth_, quadricState_}; }
+    void restoreCarriedState(const CarriedState& state);
 
     void clear() override;
     void begin(Primitive mode) override;
@@ -68,6 +92,9 @@ public:
     // stays within half a pixel of the circle.
     static int SlicesForPixelRadius(double pixelRadius, int maxSlices);
 
+    void shading(bool on) override;
+    void surface(Surface kind) override;
+
 private:
     unsigned sphereList(double radius, int slices);
     void discs(std::span<const Ball> balls, int slices, const double* modelview, const double* projection,
@@ -82,6 +109,29 @@ private:
     std::vector<float> discColours_;
     std::vector<unsigned> discIndices_;
     std::vector<float> segmentVertices_;
+
+    // Shaded picture: OpenGL's lighting follows what is drawn, not the
+    // callers' lighting switch, which is only remembered.
+    void useLighting(bool lit);
+    void sendFace();
+
+    struct FaceItem {
+        bool isVertex;
+        float a, b, c; // a vertex, or a colour
+    };
+
+    float lineWidth_ = 1; // as the callers set it (OpenGL starts at 1)
+    float lineScale_ = 1;
+    bool shaded_ = false;
+    bool callerLighting_ = true; // initialiseState switches lighting on
+    bool glLighting_ = true;
+    Surface nextSurface_ = Surface::Plain;
+    // The open primitive of the shaded picture.
+    bool litFaces_ = false;      // faces: each sent with its own normal
+    bool translucent_ = false;   // mirror planes: blended, no depth writes
+    int faceSize_ = 0;           // vertices per face; 0: the whole primitive
+    std::vector<FaceItem> face_; // the face being gathered
+    int faceVertices_ = 0;
 };
 
 } // namespace vestrel

@@ -21,6 +21,9 @@ void RecordingDraw::begin(Primitive mode)
     p.lighting = lightingOn;
     p.opacity = currentOpacity;
     p.stipple = currentStipple;
+    p.surface = nextSurface_;
+    p.shaded = shadedOn;
+    nextSurface_ = Surface::Plain;
     primitives.push_back(std::move(p));
     events.push_back({RecordedEvent::Kind::Primitive, primitives.size() - 1});
 }
@@ -153,6 +156,7 @@ void RecordingDraw::sphere(double radius, int slices, int stacks)
     s.colour = currentColour;
     s.quadric = quadric;
     s.lighting = lightingOn;
+    s.shaded = shadedOn;
     solids.push_back(s);
     events.push_back({RecordedEvent::Kind::Solid, solids.size() - 1});
 }
@@ -173,8 +177,23 @@ void RecordingDraw::cylinder(double baseRadius, double topRadius, double height,
     s.colour = currentColour;
     s.quadric = quadric;
     s.lighting = lightingOn;
+    s.shaded = shadedOn;
     solids.push_back(s);
     events.push_back({RecordedEvent::Kind::Solid, solids.size() - 1});
+}
+
+void RecordingDraw::shading(bool on)
+{
+    if (inPrimitive_)
+        errors.push_back("shading switched inside begin/end");
+    shadedOn = on;
+}
+
+void RecordingDraw::surface(Surface kind)
+{
+    if (inPrimitive_)
+        errors.push_back("surface named inside begin/end");
+    nextSurface_ = kind;
 }
 
 void RecordingDraw::resetRecording()

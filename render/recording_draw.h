@@ -31,6 +31,8 @@ struct RecordedPrimitive {
     bool lighting = false;
     float opacity = 1;
     LineStippleState stipple; // in force when the primitive was begun
+    Surface surface = Surface::Plain; // as named before the primitive
+    bool shaded = false;              // drawn in the shaded picture
 };
 
 struct RecordedSolid {
@@ -45,6 +47,7 @@ struct RecordedSolid {
     Colour colour;
     QuadricState quadric;
     bool lighting = false;
+    bool shaded = false;  // drawn in the shaded picture
 };
 
 // One entry per call that changes what is seen, in call order.
@@ -81,6 +84,8 @@ public:
     void quadricNormals(QuadricNormals normals) override;
     void sphere(double radius, int slices, int stacks) override;
     void cylinder(double baseRadius, double topRadius, double height, int slices, int stacks) override;
+    void shading(bool on) override;
+    void surface(Surface kind) override;
 
     // Forget what was recorded; the current state (colour, matrix, quadric,
     // lighting, line width) stays, as it does in OpenGL between frames.
@@ -99,6 +104,7 @@ public:
     float currentLineWidth = 1;
     float currentOpacity = 1;
     LineStippleState currentStipple;
+    bool shadedOn = false;
     int stackDepth() const { return static_cast<int>(stack_.size()) - 1; }
     int maxStackDepth = 0;
     const Mat4& matrix() const { return stack_.back(); }
@@ -114,6 +120,7 @@ private:
     void multiply(const Mat4& m);
     std::vector<Mat4> stack_;
     bool inPrimitive_ = false;
+    Surface nextSurface_ = Surface::Plain;
 };
 
 } // namespace vestrel

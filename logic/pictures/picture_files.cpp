@@ -3,6 +3,7 @@
 
 #include "logic/pictures/file_io.h"
 #include "logic/pictures/jpeg_codec.h"
+#include "logic/pictures/png_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,6 +153,8 @@ bool SavePictureForFilter(const QImage& image, const QString& path, int filterIn
     }
     if (kPictureFilters[filterIndex - 1].format == PictureFormat::Bmp)
         return SaveBmp24(image, path, error);
+    if (kPictureFilters[filterIndex - 1].format == PictureFormat::Png)
+        return SavePng(image, path, error);
     return SaveJpeg(image, fullPath(path), kJpegQuality, error);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Writing pictures: 24-bit Windows bitmaps, the three entries of the picture
-// save dialog, and the names of screenshot files.
+// Writing pictures: 24-bit Windows bitmaps, the entries of the picture save
+// dialog, and the names of screenshot files.
 #pragma once
 
 #include <QDateTime>
@@ -12,19 +12,20 @@
 
 namespace vestrel {
 
-enum class PictureFormat { Jpeg, Bmp };
+enum class PictureFormat { Jpeg, Bmp, Png };
 
 // One entry of the save dialog's filter; entries are numbered from 1.
 struct PictureFilter {
-    const char* entry;     // as the dialog lists it
+    const char* entry;     // as the dialog lists it (UTF-8)
     const char* extension; // appended to a name that lacks it
     PictureFormat format;
 };
 
-inline constexpr std::array<PictureFilter, 3> kPictureFilters = {{
+inline constexpr std::array<PictureFilter, 4> kPictureFilters = {{
     {"JPEG Image File (*.jpg)", ".jpg", PictureFormat::Jpeg},
     {"JPEG Image File (*.jpeg)", ".jpeg", PictureFormat::Jpeg},
     {"Bitmaps (*.bmp)", ".bmp", PictureFormat::Bmp},
+    {"Рисунок PNG (*.png)", ".png", PictureFormat::Png},
 }};
 
 inline constexpr int kJpegQuality = 90;
@@ -38,7 +39,7 @@ inline constexpr int kJpegQuality = 90;
 bool SaveBmp24(const QImage& image, const QString& path, QString* error);
 
 // Writes the picture in the format of the dialog's filter entry
-// (1 and 2: JPEG, 3: BMP). The name is used as it stands.
+// (1 and 2: JPEG, 3: BMP, 4: PNG). The name is used as it stands.
 bool SavePictureForFilter(const QImage& image, const QString& path, int filterIndex, QString* error);
 
 // The name with the extension of the filter entry appended, unless the name

@@ -16,6 +16,7 @@ template <std::size_t N>
 void drawFaces(Draw& gl, Primitive mode, std::span<const Vec3> vertices,
                std::span<const std::array<int, N>> faces)
 {
+    gl.surface(Surface::Faces);
     gl.begin(mode);
     for (const auto& face : faces)
         for (int v : face)
@@ -145,6 +146,7 @@ void DrawEdges(Draw& gl, Colour edge, std::span<const Vec3> vertices, std::span<
 
 void DrawSymmetryPlanes(Draw& gl, std::span<const SymmetryPlane> planes)
 {
+    gl.surface(Surface::MirrorPlanes);
     gl.begin(Primitive::Quads);
     for (const SymmetryPlane& plane : planes) {
         SetColour(gl, plane.colour);

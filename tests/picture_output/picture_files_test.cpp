@@ -169,18 +169,21 @@ TEST(PictureFiles, ExtensionOfTheChosenEntryIsAppendedOnlyWhenMissing)
         {"picture.jpeg", 1, "picture.jpeg.jpg"},
         {"picture.jpg", 2, "picture.jpg.jpeg"},
         {"/home/user/view", 3, "/home/user/view.bmp"},
+        {"view", 4, "view.png"},
+        {"view.PNG", 4, "view.PNG"},
     };
     for (const ExtensionCase& c : cases)
         EXPECT_EQ(AppendFilterExtension(QString::fromUtf8(c.name), c.filter).toStdString(), c.expected)
             << c.name << " under entry " << c.filter;
 }
 
-TEST(PictureFiles, FilterEntriesAreTheDialogsThree)
+TEST(PictureFiles, FilterEntriesKeepTheirOrderWithPngAfterThem)
 {
-    ASSERT_EQ(kPictureFilters.size(), 3u);
+    ASSERT_EQ(kPictureFilters.size(), 4u);
     EXPECT_STREQ(kPictureFilters[0].entry, "JPEG Image File (*.jpg)");
     EXPECT_STREQ(kPictureFilters[1].entry, "JPEG Image File (*.jpeg)");
     EXPECT_STREQ(kPictureFilters[2].entry, "Bitmaps (*.bmp)");
+    EXPECT_STREQ(kPictureFilters[3].entry, "Рисунок PNG (*.png)");
 }
 
 const QDateTime kEvening(QDate(2026, 12, 6), QTime(21, 5, 33));

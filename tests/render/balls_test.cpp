@@ -115,9 +115,9 @@ TEST(Balls, FastDrawingShowsThePictureOfOneSphereEach)
         ViewState view;
         view.Distance = distance;
         view.RotX = 20;
-        DrawFrame(fast, in, view);
+        renderer.drawPicture([&] { DrawFrame(fast, in, view); });
         const QImage a = renderer.image();
-        DrawFrame(slow, in, view);
+        renderer.drawPicture([&] { DrawFrame(slow, in, view); });
         const QImage b = renderer.image();
         const auto same = [](QRgb p, QRgb q) {
             return std::abs(qRed(p) - qRed(q)) <= 8 && std::abs(qGreen(p) - qGreen(q)) <= 8

@@ -6,6 +6,7 @@
 #include "tools/render/frame_dump.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
+#include "render/offscreen/picture_renderer.h"
 
 #include <cstdio>
 
@@ -86,7 +87,7 @@ int main(int argc, char** argv)
             return 0;
     }
     QGuiApplication app(argc, argv);
-    vestrel::OffscreenRenderer renderer(options->size);
+    vestrel::OffscreenRenderer renderer(options->size, options->inputs.smooth ? vestrel::SmoothSamples : 0);
     if (!renderer.isValid()) {
         err << "vestrel-render: no OpenGL context could be made\n";
         return 1;

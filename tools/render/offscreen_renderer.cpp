@@ -3,25 +3,29 @@
 
 #include "frame/frame.h"
 #include "render/gl_draw.h"
+#include "render/offscreen/picture_renderer.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
 #include <QSurfaceFormat>
 
 #include <GL/gl.h>
+
+#include <algorithm>
 
 namespace vestrel {
 
 struct OffscreenRenderer::Impl {
     QOffscreenSurface surface;
     QOpenGLContext context;
-    std::unique_ptr<QOpenGLFramebufferObject> fbo;
+    std::unique_ptr<PictureRenderer> picture;
     std::unique_ptr<GlDraw> draw;
+    QSize size;
+    int samples = 0;
     bool valid = false;
 };
 
-OffscreenRenderer::OffscreenRenderer(QSize size) : d(std::make_unique<Impl>())
+OffscreenRenderer::OffscreenRenderer(QSize size, int samples) : d(std::make_unique<Impl>())
 {
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);
@@ -32,28 +36,42 @@ OffscreenRenderer::OffscreenRenderer(QSize size) : d(std::make_unique<Impl>())
     d->context.setFormat(format);
     if (!d->context.create() || !d->context.makeCurrent(&d->surface))
         return;
-    d->fbo = std::make_unique<QOpenGLFramebufferObject>(size, QOpenGLFramebufferObject::Depth);
-    d->fbo->bind();
+    d->size = size;
+    d->samples = samples > 0 ? std::min(samples, AvailableSamples()) : 0;
+    d->picture = std::make_unique<PictureRenderer>();
     GlDraw::initialiseState();
-    GlDraw::setProjection(size.width(), size.height());
     d->draw = std::make_unique<GlDraw>();
-    d->valid = d->fbo->isValid();
+    d->valid = size.width() >= 1 && size.height() >= 1 && size.width() <= MaxPictureSide
+        && size.height() <= MaxPictureSide;
 }
 
 OffscreenRenderer::~OffscreenRenderer()
 {
     if (d->context.makeCurrent(&d->surface)) {
         d->draw.reset();
-        d->fbo.reset();
+        d->picture.reset();
         d->context.doneCurrent();
     }
 }
 
 bool OffscreenRenderer::isValid() const { return d->valid; }
 
+int OffscreenRenderer::samples() const { return d->samples; }
+
+// The tool's picture is its own panel: the camera of a view of that size.
+// A picture in tiles advances the view once, with its first tile.
 void OffscreenRenderer::drawFrame(const FrameInputs& inputs, ViewState& view)
 {
-    DrawFrame(*d->draw, inputs, view);
+    const PictureRequest request{d->size, d->size, d->samples};
+    d->valid = d->picture->draw(*d->draw, request, [&](Draw& gl, bool firstTile) {
+        DrawFrame(gl, inputs, view, firstTile);
+    }) && d->valid;
+}
+
+void OffscreenRenderer::drawPicture(const std::function<void()>& frame)
+{
+    const PictureRequest request{d->size, d->size, d->samples};
+    d->valid = d->picture->draw(*d->draw, request, [&](Draw&, bool) { frame(); }) && d->valid;
 }
 
 void OffscreenRenderer::finish() { glFinish(); }
@@ -61,7 +79,7 @@ void OffscreenRenderer::finish() { glFinish(); }
 QImage OffscreenRenderer::image()
 {
     glFinish();
-    return d->fbo->toImage().convertToFormat(QImage::Format_RGB32);
+    return d->picture->image();
 }
 
 } // namespace vestrel

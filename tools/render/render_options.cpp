@@ -163,7 +163,7 @@ QString RenderUsage()
         "  [--zone h1,k1,l1:h2,k2,l2 | --zone-edges u1,v1,w1:u2,v2,w2] [--operation N [--at 0..1]]\n"
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
         "  [--cif FILE.cif [--cells N]]\n"
-        "  [--time-limit 300]\n"
+        "  [--shaded on|off] [--smooth on|off] [--time-limit 300]\n"
         "usage: vestrel-render --cif FILE.cif --describe");
 }
 
@@ -251,6 +251,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = !value.isEmpty();
         } else if (key == QLatin1String("--cells")) {
             ok = parseInt(value, &o.cells, 1, 100);
+        } else if (key == QLatin1String("--shaded")) {
+            ok = parseOnOff(value, &in.shaded);
+        } else if (key == QLatin1String("--smooth")) {
+            ok = parseOnOff(value, &in.smooth);
         } else {
             *error = QStringLiteral("unknown option %1").arg(key);
             return std::nullopt;
