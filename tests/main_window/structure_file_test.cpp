@@ -144,6 +144,8 @@ TEST_F(StructureFile, FileMenuAndToolBarOfferTheOpenCommand)
     EXPECT_EQ(m->exitToolButton->geometry().top(), 10 * 47) << "the eleven buttons above stay where they were";
 
     // Ctrl+O, the menu item and the button all ask for a file.
+    m->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m));
     QTest::keyClick(m, Qt::Key_O, Qt::ControlModifier);
     m->openStructureAction->trigger();
     QTest::mouseClick(m->openStructureToolButton, Qt::LeftButton);
