@@ -229,7 +229,7 @@ void MainWindow::openHelp() { helpOpener_->open(programDir_); }
 void MainWindow::build()
 {
     // The structure from a file is the list's choice: it is built already.
-    if (structureShown_ && catalogue_->structureItem() == 0 && catalogue_->polyhedronItem() == 0)
+    if (structureShown_ && structureList->currentIndex() > StructureCount && catalogue_->polyhedronItem() == 0)
         return;
     catalogue_->build();
     syncLoadedStructure();

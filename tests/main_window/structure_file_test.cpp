@@ -216,6 +216,14 @@ TEST_F(StructureFile, BuildingABuiltInStructureBringsTheListBack)
     m->buildAction->trigger();
     expectShown("calcite.cif");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    // "Не выбрано" chosen: building asks for a choice, as it always does,
+    // and the structure stays.
+    m->structureList->setCurrentIndex(0);
+    emit m->structureList->activated(0);
+    m->buildButton->click();
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Выберите структуру или тип многогранников!")});
+    EXPECT_TRUE(m->showsLoadedStructure());
+    EXPECT_EQ(m->structureList->count(), 20);
 }
 
 TEST_F(StructureFile, APolyhedronTheEraseCommandAndTheZonePictureTakeItOff)
