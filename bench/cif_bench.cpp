@@ -50,6 +50,9 @@ public:
     void colour(float r, float g, float b) override { gl_.colour(r, g, b); }
     void lighting(bool on) override { gl_.lighting(on); }
     void lineWidth(float w) override { gl_.lineWidth(w); }
+    void opacity(float alpha) override { gl_.opacity(alpha); }
+    void lineStipple(int factor, unsigned short pattern) override { gl_.lineStipple(factor, pattern); }
+    void lineStippleEnabled(bool on) override { gl_.lineStippleEnabled(on); }
     void loadIdentity() override { gl_.loadIdentity(); }
     void pushMatrix() override { gl_.pushMatrix(); }
     void popMatrix() override { gl_.popMatrix(); }
@@ -58,6 +61,7 @@ public:
     void rotatef(float a, float x, float y, float z) override { gl_.rotatef(a, x, y, z); }
     void scaled(double x, double y, double z) override { gl_.scaled(x, y, z); }
     void scalef(float x, float y, float z) override { gl_.scalef(x, y, z); }
+    void multMatrix(const Mat4& m) override { gl_.multMatrix(m); }
     void quadricDrawStyle(QuadricStyle s) override { gl_.quadricDrawStyle(s); }
     void quadricOrientation(QuadricOrientation o) override { gl_.quadricOrientation(o); }
     void quadricNormals(QuadricNormals n) override { gl_.quadricNormals(n); }
