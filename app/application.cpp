@@ -14,6 +14,7 @@
 #include "logic/picture_folders.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSurfaceFormat>
 
 namespace vestrel {
@@ -88,6 +89,12 @@ void Application::restoreSettings(const KeptSettings& kept)
     maximized_ = kept.maximized;
     if (mainWindow_->isVisible())
         show();
+}
+
+void Application::openCommandLineFiles(const QStringList& files)
+{
+    if (!files.isEmpty())
+        mainWindow_->openStructureFile(QFileInfo(files.constFirst()).absoluteFilePath());
 }
 
 void Application::resetSettings()

@@ -6,6 +6,7 @@
 #include "logic/kept_settings.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace vestrel {
@@ -40,6 +41,11 @@ public:
     KeptSettings keptSettings();
     void restoreSettings(const KeptSettings& kept);
     void resetSettings();
+
+    // The files named on the command line: the first is opened as a crystal
+    // structure (a relative name from the current folder), the others are
+    // left alone.
+    void openCommandLineFiles(const QStringList& files);
 
     MainWindow& mainWindow() { return *mainWindow_; }
     SettingsWindow& settings() { return *settings_; }

@@ -47,8 +47,6 @@ int main(int argc, char** argv)
         printLine(stderr, commandLine.message);
         return commandLine.exitCode();
     case vestrel::CommandLine::Action::Run:
-        // commandLine.files is for the structure files the program will open;
-        // nothing is done with them yet.
         break;
     }
 
@@ -75,6 +73,10 @@ int main(int argc, char** argv)
             QMessageBox::warning(&windows.mainWindow(), QStringLiteral("Вестрел"), message);
         });
     }
+    // A structure file named on the command line opens once the window is up.
+    if (!commandLine.files.isEmpty())
+        QTimer::singleShot(0, &windows.mainWindow(),
+                           [&windows, files = commandLine.files] { windows.openCommandLineFiles(files); });
     const int code = app.exec();
     if (!settings.save(windows.keptSettings()))
         printLine(stderr, QStringLiteral("vestrel: настройки не сохранены в %1").arg(settingsFile->fileName()));

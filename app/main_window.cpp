@@ -11,9 +11,11 @@
 #include "app/qt_picture_ui.h"
 #include "app/reference_window.h"
 #include "app/settings_window.h"
+#include "app/structure_file_dialog.h"
 #include "app/toolbar_icons.h"
 #include "frame/frame.h"
 #include "logic/hints.h"
+#include "logic/cif/loaded_structure.h"
 #include "logic/info_text.h"
 #include "logic/picture_commands.h"
 #include "logic/zone_picture.h"
@@ -24,6 +26,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -63,6 +66,15 @@ MainWindow::MainWindow(const QString& programDir, SettingsWindow* settings, Hint
                                      QMessageBox::No)
             == QMessageBox::Yes;
     };
+    askStructureFile = [this](const QString& folder) {
+        const auto dialog = MakeStructureFileDialog(this, folder);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+            return QString();
+        return dialog->selectedFiles().constFirst();
+    };
+
+    loaded_ = std::make_unique<cif::LoadedStructure>();
+    setAcceptDrops(true);
 
     catalogue_ = std::make_unique<Catalogue>(static_cast<CatalogueView&>(*this));
 
@@ -116,6 +128,8 @@ MainWindow::MainWindow(const QString& programDir, SettingsWindow* settings, Hint
     // The help tool button opens the help, as the menu item does.
     connect(helpAction, &QAction::triggered, this, &MainWindow::openHelp);
     connect(helpToolButton, &QToolButton::clicked, this, &MainWindow::openHelp);
+    connect(openStructureAction, &QAction::triggered, this, &MainWindow::openStructure);
+    connect(openStructureToolButton, &QToolButton::clicked, this, &MainWindow::openStructure);
     qApp->installEventFilter(this);
 }
 
@@ -217,13 +231,18 @@ void MainWindow::openHelp() { helpOpener_->open(programDir_); }
 
 void MainWindow::build()
 {
+    // The structure from a file is the list's choice: it is built already.
+    if (structureShown_ && structureList->currentIndex() > StructureCount && catalogue_->polyhedronItem() == 0)
+        return;
     catalogue_->build();
+    syncLoadedStructure();
     syncSymmetryPanel();
 }
 void MainWindow::eraseScene()
 {
     catalogue_->erase();
     zone_.reset();
+    removeLoadedStructure();
     syncSymmetryPanel();
 }
 
@@ -237,21 +256,28 @@ void MainWindow::showZonePicture(const ZonePicture& picture)
 void MainWindow::nextObject()
 {
     catalogue_->next();
+    syncLoadedStructure();
     syncSymmetryPanel();
 }
 void MainWindow::previousObject()
 {
     catalogue_->previous();
+    syncLoadedStructure();
     syncSymmetryPanel();
 }
 void MainWindow::structureChosen(int item)
 {
-    catalogue_->chooseStructure(item);
+    // The item after the catalogue's is the structure from a file, shown
+    // already: the catalogue has nothing chosen then.
+    catalogue_->chooseStructure(item > StructureCount ? 0 : item);
     syncSymmetryPanel();
 }
 void MainWindow::polyhedronChosen(int item)
 {
     catalogue_->choosePolyhedron(item);
+    // A polyhedron chosen takes the structure shown off at once.
+    if (item != 0)
+        removeLoadedStructure();
     syncSymmetryPanel();
 }
 

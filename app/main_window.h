@@ -27,12 +27,17 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QSlider;
+class QSpinBox;
 class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
 
 namespace vestrel {
+
+namespace cif {
+class LoadedStructure;
+}
 
 struct ZonePicture;
 
@@ -59,6 +64,9 @@ public:
     // Seams for message boxes, so tests can answer them.
     std::function<void(const QString&)> showMessageBox;
     std::function<bool(const QString&)> askYesNo; // true on Yes
+    // Seam for the dialog of "Открыть структуру…": opened in `folder`, it
+    // returns the chosen file, or an empty string when cancelled.
+    std::function<QString(const QString& folder)> askStructureFile;
 
     // Reads the controls into the frame's inputs, as every frame does.
     FrameInputs readFrameInputs() const;
@@ -68,6 +76,7 @@ public:
 
     // Main menu
     QMenu* fileMenu;  // "Файл"
+    QAction* openStructureAction; // "Открыть структуру…"
     QAction* saveImageAction;
     QAction* screenshotAction;
     QAction* calculatorAction;
@@ -118,6 +127,7 @@ public:
     QToolButton* settingsToolButton;
     QToolButton* helpToolButton;
     QToolButton* exitToolButton;
+    QToolButton* openStructureToolButton; // last, below "Выход из программы"
 
     GlPanel* glPanel;
     QFrame* sidePanel;
@@ -153,6 +163,8 @@ public:
     QGroupBox* symmetryGroup;        // "Операции симметрии :"
     QListWidget* symmetryList;       // the built polyhedron's elements
     QPushButton* performButton;      // "Выполнить"
+    QGroupBox* cellsGroup;           // shown while a structure from a file is
+    QSpinBox* cellsSpin;             // "Ячеек по осям", 1 to 4
     QStatusBar* statusLine;
 
     QTimer* frameTimer;
@@ -170,6 +182,17 @@ public:
     void setPictureUi(PictureUi& ui);
     PictureCommands& pictures() { return *pictures_; }
     HelpOpener& helpOpener() { return *helpOpener_; }
+
+    // A crystal structure from a CIF file in place of the scene shown: on
+    // success the structure list gets the file's name as its last item;
+    // otherwise the loader's message and the scene shown stays.
+    bool openStructureFile(const QString& path);
+    // Whether a structure from a file is shown, and that structure.
+    bool showsLoadedStructure() const { return structureShown_; }
+    const cif::LoadedStructure& loadedStructure() const { return *loaded_; }
+    // The folder the open dialog starts in (kept between runs).
+    const QString& structureFolder() const { return structureFolder_; }
+    void setStructureFolder(const QString& folder) { structureFolder_ = folder; }
 
 public slots:
     void build();
@@ -200,6 +223,8 @@ public slots:
     void saveImage();   // save the drawing panel's picture as
     void takeScreenshot();   // screenshot of the whole main window
     void showCalculator();  // the face and edge symbol calculator
+    void openStructure();   // "Открыть структуру…": the dialog, then the file
+    void cellsChanged(int cells); // "Ячеек по осям"
 
     // closeQuery: the save prompt on every close; returns whether the
     // window may close. Tests may replace it.
@@ -209,6 +234,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A .cif file dropped on the window opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // CatalogueView
@@ -227,6 +255,13 @@ private:
     QGroupBox* buildToolsGroup(QWidget* parent);
     QGroupBox* buildOptionsGroup(QWidget* parent);
     QGroupBox* buildSymmetryGroup(QWidget* parent);
+    QGroupBox* buildCellsGroup(QWidget* parent);
+    // Takes the structure from a file off the screen and its item off the
+    // structure list.
+    void removeLoadedStructure();
+    // After a catalogue command: a built-in scene on replaces the structure
+    // from a file.
+    void syncLoadedStructure();
     // Follows the built polyhedron: its elements in the list, the group
     // shown only while a polyhedron is built.
     void syncSymmetryPanel();
@@ -250,6 +285,9 @@ private:
     SymmetryLesson symmetry_;
     ViewNavigation navigation_{view_};
     std::unique_ptr<Catalogue> catalogue_;
+    std::unique_ptr<cif::LoadedStructure> loaded_;
+    bool structureShown_ = false;
+    QString structureFolder_;
     std::array<QAction*, 11> toolActions_{}; // the tool bar's actions, in showPreviousToolAction, showBuildToolAction..showExitToolAction order
 };
 

@@ -7,6 +7,7 @@
 #include "logic/hints.h"
 
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,6 +24,9 @@ void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
     fileMenu = named(bar->addMenu(QStringLiteral("Файл")), "N1");
+    openStructureAction = named(fileMenu->addAction(QStringLiteral("Открыть структуру…")), "openStructureAction");
+    openStructureAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    named(fileMenu->addSeparator(), "openStructureSeparator");
     saveImageAction = named(fileMenu->addAction(QStringLiteral("Сохранить построение как...")), "N3");
     screenshotAction = named(fileMenu->addAction(QStringLiteral("Сделать скриншот")), "N4");
     named(fileMenu->addSeparator(), "N2");
@@ -131,6 +135,8 @@ void MainWindow::buildToolBar()
     settingsToolButton = same("btn17", 7, QStringLiteral("Настройки построения"));
     helpToolButton = same("btn19", 8, QStringLiteral("Справка"));
     exitToolButton = same("btn21", 9, QStringLiteral("Выход из программы"));
+    openStructureToolButton = button("openStructureToolButton", 11, QStringLiteral("Открыть структуру"),
+                                     QStringLiteral("Открыть файл кристаллической структуры (CIF)"));
 
     // The visibility of each button follows its check item of the tool-bar
     // menu, in the order applyInterfaceOptions applies them.
@@ -141,6 +147,8 @@ void MainWindow::buildToolBar()
         byButton[i] = toolBar->addWidget(buttons[i]);
     for (std::size_t i = 0; i < orderOfItems.size(); ++i)
         toolActions_[i] = byButton[static_cast<std::size_t>(orderOfItems[i])];
+    // Last, so that the buttons above keep their places.
+    toolBar->addWidget(openStructureToolButton);
 
     connect(buildToolButton, &QToolButton::clicked, this, &MainWindow::build);
     connect(eraseToolButton, &QToolButton::clicked, this, &MainWindow::eraseScene);

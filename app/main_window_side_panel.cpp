@@ -38,6 +38,7 @@ QWidget* MainWindow::buildSidePanel()
     column->setContentsMargins(2, 2, 2, 2);
     column->addWidget(buildToolsGroup(content));
     column->addWidget(buildSymmetryGroup(content));
+    column->addWidget(buildCellsGroup(content));
     column->addWidget(buildOptionsGroup(content));
     column->addStretch(1);
     // The side panel is narrow: keep the groups tight.

@@ -7,6 +7,7 @@
 #include "app/gl_panel.h"
 #include "app/settings_window.h"
 #include "frame/frame.h"
+#include "logic/cif/loaded_structure.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +38,7 @@ FrameInputs MainWindow::readFrameInputs() const
                 planesRedAction->isChecked(), planesGreenAction->isChecked(), planesBlueAction->isChecked()};
     in.scenes = catalogue_->sceneFlags();
     in.zone = zone_;
+    in.loadedStructure = structureShown_ ? &loaded_->sceneData() : nullptr;
     in.chosen = symmetry_.frameElement();
     DisplayOptions& d = in.display;
     d.showLines = showBondsCheck->isChecked();

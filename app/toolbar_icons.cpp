@@ -141,6 +141,23 @@ void drawPicture(QPainter& p, int index)
     case 10: // previous
         drawArrow(p, false);
         break;
+    case 11: { // open a structure file: an open folder with a small cell of atoms
+        p.setPen(QPen(QColor(110, 80, 20), 1.2));
+        p.setBrush(QColor(225, 180, 80));
+        p.drawPolygon(QPolygonF({{3, 9}, {11, 9}, {14, 12}, {26, 12}, {26, 27}, {3, 27}}));
+        p.setBrush(QColor(245, 210, 120));
+        p.drawPolygon(QPolygonF({{3, 27}, {8, 16}, {30, 16}, {26, 27}}));
+        p.setPen(QPen(QColor(90, 90, 90), 1.2));
+        const QPointF corners[4] = {{12, 4}, {22, 4}, {22, 12}, {12, 12}};
+        for (int i = 0; i < 4; ++i)
+            p.drawLine(corners[i], corners[(i + 1) % 4]);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 4; ++i) {
+            p.setBrush(i % 2 == 0 ? QColor(0, 0, 255) : QColor(180, 0, 0));
+            p.drawEllipse(corners[i], 2.6, 2.6);
+        }
+        break;
+    }
     default:
         break;
     }

@@ -97,6 +97,7 @@ KeptSettings CollectSettings(MainWindow& main, const SettingsWindow& settings)
 
     kept.saveFolder = main.pictures().lastFolder();
     kept.saveFilter = main.pictures().dlg1().filterIndex;
+    kept.structureFolder = main.structureFolder();
 
     // A window never shown has no normal geometry yet; its start geometry
     // is not kept then.
@@ -133,6 +134,7 @@ void ApplySettings(const KeptSettings& kept, MainWindow& main, SettingsWindow& s
     main.showSymmetryPlanesCheck->setChecked(kept.showSymmetryPlanes);
 
     main.pictures().setSaveDialogStart(kept.saveFolder, kept.saveFilter);
+    main.setStructureFolder(kept.structureFolder);
 
     const QRect geometry = kept.geometry && onSomeScreen(*kept.geometry) ? *kept.geometry : StartGeometry;
     if (main.isVisible() && main.isMaximized())

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's command line: --help and --version, the options of the Qt
-// library (-platform, -style, ...), which pass through to it, and file names,
-// which are collected for the commands that will open them.
+// library (-platform, -style, ...), which pass through to it, and file names:
+// the first is opened as a crystal structure file.
 #pragma once
 
 #include <QString>

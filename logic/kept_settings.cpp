@@ -159,6 +159,7 @@ KeptSettings SettingsStore::load()
     read.boolean("view/symmetryPlanes", s.showSymmetryPlanes);
     read.folder("saveDialog/folder", s.saveFolder);
     read.integer("saveDialog/filter", 1, 3, s.saveFilter);
+    read.folder("openDialog/folder", s.structureFolder);
     read.rect("mainWindow/geometry", s.geometry);
     read.boolean("mainWindow/maximized", s.maximized);
     return s;
@@ -200,6 +201,10 @@ bool SettingsStore::save(const KeptSettings& s)
     else
         file_.setValue(QStringLiteral("saveDialog/folder"), s.saveFolder);
     file_.setValue(QStringLiteral("saveDialog/filter"), s.saveFilter);
+    if (s.structureFolder.isEmpty())
+        file_.remove(QStringLiteral("openDialog/folder"));
+    else
+        file_.setValue(QStringLiteral("openDialog/folder"), s.structureFolder);
     if (s.geometry)
         file_.setValue(QStringLiteral("mainWindow/geometry"), *s.geometry);
     else

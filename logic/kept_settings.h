@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The settings kept between runs: the choices of the settings window, the
 // colour and tool-bar menus, the presentation switches of the side panel, the
-// save dialog's last folder and entry, and the main window's place and size.
+// save dialog's last folder and entry, the folder of the structure-file
+// dialog, and the main window's place and size.
 // A missing item, or one of the wrong type or out of range, gives its start
 // value; the others are used as they are.
 #pragma once
@@ -47,6 +48,8 @@ struct KeptSettings {
     // Save dialog: the folder of the last picture saved, and its entry (1 to 3).
     QString saveFolder;
     int saveFilter = 1;
+    // "Открыть структуру…": the folder of the last file chosen.
+    QString structureFolder;
     // Main window: its normal (not maximized) place and size, when one was
     // kept, and whether it was maximized.
     std::optional<QRect> geometry;

@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, HasItsCaptionAndMenusAsWritten)
     QStringList file;
     for (QAction* a : mainWindow->fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(file, (QStringList{"Сохранить построение как...", "Сделать скриншот", "-",
+    EXPECT_EQ(file, (QStringList{"Открыть структуру…", "-", "Сохранить построение как...", "Сделать скриншот", "-",
                                  "Расчет символов граней и ребер", "Справочник", "-", "Выход"}));
     EXPECT_EQ(mainWindow->showNextToolAction->text(), QStringLiteral("Построить следущий объет из списка"));
     EXPECT_EQ(mainWindow->toolBarMenu->actions().size(), 11);

@@ -49,6 +49,7 @@ KeptSettings Changed()
     s.showSymmetryPlanes = true;
     s.saveFolder = QStringLiteral("/home/student/Изображения, кристаллы");
     s.saveFilter = 3;
+    s.structureFolder = QStringLiteral("/home/student/Структуры CIF");
     s.geometry = QRect(40, 30, 900, 700);
     s.maximized = false;
     return s;
@@ -121,7 +122,8 @@ TEST_F(SettingsFile, ItemsAreIndependent)
         copy(KeptSettings{}, &KeptSettings::autoRotate),      copy(KeptSettings{}, &KeptSettings::showBonds),
         copy(KeptSettings{}, &KeptSettings::showScrewAxes),   copy(KeptSettings{}, &KeptSettings::showSymmetryAxes),
         copy(KeptSettings{}, &KeptSettings::showSymmetryPlanes), copy(KeptSettings{}, &KeptSettings::saveFolder),
-        copy(KeptSettings{}, &KeptSettings::saveFilter),      copy(KeptSettings{}, &KeptSettings::geometry),
+        copy(KeptSettings{}, &KeptSettings::saveFilter),      copy(KeptSettings{}, &KeptSettings::structureFolder),
+        copy(KeptSettings{}, &KeptSettings::geometry),
         copy(KeptSettings{}, &KeptSettings::maximized)};
     for (std::size_t i = 0; i < one.size(); ++i) {
         SCOPED_TRACE(i);
@@ -161,6 +163,8 @@ TEST_F(SettingsFile, HostileItemsGiveTheirStartValues)
           "[saveDialog]\n"
           "folder=relative/folder\n"
           "filter=-2\n"
+          "[openDialog]\n"
+          "folder=@Point(1 2)\n"
           "[mainWindow]\n"
           "geometry=@Rect(0 0 -5 99999)\n"
           "maximized=false\n");         // good
@@ -181,7 +185,8 @@ TEST_F(SettingsFile, HostileItemsGiveTheirStartValues)
                     QStringLiteral("program/hideDetails"),   QStringLiteral("program/showToolBar"),
                     QStringLiteral("view/axesColour"),       QStringLiteral("view/rotate"),
                     QStringLiteral("toolBar/build"),         QStringLiteral("saveDialog/folder"),
-                    QStringLiteral("saveDialog/filter"),     QStringLiteral("mainWindow/geometry")};
+                    QStringLiteral("saveDialog/filter"),     QStringLiteral("mainWindow/geometry"),
+                    QStringLiteral("openDialog/folder")};
     bad.sort();
     rejected.sort();
     EXPECT_EQ(rejected, bad);

@@ -49,6 +49,7 @@ void PrintTo(const KeptSettings& s, std::ostream* os)
                  .arg(s.autoRotate).arg(s.showBonds).arg(s.showScrewAxes).arg(s.showSymmetryAxes)
                  .arg(s.showSymmetryPlanes);
     items << QStringLiteral("folder '%1' filter %2").arg(s.saveFolder).arg(s.saveFilter);
+    items << QStringLiteral("structure folder '%1'").arg(s.structureFolder);
     if (s.geometry)
         items << QStringLiteral("geometry %1,%2 %3x%4").arg(s.geometry->x()).arg(s.geometry->y())
                      .arg(s.geometry->width()).arg(s.geometry->height());
@@ -153,6 +154,7 @@ KeptSettings Changed(const QString& folder)
     s.showSymmetryPlanes = true;
     s.saveFolder = folder;
     s.saveFilter = 3;
+    s.structureFolder = QDir(folder).filePath(QStringLiteral("cif"));
     s.geometry = QRect(40, 30, 900, 700);
     s.maximized = false;
     return s;
