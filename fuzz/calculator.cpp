@@ -61,8 +61,17 @@ QString exactText(__int128 value)
 void checkGeneralForm(const std::uint8_t* data, std::size_t size, const QLocale& locale)
 {
     using vestrel::fuzz::Check;
-    long double value = 0;
-    std::memcpy(&value, data, std::min<std::size_t>(size, 10));
+    // A 64-bit mantissa and a binary exponent over the whole range of long
+    // double (denormals and overflow to infinity included); built with
+    // ldexpl, so only values arithmetic can make, never the 80-bit
+    // encodings that no operation yields.
+    std::uint64_t mantissa = 0;
+    std::uint16_t exponent = 0;
+    std::memcpy(&mantissa, data, std::min<std::size_t>(size, 8));
+    if (size > 8)
+        std::memcpy(&exponent, data + 8, std::min<std::size_t>(size - 8, 2));
+    const long double magnitude = std::ldexp(static_cast<long double>(mantissa), static_cast<int>(exponent % 32900) - 16500);
+    const long double value = (exponent & 0x8000) ? -magnitude : magnitude;
     const QString text = vestrel::FormatGeneral(value, locale);
     Check(!text.isEmpty(), "every value has a text");
     if (!std::isfinite(value))
