@@ -83,6 +83,8 @@ KeptSettings CollectSettings(MainWindow& main, const SettingsWindow& settings)
     kept.hideDetails = settings.hideDetailsCheck->isChecked();
     kept.hideSidePanel = settings.hideSidePanelCheck->isChecked();
     kept.showToolBar = settings.showToolBarCheck->isChecked();
+    kept.shaded = settings.shadedCheck->isChecked();
+    kept.smooth = settings.smoothCheck->isChecked();
 
     kept.axesColour = checkedItem(axesColourItems(main), kept.axesColour);
     kept.planesColour = checkedItem(planesColourItems(main), kept.planesColour);
@@ -121,6 +123,8 @@ void ApplySettings(const KeptSettings& kept, MainWindow& main, SettingsWindow& s
     settings.hideDetailsCheck->setChecked(kept.hideDetails);
     settings.hideSidePanelCheck->setChecked(kept.hideSidePanel);
     settings.showToolBarCheck->setChecked(kept.showToolBar);
+    settings.shadedCheck->setChecked(kept.shaded);
+    settings.smoothCheck->setChecked(kept.smooth);
 
     checkItem(axesColourItems(main), kept.axesColour);
     checkItem(planesColourItems(main), kept.planesColour);

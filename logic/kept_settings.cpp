@@ -148,6 +148,8 @@ KeptSettings SettingsStore::load()
     read.boolean("program/hideDetails", s.hideDetails);
     read.boolean("program/hideSidePanel", s.hideSidePanel);
     read.boolean("program/showToolBar", s.showToolBar);
+    read.boolean("program/shaded", s.shaded);
+    read.boolean("program/smooth", s.smooth);
     read.name("view/axesColour", AxesMenuNames, s.axesColour);
     read.name("view/planesColour", PlanesMenuNames, s.planesColour);
     for (std::size_t i = 0; i < ToolButtonKeys.size(); ++i)
@@ -158,7 +160,7 @@ KeptSettings SettingsStore::load()
     read.boolean("view/symmetryAxes", s.showSymmetryAxes);
     read.boolean("view/symmetryPlanes", s.showSymmetryPlanes);
     read.folder("saveDialog/folder", s.saveFolder);
-    read.integer("saveDialog/filter", 1, 3, s.saveFilter);
+    read.integer("saveDialog/filter", 1, 4, s.saveFilter);
     read.folder("openDialog/folder", s.structureFolder);
     read.rect("mainWindow/geometry", s.geometry);
     read.boolean("mainWindow/maximized", s.maximized);
@@ -187,6 +189,8 @@ bool SettingsStore::save(const KeptSettings& s)
     file_.setValue(QStringLiteral("program/hideDetails"), s.hideDetails);
     file_.setValue(QStringLiteral("program/hideSidePanel"), s.hideSidePanel);
     file_.setValue(QStringLiteral("program/showToolBar"), s.showToolBar);
+    file_.setValue(QStringLiteral("program/shaded"), s.shaded);
+    file_.setValue(QStringLiteral("program/smooth"), s.smooth);
     file_.setValue(QStringLiteral("view/axesColour"), nameOf(AxesMenuNames, s.axesColour));
     file_.setValue(QStringLiteral("view/planesColour"), nameOf(PlanesMenuNames, s.planesColour));
     for (std::size_t i = 0; i < ToolButtonKeys.size(); ++i)

@@ -34,6 +34,8 @@ struct KeptSettings {
     bool hideDetails = false;
     bool hideSidePanel = false;
     bool showToolBar = true;
+    bool shaded = false; // "Объёмное изображение"
+    bool smooth = false; // "Сглаживание"
     // Menu "Настройки" → "Окно" → "Цвет".
     int axesColour = 2;   // 0 "Красный", 1 "Зеленый", 2 "Синий"
     int planesColour = 0; // 0 "Белый", 1 "Красный", 2 "Зеленый", 3 "Синий"
@@ -45,9 +47,9 @@ struct KeptSettings {
     bool showScrewAxes = false;
     bool showSymmetryAxes = true;
     bool showSymmetryPlanes = false;
-    // Save dialog: the folder of the last picture saved, and its entry (1 to 3).
+    // Save dialog: the folder of the last picture saved, and its entry.
     QString saveFolder;
-    int saveFilter = 1;
+    int saveFilter = 1; // 1 to 4, the last "Рисунок PNG (*.png)"
     // "Открыть структуру…": the folder of the last file chosen.
     QString structureFolder;
     // Main window: its normal (not maximized) place and size, when one was

@@ -39,6 +39,8 @@ KeptSettings Changed()
     s.hideDetails = true;
     s.hideSidePanel = true;
     s.showToolBar = false;
+    s.shaded = true;
+    s.smooth = true;
     s.axesColour = 0;
     s.planesColour = 3;
     s.toolButtons = {false, true, false, true, false, true, false, true, false, true, false};
@@ -118,6 +120,7 @@ TEST_F(SettingsFile, ItemsAreIndependent)
         copy(KeptSettings{}, &KeptSettings::invertedMouse),   copy(KeptSettings{}, &KeptSettings::maxDistance),
         copy(KeptSettings{}, &KeptSettings::hideDetails),     copy(KeptSettings{}, &KeptSettings::hideSidePanel),
         copy(KeptSettings{}, &KeptSettings::showToolBar),     copy(KeptSettings{}, &KeptSettings::axesColour),
+        copy(KeptSettings{}, &KeptSettings::shaded),          copy(KeptSettings{}, &KeptSettings::smooth),
         copy(KeptSettings{}, &KeptSettings::planesColour),    copy(KeptSettings{}, &KeptSettings::toolButtons),
         copy(KeptSettings{}, &KeptSettings::autoRotate),      copy(KeptSettings{}, &KeptSettings::showBonds),
         copy(KeptSettings{}, &KeptSettings::showScrewAxes),   copy(KeptSettings{}, &KeptSettings::showSymmetryAxes),

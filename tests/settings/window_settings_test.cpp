@@ -144,6 +144,7 @@ KeptSettings Changed(const QString& folder)
     s.hideDetails = true;
     s.hideSidePanel = true;
     s.showToolBar = false;
+    s.shaded = true;
     s.axesColour = 0;
     s.planesColour = 3;
     s.toolButtons = {false, true, false, true, false, true, false, true, false, true, false};
