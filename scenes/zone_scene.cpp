@@ -2,6 +2,8 @@
 #include "scenes/zone_scene.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <cmath>
 #include <numbers>
 
@@ -27,25 +29,34 @@ void setColour(Draw& gl, Colour c) { gl.colour(c.r, c.g, c.b); }
 
 void vertex(Draw& gl, Vec3 p) { gl.vertex(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)); }
 
+// The twelve edges of the cube of half-edge h centred on the origin.
+std::array<std::pair<Vec3, Vec3>, 12> cubeEdges(double h)
+{
+    std::array<std::pair<Vec3, Vec3>, 12> edges;
+    std::size_t i = 0;
+    for (int axis = 0; axis < 3; ++axis)
+        for (int a : {-1, 1})
+            for (int b : {-1, 1}) {
+                const double u = a * h, v = b * h;
+                switch (axis) {
+                case 0: edges[i++] = {{-h, u, v}, {h, u, v}}; break;
+                case 1: edges[i++] = {{u, -h, v}, {u, h, v}}; break;
+                default: edges[i++] = {{u, v, -h}, {u, v, h}}; break;
+                }
+            }
+    return edges;
+}
+
 void drawCell(Draw& gl)
 {
     const double h = ZoneCellEdge / 2;
     setColour(gl, CellColour);
     gl.lineWidth(CellLineWidth);
     gl.begin(Primitive::Lines);
-    for (int axis = 0; axis < 3; ++axis)
-        for (int a : {-1, 1})
-            for (int b : {-1, 1}) {
-                Vec3 from, to;
-                const double u = a * h, v = b * h;
-                switch (axis) {
-                case 0: from = {-h, u, v}; to = {h, u, v}; break;
-                case 1: from = {u, -h, v}; to = {u, h, v}; break;
-                default: from = {u, v, -h}; to = {u, v, h}; break;
-                }
-                vertex(gl, from);
-                vertex(gl, to);
-            }
+    for (const auto& [from, to] : cubeEdges(h)) {
+        vertex(gl, from);
+        vertex(gl, to);
+    }
     gl.end();
 }
 
@@ -137,16 +148,7 @@ std::vector<Vec3> CubeSection(const Vec3& normal, double edge)
     const Vec3 n = unit(normal);
     const double h = edge / 2;
     // Every cube edge that the plane crosses gives a corner of the section.
-    for (int axis = 0; axis < 3; ++axis)
-        for (int a : {-1, 1})
-            for (int b : {-1, 1}) {
-                Vec3 from, to;
-                const double u = a * h, v = b * h;
-                switch (axis) {
-                case 0: from = {-h, u, v}; to = {h, u, v}; break;
-                case 1: from = {u, -h, v}; to = {u, h, v}; break;
-                default: from = {u, v, -h}; to = {u, v, h}; break;
-                }
+    for (const auto& [from, to] : cubeEdges(h)) {
                 const double sf = dot(n, from), st = dot(n, to);
                 if ((sf > 0 && st > 0) || (sf < 0 && st < 0) || sf == st)
                     continue;
@@ -156,7 +158,7 @@ std::vector<Vec3> CubeSection(const Vec3& normal, double edge)
                                               [&](const Vec3& q) { return distance(p, q) < 1e-9 * edge; });
                 if (!seen)
                     points.push_back(p);
-            }
+    }
     // Order the corners by their angle about the normal.
     const Vec3 e1 = unit(std::abs(n.x) < 0.9 ? cross(n, {1, 0, 0}) : cross(n, {0, 1, 0}));
     const Vec3 e2 = cross(n, e1);
