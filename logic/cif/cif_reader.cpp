@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The only part of the program that sees gemmi: its CIF parser and its
-// space-group tables. gemmi reports trouble by throwing; every call into it
-// is made under a catch that turns the trouble into a message.
+// The CIF parser and the space-group tables are gemmi's, seen through
+// gemmi_bridge. gemmi reports trouble by throwing; every call into it is made
+// under a catch that turns the trouble into a message.
 #include "logic/cif/cif_reader.h"
 
 #include "logic/cif/elements.h"
+#include "logic/cif/gemmi/gemmi_bridge.h"
 #include "logic/cif/neighbours.h"
 #include "logic/cif/text_format.h"
-
-#include <gemmi/cif.hpp>
-#include <gemmi/smcif.hpp>
-#include <gemmi/symmetry.hpp>
 
 #include <algorithm>
 #include <cctype>
@@ -25,7 +22,13 @@ namespace vestrel::cif {
 namespace {
 
 namespace fs = std::filesystem;
-namespace gcif = gemmi::cif;
+namespace gb = gemmi_bridge;
+
+// One data block of a parsed file.
+struct Block {
+    const gb::CifDocument& document;
+    std::size_t index;
+};
 
 // Lengths of a cell that a space group wants equal may differ this much
 // (relative), and angles it wants fixed this much (degrees).
@@ -44,21 +47,15 @@ std::string fileNameOf(const std::string& path)
     return name.empty() ? path : name;
 }
 
-const std::string* findValue(const gcif::Block& block, std::initializer_list<const char*> tags)
+std::string stringValue(const Block& block, std::initializer_list<const char*> tags)
 {
+    std::optional<std::string> v;
     for (const char* tag : tags)
-        if (const std::string* v = block.find_value(tag))
-            if (!gcif::is_null(*v))
-                return v;
-    return nullptr;
-}
-
-std::string stringValue(const gcif::Block& block, std::initializer_list<const char*> tags)
-{
-    const std::string* v = findValue(block, tags);
+        if ((v = block.document.text(block.index, tag)))
+            break;
     if (!v)
         return {};
-    std::string s = gcif::as_string(*v);
+    std::string s = *v;
     // Text fields may span lines; one line is enough here.
     std::replace(s.begin(), s.end(), '\n', ' ');
     std::replace(s.begin(), s.end(), '\r', ' ');
@@ -67,38 +64,29 @@ std::string stringValue(const gcif::Block& block, std::initializer_list<const ch
     return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
 }
 
-double numberValue(const gcif::Block& block, std::initializer_list<const char*> tags)
+double numberValue(const Block& block, std::initializer_list<const char*> tags)
 {
-    const std::string* v = findValue(block, tags);
-    return v ? gcif::as_number(*v) : NAN;
+    for (const char* tag : tags)
+        if (const std::optional<double> v = block.document.number(block.index, tag))
+            return *v;
+    return NAN;
 }
 
-std::vector<std::string> columnValues(gcif::Block& block, std::initializer_list<const char*> tags)
+std::vector<std::string> columnValues(const Block& block, std::initializer_list<const char*> tags)
 {
-    for (const char* tag : tags) {
-        gcif::Column column = block.find_values(tag);
-        if (!column)
-            continue;
-        std::vector<std::string> values;
-        for (const std::string& v : column)
-            if (!gcif::is_null(v))
-                values.push_back(gcif::as_string(v));
-        return values;
-    }
+    for (const char* tag : tags)
+        if (std::optional<std::vector<std::string>> values = block.document.column(block.index, tag))
+            return std::move(*values);
     return {};
 }
 
-bool hasTag(const gcif::Block& block, const char* tag)
-{
-    return const_cast<gcif::Block&>(block).find_values(tag).item() != nullptr;
-}
+bool hasCell(const Block& block) { return block.document.hasTag(block.index, "_cell_length_a"); }
 
-bool hasCell(const gcif::Block& block) { return hasTag(block, "_cell_length_a"); }
-
-bool hasSites(const gcif::Block& block)
+bool hasSites(const Block& block)
 {
-    return hasTag(block, "_atom_site_fract_x") && hasTag(block, "_atom_site_fract_y")
-        && hasTag(block, "_atom_site_fract_z");
+    return block.document.hasTag(block.index, "_atom_site_fract_x")
+        && block.document.hasTag(block.index, "_atom_site_fract_y")
+        && block.document.hasTag(block.index, "_atom_site_fract_z");
 }
 
 std::string cellText(const CellParameters& c)
@@ -144,7 +132,7 @@ bool right(double angle) { return std::abs(angle - 90) <= AngleTolerance; }
 bool angleNear(double x, double y) { return std::abs(x - y) <= AngleTolerance; }
 
 // Whether the cell has the shape the space group's crystal system asks for.
-bool cellFits(const gemmi::SpaceGroup& sg, const CellParameters& c)
+bool cellFits(const gb::SpaceGroup& sg, const CellParameters& c)
 {
     const auto hexagonal = [&] {
         return (near(c.a, c.b) && right(c.alpha) && right(c.beta) && angleNear(c.gamma, 120))
@@ -152,57 +140,49 @@ bool cellFits(const gemmi::SpaceGroup& sg, const CellParameters& c)
             || (near(c.a, c.c) && right(c.alpha) && right(c.gamma) && angleNear(c.beta, 120));
     };
     const int rightAngles = int(right(c.alpha)) + int(right(c.beta)) + int(right(c.gamma));
-    switch (sg.crystal_system()) {
-    case gemmi::CrystalSystem::Triclinic:
+    switch (sg.system) {
+    case gb::CrystalSystem::Triclinic:
         return true;
-    case gemmi::CrystalSystem::Monoclinic:
+    case gb::CrystalSystem::Monoclinic:
         return rightAngles >= 2;
-    case gemmi::CrystalSystem::Orthorhombic:
+    case gb::CrystalSystem::Orthorhombic:
         return rightAngles == 3;
-    case gemmi::CrystalSystem::Tetragonal:
+    case gb::CrystalSystem::Tetragonal:
         return rightAngles == 3 && (near(c.a, c.b) || near(c.b, c.c) || near(c.a, c.c));
-    case gemmi::CrystalSystem::Trigonal:
-        if (sg.ext == 'R')
+    case gb::CrystalSystem::Trigonal:
+        if (sg.rhombohedralAxes)
             return near(c.a, c.b) && near(c.b, c.c) && angleNear(c.alpha, c.beta) && angleNear(c.beta, c.gamma);
         return hexagonal();
-    case gemmi::CrystalSystem::Hexagonal:
+    case gb::CrystalSystem::Hexagonal:
         return hexagonal();
-    case gemmi::CrystalSystem::Cubic:
+    case gb::CrystalSystem::Cubic:
         return rightAngles == 3 && near(c.a, c.b) && near(c.b, c.c);
     }
     return true;
 }
 
-const char* systemName(gemmi::CrystalSystem s)
+const char* systemName(gb::CrystalSystem s)
 {
     switch (s) {
-    case gemmi::CrystalSystem::Triclinic: return "триклинная";
-    case gemmi::CrystalSystem::Monoclinic: return "моноклинная";
-    case gemmi::CrystalSystem::Orthorhombic: return "ромбическая";
-    case gemmi::CrystalSystem::Tetragonal: return "тетрагональная";
-    case gemmi::CrystalSystem::Trigonal: return "тригональная";
-    case gemmi::CrystalSystem::Hexagonal: return "гексагональная";
-    case gemmi::CrystalSystem::Cubic: return "кубическая";
+    case gb::CrystalSystem::Triclinic: return "триклинная";
+    case gb::CrystalSystem::Monoclinic: return "моноклинная";
+    case gb::CrystalSystem::Orthorhombic: return "ромбическая";
+    case gb::CrystalSystem::Tetragonal: return "тетрагональная";
+    case gb::CrystalSystem::Trigonal: return "тригональная";
+    case gb::CrystalSystem::Hexagonal: return "гексагональная";
+    case gb::CrystalSystem::Cubic: return "кубическая";
     }
     return "";
 }
 
-const gemmi::SpaceGroup* referenceSetting(int number)
-{
-    for (const gemmi::SpaceGroup& sg : gemmi::spacegroup_tables::main)
-        if (sg.number == number && sg.is_reference_setting())
-            return &sg;
-    return nullptr;
-}
-
 struct Symmetry {
-    std::vector<gemmi::Op> operations; // every operation, centring included
+    std::vector<gb::SymmetryOperation> operations; // every operation, centring included
     bool assumed = false;
 };
 
 // The operations of the file's own list, or of its Hall symbol, or of its
 // Hermann-Mauguin symbol or number, checked against each other and the cell.
-Result<Symmetry> findSymmetry(gcif::Block& block, Crystal& crystal, const std::string& name)
+Result<Symmetry> findSymmetry(const Block& block, Crystal& crystal, const std::string& name)
 {
     Symmetry sym;
     const std::vector<std::string> list =
@@ -215,41 +195,31 @@ Result<Symmetry> findSymmetry(gcif::Block& block, Crystal& crystal, const std::s
     if (hasNumber && number >= 1 && number <= 230)
         crystal.statedNumber = number;
 
-    std::vector<gemmi::Op> ops;
+    std::vector<gb::SymmetryOperation> ops;
     if (!list.empty()) {
         if (static_cast<int>(list.size()) > MaxSymmetryOperations)
             return fail("В списке операций симметрии файла " + inQuotes(name) + " больше "
                         + std::to_string(MaxSymmetryOperations) + " операций: такой пространственной группы нет.");
         for (const std::string& text : list) {
-            try {
-                ops.push_back(gemmi::parse_triplet(text));
-            } catch (const std::exception&) {
+            const std::optional<gb::SymmetryOperation> op = gb::ParseOperation(text);
+            if (!op)
                 return fail("Операция симметрии " + inQuotes(text) + " в файле " + inQuotes(name)
                             + " записана с ошибкой.");
-            }
+            ops.push_back(*op);
         }
-        if (crystal.statedNumber == 0) {
-            try {
-                if (const gemmi::SpaceGroup* sg = gemmi::find_spacegroup_by_ops(gemmi::split_centering_vectors(ops)))
-                    crystal.statedNumber = sg->number;
-            } catch (const std::exception&) {
-                // An incomplete list names no group; its operations still apply.
-            }
-        }
+        // An incomplete list names no group; its operations still apply.
+        if (crystal.statedNumber == 0)
+            crystal.statedNumber = gb::GroupNumberOf(ops).value_or(0);
         sym.operations = std::move(ops);
         return sym;
     }
 
-    const gemmi::SpaceGroup* sg = nullptr;
+    std::optional<gb::SpaceGroup> sg;
     std::string shown = crystal.statedSymbol;
     if (!hall.empty()) {
-        try {
-            const gemmi::GroupOps gops = gemmi::symops_from_hall(hall.c_str());
-            sg = gemmi::find_spacegroup_by_ops(gops);
-            for (const gemmi::Op& op : gops)
-                ops.push_back(op);
-        } catch (const std::exception&) {
-            ops.clear();
+        if (std::optional<gb::HallGroup> group = gb::GroupFromHall(hall)) {
+            sg = std::move(group->group);
+            ops = std::move(group->operations);
         }
         if (ops.empty() && crystal.statedSymbol.empty() && !hasNumber)
             return fail("Символ Холла " + inQuotes(hall) + " в файле " + inQuotes(name)
@@ -260,13 +230,14 @@ Result<Symmetry> findSymmetry(gcif::Block& block, Crystal& crystal, const std::s
     if (ops.empty() && !crystal.statedSymbol.empty()) {
         // A bare number in the symbol's place is not a symbol.
         if (crystal.statedSymbol.find_first_not_of("0123456789 ") != std::string::npos)
-            sg = gemmi::find_spacegroup_by_name(crystal.statedSymbol, crystal.cell.alpha, crystal.cell.gamma);
+            sg = gb::GroupByName(crystal.statedSymbol, crystal.cell.alpha, crystal.cell.gamma);
         if (!sg)
             return fail("Пространственная группа " + inQuotes(crystal.statedSymbol) + " из файла " + inQuotes(name)
                         + " неизвестна, а списка операций симметрии в файле нет.");
     }
     if (ops.empty() && !sg && hasNumber) {
-        sg = number >= 1 && number <= 230 ? referenceSetting(number) : nullptr;
+        if (number >= 1 && number <= 230)
+            sg = gb::ReferenceGroup(number);
         if (!sg)
             return fail("Номер пространственной группы " + FormatNumber(statedNumber, 2) + " в файле " + inQuotes(name)
                         + " неверен: номера групп — от 1 до 230, а списка операций симметрии в файле нет.");
@@ -274,7 +245,7 @@ Result<Symmetry> findSymmetry(gcif::Block& block, Crystal& crystal, const std::s
     }
     if (!sg && ops.empty()) {
         // No symmetry at all: the atoms of the list are the whole cell.
-        sym.operations.push_back(gemmi::Op::identity());
+        sym.operations.push_back(gb::IdentityOperation());
         sym.assumed = true;
         crystal.statedNumber = 0;
         return sym;
@@ -286,12 +257,11 @@ Result<Symmetry> findSymmetry(gcif::Block& block, Crystal& crystal, const std::s
                         + FormatNumber(statedNumber, 2) + ", а списка операций симметрии в файле нет.");
         if (!cellFits(*sg, crystal.cell))
             return fail("Пространственная группа " + inQuotes(shown) + " в файле " + inQuotes(name) + " \u2014 "
-                        + systemName(sg->crystal_system()) + ", а ячейка (" + cellText(crystal.cell)
+                        + systemName(sg->system) + ", а ячейка (" + cellText(crystal.cell)
                         + ") ей не подходит; списка операций симметрии в файле нет.");
         crystal.statedNumber = sg->number;
         if (ops.empty())
-            for (const gemmi::Op& op : sg->operations())
-                ops.push_back(op);
+            ops = sg->operations;
     }
     sym.operations = std::move(ops);
     return sym;
@@ -306,9 +276,9 @@ double wrap(double f)
     return f;
 }
 
-Vec3 apply(const gemmi::Op& op, const Vec3& f)
+Vec3 apply(const gb::SymmetryOperation& op, const Vec3& f)
 {
-    const auto r = op.apply_to_xyz({f.x, f.y, f.z});
+    const auto r = op.apply({f.x, f.y, f.z});
     return {wrap(r[0]), wrap(r[1]), wrap(r[2])};
 }
 
@@ -323,7 +293,7 @@ double cellDistance(const Crystal& c, const Vec3& p, const Vec3& q)
     return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
 }
 
-Result<Crystal> fromBlock(gcif::Block& block, const std::string& name)
+Result<Crystal> fromBlock(const Block& block, const std::string& name)
 {
     Crystal crystal;
     crystal.fileName = name;
@@ -353,16 +323,16 @@ Result<Crystal> fromBlock(gcif::Block& block, const std::string& name)
     if (!symmetry)
         return symmetry.failure();
     crystal.symmetryAssumed = symmetry.value().assumed;
-    const std::vector<gemmi::Op>& ops = symmetry.value().operations;
+    const std::vector<gb::SymmetryOperation>& ops = symmetry.value().operations;
 
-    const gemmi::SmallStructure small = gemmi::make_small_structure_from_block(block);
-    for (const auto& s : small.sites) {
-        if (!std::isfinite(s.fract.x) || !std::isfinite(s.fract.y) || !std::isfinite(s.fract.z))
+    const std::vector<gb::AtomSite> sites = block.document.sites(block.index);
+    for (const gb::AtomSite& s : sites) {
+        if (!std::isfinite(s.fract[0]) || !std::isfinite(s.fract[1]) || !std::isfinite(s.fract[2]))
             return fail("В файле " + inQuotes(name) + " у атома " + inQuotes(s.label) + " не заданы координаты.");
-        if (std::abs(s.fract.x) > 1e6 || std::abs(s.fract.y) > 1e6 || std::abs(s.fract.z) > 1e6)
+        if (std::abs(s.fract[0]) > 1e6 || std::abs(s.fract[1]) > 1e6 || std::abs(s.fract[2]) > 1e6)
             return fail("В файле " + inQuotes(name) + " у атома " + inQuotes(s.label) + " неверные координаты.");
-        int element = s.element == gemmi::El::X ? 0 : gemmi::Element(s.element).atomic_number();
-        if (element == 0 && s.type_symbol == s.label) {
+        int element = s.atomicNumber;
+        if (element == 0 && s.typeSymbol == s.label) {
             // No type symbol and a label such as "OW1" or "OH2": its first
             // letter names the element.
             const std::string first = s.label.substr(0, 1);
@@ -371,8 +341,8 @@ Result<Crystal> fromBlock(gcif::Block& block, const std::string& name)
         }
         if (element < 1 || element > MaxAtomicNumber)
             return fail("В файле " + inQuotes(name) + " не удалось определить химический элемент атома "
-                        + inQuotes(s.label) + " (тип " + inQuotes(s.type_symbol) + ").");
-        const double occupancy = std::isfinite(s.occ) ? s.occ : 1.0;
+                        + inQuotes(s.label) + " (тип " + inQuotes(s.typeSymbol) + ").");
+        const double occupancy = std::isfinite(s.occupancy) ? s.occupancy : 1.0;
         if (occupancy <= 0)
             continue; // an empty site
         crystal.sites.push_back({s.label, element, std::min(occupancy, 1.0)});
@@ -384,14 +354,14 @@ Result<Crystal> fromBlock(gcif::Block& block, const std::string& name)
     // atom on a special position.
     std::vector<CellAtom> all;
     std::size_t next = 0;
-    for (const auto& s : small.sites) {
-        const double occupancy = std::isfinite(s.occ) ? s.occ : 1.0;
+    for (const gb::AtomSite& s : sites) {
+        const double occupancy = std::isfinite(s.occupancy) ? s.occupancy : 1.0;
         if (occupancy <= 0)
             continue;
         const int site = static_cast<int>(next++);
         const std::size_t start = all.size();
-        const Vec3 f{s.fract.x, s.fract.y, s.fract.z};
-        for (const gemmi::Op& op : ops) {
+        const Vec3 f{s.fract[0], s.fract[1], s.fract[2]};
+        for (const gb::SymmetryOperation& op : ops) {
             const Vec3 p = apply(op, f);
             const bool seen = std::any_of(all.begin() + static_cast<std::ptrdiff_t>(start), all.end(),
                                           [&](const CellAtom& a) { return cellDistance(crystal, a.fract, p) < SamePlaceDistance; });
@@ -434,21 +404,6 @@ Result<Crystal> fromBlock(gcif::Block& block, const std::string& name)
     return crystal;
 }
 
-int lineOf(const std::string& what, const std::string& name)
-{
-    // gemmi's messages start "name:line:column: ...".
-    const std::string prefix = name + ":";
-    std::size_t at = what.rfind(prefix, 0) == 0 ? prefix.size() : what.find(':');
-    if (at == std::string::npos)
-        return 0;
-    if (at != prefix.size())
-        ++at;
-    int line = 0;
-    while (at < what.size() && what[at] >= '0' && what[at] <= '9')
-        line = line * 10 + (what[at++] - '0');
-    return line;
-}
-
 } // namespace
 
 Result<Crystal> ReadCrystalText(std::string_view text, const std::string& name)
@@ -457,25 +412,21 @@ Result<Crystal> ReadCrystalText(std::string_view text, const std::string& name)
         return fail("Файл " + inQuotes(name) + " пуст.");
     if (text.find('\0') != std::string_view::npos)
         return fail("Файл " + inQuotes(name) + " не является файлом CIF: в нём двоичные данные, а не текст.");
-    gcif::Document doc;
-    try {
-        doc = gcif::read_memory(text.data(), text.size(), name.c_str());
-    } catch (const std::exception& e) {
-        const int line = lineOf(e.what(), name);
+    gb::CifDocument document;
+    int errorLine = 0;
+    if (!document.read(text, name, errorLine))
         return fail("Файл " + inQuotes(name) + " не является файлом CIF"
-                    + (line > 0 ? " (ошибка в строке " + std::to_string(line) + ")." : std::string(".")));
-    } catch (...) {
-        return fail("Файл " + inQuotes(name) + " не является файлом CIF.");
-    }
-    gcif::Block* withCell = nullptr;
-    gcif::Block* chosen = nullptr;
-    for (gcif::Block& block : doc.blocks) {
+                    + (errorLine > 0 ? " (ошибка в строке " + std::to_string(errorLine) + ")." : std::string(".")));
+    std::optional<Block> withCell;
+    std::optional<Block> chosen;
+    for (std::size_t i = 0; i < document.blockCount(); ++i) {
+        const Block block{document, i};
         if (!hasCell(block))
             continue;
         if (!withCell)
-            withCell = &block;
+            withCell.emplace(block);
         if (hasSites(block)) {
-            chosen = &block;
+            chosen.emplace(block);
             break;
         }
     }

@@ -22,7 +22,7 @@ double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * 
 // neighbours are in its own bucket and the 26 around it.
 class BucketGrid {
 public:
-    BucketGrid(const std::vector<Vec3>& points, double size) : points_(points), size_(size)
+    BucketGrid(const std::vector<Vec3>& points, double size) : size_(size)
     {
         order_.resize(points.size());
         std::vector<std::int64_t> keys(points.size());
@@ -66,7 +66,6 @@ private:
     }
     std::int64_t key(const Vec3& p) const { return pack(cell(p.x), cell(p.y), cell(p.z)); }
 
-    const std::vector<Vec3>& points_;
     double size_;
     std::vector<std::uint32_t> order_;
     std::unordered_map<std::int64_t, std::pair<std::uint32_t, std::uint32_t>> buckets_;

@@ -116,7 +116,7 @@ struct MainWindowMap {
     QRect photo() const { return QRect(window.right() - 185, window.top() + 520, 130, 80); }
 };
 
-constexpr int BuildButton = 0, ScreenshotButton = 6, ExitButton = 10;
+constexpr int ScreenshotButton = 6, ExitButton = 10;
 
 // Pixels of the rock-salt scene: blue and red balls.
 struct Colours {

@@ -466,7 +466,8 @@ TEST(SymmetryAxesDerived, TheTetrahedronsAxesRunThroughItsCorners)
         midpoints.push_back({(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2});
     const auto inversion = Segments(*r.inversionAxes);
     EXPECT_EQ(inversion.size(), 3u);
-    for (const auto& [a, b] : inversion) {
+    for (const auto& axis : inversion) {
+        const Vec3 a = axis.first, b = axis.second;
         const auto through = std::count_if(midpoints.begin(), midpoints.end(),
                                            [&](const Vec3& m) { return DistanceToLine(m, a, b) < 1e-4; });
         EXPECT_EQ(through, 2) << "joins the midpoints of two opposite edges";
