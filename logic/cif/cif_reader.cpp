@@ -318,6 +318,11 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
     if (auto bad = checkCell(cell, name))
         return *bad;
     crystal.axes = cellAxes(cell);
+    const double shortest = ShortestTranslation(crystal.axes);
+    if (!(shortest >= MinLatticeTranslation))
+        return fail("В файле " + inQuotes(name) + " кратчайший период решётки ячейки (" + cellText(cell) + ") равен "
+                    + FormatNumber(shortest, 3) + " \u00C5: в кристалле периоды не бывают меньше "
+                    + FormatNumber(MinLatticeTranslation, 1) + " \u00C5.");
 
     Result<Symmetry> symmetry = findSymmetry(block, crystal, name);
     if (!symmetry)

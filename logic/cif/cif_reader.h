@@ -22,6 +22,9 @@ constexpr double SamePlaceDistance = 0.3;  // angstroms
 // Atoms of different sites closer than this share a place: only the most
 // occupied is kept.
 constexpr double SharedPlaceDistance = 0.5; // angstroms
+// The shortest lattice translation a crystal may have: no two atoms are
+// closer than about this, so neither are an atom and its image.
+constexpr double MinLatticeTranslation = 1.0; // angstroms
 // The most symmetry operations a list may have (the order of Fm-3m).
 constexpr int MaxSymmetryOperations = 192;
 

@@ -17,6 +17,39 @@ Vec3 cross(const Vec3& a, const Vec3& b)
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double lengthSquared(const Vec3& a) { return dot(a, a); }
+
+// Shortens axis i by the combinations ±axis j, ±axis k, ±axis j ± axis k of
+// the other two while that makes it shorter; true when it changed.
+bool shortenAxis(std::array<Vec3, 3>& axes, int i)
+{
+    const Vec3& p = axes[(i + 1) % 3];
+    const Vec3& q = axes[(i + 2) % 3];
+    bool changed = false;
+    bool shorter = true;
+    for (int step = 0; shorter && step < 100; ++step) {
+        shorter = false;
+        // The nearest multiple of each other axis first, then the small
+        // combinations of both, which the three-dimensional reduction needs.
+        for (const Vec3& other : {p, q}) {
+            const double n = std::round(dot(axes[i], other) / lengthSquared(other));
+            const Vec3 v = add(axes[i], scale(other, -n));
+            if (n != 0 && lengthSquared(v) < lengthSquared(axes[i]) * (1 - 1e-12)) {
+                axes[i] = v;
+                shorter = changed = true;
+            }
+        }
+        for (int sp : {-1, 1})
+            for (int sq : {-1, 1}) {
+                const Vec3 v = add(axes[i], add(scale(p, sp), scale(q, sq)));
+                if (lengthSquared(v) < lengthSquared(axes[i]) * (1 - 1e-12)) {
+                    axes[i] = v;
+                    shorter = changed = true;
+                }
+            }
+    }
+    return changed;
+}
 
 // Points sorted into cubic buckets of the search distance: a point's
 // neighbours are in its own bucket and the 26 around it.
@@ -89,14 +122,58 @@ void ForEachClosePair(const std::vector<Vec3>& points, double maxDistance,
         });
 }
 
-void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& axes, const std::vector<Vec3>& fract, double maxDistance,
-                              const std::function<void(std::size_t, std::size_t, double)>& fn)
+std::array<Vec3, 3> ReducedAxes(const std::array<Vec3, 3>& axes)
 {
-    if (fract.empty() || !(maxDistance > 0))
-        return;
+    std::array<Vec3, 3> reduced = axes;
     const double volume = std::abs(dot(axes[0], cross(axes[1], axes[2])));
-    if (!(volume > 0))
+    if (!(volume > 0) || !std::isfinite(volume))
+        return reduced;
+    // Each step makes an axis shorter and keeps the lattice; a few hundred
+    // steps reduce any cell a file can describe.
+    for (int round = 0; round < 200; ++round) {
+        bool changed = false;
+        for (int i = 0; i < 3; ++i)
+            changed = shortenAxis(reduced, i) || changed;
+        if (!changed)
+            break;
+    }
+    std::sort(reduced.begin(), reduced.end(),
+              [](const Vec3& a, const Vec3& b) { return lengthSquared(a) < lengthSquared(b); });
+    return reduced;
+}
+
+double ShortestTranslation(const std::array<Vec3, 3>& axes)
+{
+    return std::sqrt(lengthSquared(ReducedAxes(axes)[0]));
+}
+
+void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::vector<Vec3>& cellFract,
+                              double maxDistance, const std::function<void(std::size_t, std::size_t, double)>& fn)
+{
+    if (cellFract.empty() || !(maxDistance > 0))
         return;
+    const double cellVolume = std::abs(dot(cellAxes[0], cross(cellAxes[1], cellAxes[2])));
+    if (!(cellVolume > 0))
+        return;
+    // The search runs in the reduced cell of the same lattice: an oblique or
+    // flat cell would need images far along its axes to cover a sphere.
+    const std::array<Vec3, 3> axes = ReducedAxes(cellAxes);
+    const double volume = std::abs(dot(axes[0], cross(axes[1], axes[2])));
+    const auto cartesianIn = [](const std::array<Vec3, 3>& basis, const Vec3& f) {
+        return add(add(scale(basis[0], f.x), scale(basis[1], f.y)), scale(basis[2], f.z));
+    };
+    const double sign = dot(axes[0], cross(axes[1], axes[2])) < 0 ? -1 : 1;
+    const std::array<Vec3, 3> reciprocal{scale(cross(axes[1], axes[2]), sign / volume),
+                                         scale(cross(axes[2], axes[0]), sign / volume),
+                                         scale(cross(axes[0], axes[1]), sign / volume)};
+    std::vector<Vec3> fract;
+    fract.reserve(cellFract.size());
+    for (const Vec3& f : cellFract) {
+        const Vec3 p = cartesianIn(cellAxes, f);
+        Vec3 r{dot(p, reciprocal[0]), dot(p, reciprocal[1]), dot(p, reciprocal[2])};
+        r = {r.x - std::floor(r.x), r.y - std::floor(r.y), r.z - std::floor(r.z)};
+        fract.push_back(r);
+    }
     // How far, in fractions of each axis, the search reaches beyond the
     // cell: the distance over the spacing of the lattice planes.
     const std::array<Vec3, 3> normals{cross(axes[1], axes[2]), cross(axes[2], axes[0]), cross(axes[0], axes[1])};
@@ -106,9 +183,7 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& axes, const std::vector
         reach[k] = maxDistance * std::sqrt(dot(normals[k], normals[k])) / volume;
         shifts[k] = static_cast<int>(std::ceil(reach[k])) + 1;
     }
-    const auto cartesian = [&](const Vec3& f) {
-        return add(add(scale(axes[0], f.x), scale(axes[1], f.y)), scale(axes[2], f.z));
-    };
+    const auto cartesian = [&](const Vec3& f) { return cartesianIn(axes, f); };
 
     // Every image that lies within reach of the cell, with its cell atom.
     std::vector<Vec3> images;

@@ -119,10 +119,8 @@ double BallScale(const Crystal& crystal)
         });
     };
     look(rule.maxBondLimit());
-    if (bonded == HUGE_VAL && any == HUGE_VAL) {
-        const CellParameters& c = crystal.cell;
-        look(std::max({c.a, c.b, c.c}) * 1.01);
-    }
+    if (bonded == HUGE_VAL && any == HUGE_VAL)
+        look(ShortestTranslation(crystal.axes) * 1.01); // reaches every atom's nearest neighbour
     const double ratio = bonded != HUGE_VAL ? bonded : any != HUGE_VAL ? any : 1.0;
     return BallShareOfBond * ratio;
 }
