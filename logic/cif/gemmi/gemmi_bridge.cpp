@@ -79,6 +79,25 @@ int lineOf(const std::string& what, const std::string& name)
     return line;
 }
 
+// gemmi's parsers of operations and Hall symbols multiply the numbers they
+// read as int without checking for overflow. No real operation or symbol has
+// a number of more than three digits or runs to two hundred characters;
+// anything beyond that is refused before gemmi sees it.
+bool withinParserLimits(const std::string& text)
+{
+    constexpr std::size_t MaxLength = 200;
+    constexpr std::size_t MaxDigits = 3;
+    if (text.size() > MaxLength)
+        return false;
+    std::size_t digits = 0;
+    for (const char c : text) {
+        digits = c >= '0' && c <= '9' ? digits + 1 : 0;
+        if (digits > MaxDigits)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::array<double, 3> SymmetryOperation::apply(const std::array<double, 3>& fract) const
@@ -90,6 +109,8 @@ SymmetryOperation IdentityOperation() { return fromGemmi(gemmi::Op::identity());
 
 std::optional<SymmetryOperation> ParseOperation(const std::string& text)
 {
+    if (!withinParserLimits(text))
+        return std::nullopt;
     try {
         return fromGemmi(gemmi::parse_triplet(text));
     } catch (const std::exception&) {
@@ -112,6 +133,8 @@ std::optional<int> GroupNumberOf(const std::vector<SymmetryOperation>& operation
 
 std::optional<HallGroup> GroupFromHall(const std::string& hall)
 {
+    if (!withinParserLimits(hall))
+        return std::nullopt;
     try {
         const gemmi::GroupOps gops = gemmi::symops_from_hall(hall.c_str());
         HallGroup result;
