@@ -115,6 +115,11 @@ std::optional<Failure> checkCell(const CellParameters& c, const std::string& nam
         if (!(value > 0))
             return fail("В файле " + inQuotes(name) + " длина ребра ячейки " + letter + " = " + FormatNumber(value, 4)
                         + " \u00C5: длины рёбер ячейки должны быть больше нуля.");
+    for (const auto& [letter, value] : lengths)
+        if (!(value <= MaxCellEdge))
+            return fail("В файле " + inQuotes(name) + " длина ребра ячейки " + letter
+                        + " слишком велика: длины рёбер ячейки не бывают больше "
+                        + FormatCount(static_cast<long long>(MaxCellEdge)) + " \u00C5.");
     const double rad = std::numbers::pi / 180;
     const double ca = std::cos(c.alpha * rad), cb = std::cos(c.beta * rad), cg = std::cos(c.gamma * rad);
     const double volumeFactor = 1 - ca * ca - cb * cb - cg * cg + 2 * ca * cb * cg;

@@ -22,6 +22,8 @@ constexpr double SamePlaceDistance = 0.3;  // angstroms
 // Atoms of different sites closer than this share a place: only the most
 // occupied is kept.
 constexpr double SharedPlaceDistance = 0.5; // angstroms
+// The longest cell edge a file may give (an endless one among them).
+constexpr double MaxCellEdge = 10000; // angstroms
 // The shortest lattice translation a crystal may have: no two atoms are
 // closer than about this, so neither are an atom and its image.
 constexpr double MinLatticeTranslation = 1.0; // angstroms
