@@ -158,14 +158,14 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::ve
     // The search runs in the reduced cell of the same lattice: an oblique or
     // flat cell would need images far along its axes to cover a sphere.
     const std::array<Vec3, 3> axes = ReducedAxes(cellAxes);
-    const double volume = std::abs(dot(axes[0], cross(axes[1], axes[2])));
     const auto cartesianIn = [](const std::array<Vec3, 3>& basis, const Vec3& f) {
         return add(add(scale(basis[0], f.x), scale(basis[1], f.y)), scale(basis[2], f.z));
     };
-    const double sign = dot(axes[0], cross(axes[1], axes[2])) < 0 ? -1 : 1;
-    const std::array<Vec3, 3> reciprocal{scale(cross(axes[1], axes[2]), sign / volume),
-                                         scale(cross(axes[2], axes[0]), sign / volume),
-                                         scale(cross(axes[0], axes[1]), sign / volume)};
+    // Sorting the reduced axes by length may have turned the cell's hand.
+    const double signedVolume = dot(axes[0], cross(axes[1], axes[2]));
+    const std::array<Vec3, 3> reciprocal{scale(cross(axes[1], axes[2]), 1 / signedVolume),
+                                         scale(cross(axes[2], axes[0]), 1 / signedVolume),
+                                         scale(cross(axes[0], axes[1]), 1 / signedVolume)};
     std::vector<Vec3> fract;
     fract.reserve(cellFract.size());
     for (const Vec3& f : cellFract) {
@@ -175,12 +175,12 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::ve
         fract.push_back(r);
     }
     // How far, in fractions of each axis, the search reaches beyond the
-    // cell: the distance over the spacing of the lattice planes.
-    const std::array<Vec3, 3> normals{cross(axes[1], axes[2]), cross(axes[2], axes[0]), cross(axes[0], axes[1])};
+    // cell: the distance over the spacing of the lattice planes, which is
+    // one over the length of the reciprocal axis.
     std::array<double, 3> reach{};
     std::array<int, 3> shifts{};
     for (int k = 0; k < 3; ++k) {
-        reach[k] = maxDistance * std::sqrt(dot(normals[k], normals[k])) / volume;
+        reach[k] = maxDistance * std::sqrt(lengthSquared(reciprocal[k]));
         shifts[k] = static_cast<int>(std::ceil(reach[k])) + 1;
     }
     const auto cartesian = [&](const Vec3& f) { return cartesianIn(axes, f); };
