@@ -8,6 +8,9 @@
 #       build-asan/; any finding fails its test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The test programs print their failures only, so that a failing run's log
+# shows why it failed rather than hundreds of passing cases.
+export GTEST_BRIEF=1
 
 if [ "${1:-}" != "--sanitize" ]; then
   scripts/install-deps.sh

@@ -10,8 +10,28 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace vestrel::test {
+
+namespace {
+
+// Says how a run of the tool ended when it did not end well: a failure on a
+// test machine is then readable from the log alone.
+bool ToolFinished(QProcess& tool, const QStringList& args)
+{
+    const bool finished = tool.waitForFinished(120000);
+    if (finished && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0)
+        return true;
+    const std::string how = !finished ? "did not finish in 120 s"
+        : tool.exitStatus() == QProcess::CrashExit ? "crashed: " + tool.errorString().toStdString()
+                                                   : "exited with code " + std::to_string(tool.exitCode());
+    ADD_FAILURE() << "vestrel-render " << how << "\n  arguments: " << args.join(' ').toStdString() << "\n"
+                  << tool.readAllStandardError().toStdString();
+    return false;
+}
+
+} // namespace
 
 QImage RenderWithTool(const QStringList& args)
 {
@@ -19,11 +39,8 @@ QImage RenderWithTool(const QStringList& args)
     const QString out = dir.filePath(QStringLiteral("frame.png"));
     QProcess tool;
     tool.start(QStringLiteral(VESTREL_RENDER_TOOL), QStringList(args) << QStringLiteral("--out") << out);
-    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
-        ADD_FAILURE() << "vestrel-render failed: " << args.join(' ').toStdString() << "\n"
-                      << tool.readAllStandardError().toStdString();
+    if (!ToolFinished(tool, args))
         return {};
-    }
     QImage image(out);
     EXPECT_FALSE(image.isNull()) << "no picture from vestrel-render";
     return image;
@@ -35,11 +52,8 @@ QJsonObject DumpWithTool(const QStringList& args)
     const QString out = dir.filePath(QStringLiteral("frame.json"));
     QProcess tool;
     tool.start(QStringLiteral(VESTREL_RENDER_TOOL), QStringList(args) << QStringLiteral("--dump") << out);
-    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
-        ADD_FAILURE() << "vestrel-render failed: " << args.join(' ').toStdString() << "\n"
-                      << tool.readAllStandardError().toStdString();
+    if (!ToolFinished(tool, args))
         return {};
-    }
     QFile file(out);
     if (!file.open(QIODevice::ReadOnly)) {
         ADD_FAILURE() << "no dump from vestrel-render";
