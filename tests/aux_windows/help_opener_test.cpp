@@ -108,9 +108,10 @@ TEST(HelpPages, EveryLinkLeadsToAnExistingPageAndAnchor)
             const QString target = m.captured(1).isEmpty() ? page : m.captured(1);
             QFile linked(help.filePath(target));
             ASSERT_TRUE(linked.open(QIODevice::ReadOnly)) << page.toStdString() << " -> " << target.toStdString();
-            if (!m.captured(2).isEmpty())
+            if (!m.captured(2).isEmpty()) {
                 EXPECT_TRUE(QString::fromUtf8(linked.readAll()).contains(QStringLiteral("id=\"%1\"").arg(m.captured(2))))
                     << page.toStdString() << " -> " << target.toStdString() << "#" << m.captured(2).toStdString();
+            }
         }
     }
 }

@@ -60,8 +60,9 @@ TEST(Balls, SlicesKeepTheOutlineWithinHalfAPixel)
         EXPECT_LE(n, 30);
         EXPECT_GE(n, previous) << "fewer slices for a larger ball at " << r;
         previous = n;
-        if (n < 30)
+        if (n < 30) {
             EXPECT_LE(r * (1 - std::cos(std::numbers::pi / n)), 0.5) << r << " pixels, " << n << " slices";
+        }
     }
     EXPECT_EQ(GlDraw::SlicesForPixelRadius(3, 30), 8);
     EXPECT_EQ(GlDraw::SlicesForPixelRadius(1000, 30), 30);
