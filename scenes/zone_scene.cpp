@@ -20,9 +20,6 @@ constexpr double ArrowOvershoot = 1.3;
 
 Vec3 add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 Vec3 scaled(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec3 cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-double length(Vec3 a) { return std::sqrt(dot(a, a)); }
 Vec3 unit(Vec3 a) { return scaled(a, 1 / length(a)); }
 
 void setColour(Draw& gl, Colour c) { gl.colour(c.r, c.g, c.b); }

@@ -12,11 +12,6 @@ namespace {
 
 Vec3 add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 Vec3 scale(const Vec3& a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-Vec3 cross(const Vec3& a, const Vec3& b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 double lengthSquared(const Vec3& a) { return dot(a, a); }
 
 // Shortens axis i by the combinations ±axis j, ±axis k, ±axis j ± axis k of

@@ -19,8 +19,6 @@ using Kind = SymmetryOperationElement::Kind;
 constexpr double ChosenAxisReach = 1.25;
 constexpr double ChosenPlaneReach = 1.15;
 
-Vec3 cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-double length(Vec3 a) { return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z); }
 Vec3 scaled(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
 Vec3 add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 void vertex(Draw& gl, Vec3 p) { gl.vertex(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)); }

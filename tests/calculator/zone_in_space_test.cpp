@@ -26,8 +26,6 @@ namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 
 Vec3 minus(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec3 cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 double norm(Vec3 a) { return std::sqrt(dot(a, a)); }
 double cosine(Vec3 a, Vec3 b) { return dot(a, b) / (norm(a) * norm(b)); }
 
