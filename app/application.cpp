@@ -7,6 +7,7 @@
 #include "app/settings_window.h"
 #include "app/reference_window.h"
 #include "logic/hints.h"
+#include "logic/options.h"
 #include "app/calculator_window.h"
 #include "app/window_settings.h"
 #include "logic/zone_picture.h"
@@ -38,15 +39,15 @@ Application::Application(const QString& programDir)
 }
 
 Application::Application(const DataLocation& data)
-    : hints_(std::make_unique<HintRouter>())
+    : hints_(std::make_unique<HintRouter>()), options_(std::make_unique<Options>())
 {
     const QString& programDir = data.folder;
     qApp->installEventFilter(hints_.get());
     // The main window first, then the others, hidden, in this order.
-    mainWindow_ = std::make_unique<MainWindow>(programDir, nullptr, hints_.get());
+    mainWindow_ = std::make_unique<MainWindow>(programDir, *options_, hints_.get());
     about_ = std::make_unique<AboutWindow>(programDir);
     legend_ = std::make_unique<LegendWindow>(programDir);
-    settings_ = std::make_unique<SettingsWindow>();
+    settings_ = std::make_unique<SettingsWindow>(options_.get());
     reference_ = std::make_unique<ReferenceWindow>(programDir);
     calculator_ = std::make_unique<CalculatorWindow>(programDir);
     mainWindow_->setCalculator(calculator_.get());
@@ -81,11 +82,11 @@ void Application::show()
         mainWindow_->showNormal();
 }
 
-KeptSettings Application::keptSettings() { return CollectSettings(*mainWindow_, *settings_); }
+KeptSettings Application::keptSettings() { return CollectSettings(*mainWindow_); }
 
 void Application::restoreSettings(const KeptSettings& kept)
 {
-    ApplySettings(kept, *mainWindow_, *settings_);
+    ApplySettings(kept, *mainWindow_);
     maximized_ = kept.maximized;
     if (mainWindow_->isVisible())
         show();

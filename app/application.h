@@ -18,6 +18,7 @@ class SettingsWindow;
 class ReferenceWindow;
 class CalculatorWindow;
 class HintRouter;
+class Options;
 
 // Settings that must be made before the QApplication exists: the default
 // surface format (double-buffered RGBA with a depth buffer).
@@ -57,6 +58,7 @@ public:
 
 private:
     std::unique_ptr<HintRouter> hints_;
+    std::unique_ptr<Options> options_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<LegendWindow> legend_;

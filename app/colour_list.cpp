@@ -11,14 +11,23 @@ ColourList::ColourList(const QStringList& items, int startItem, QWidget* parent)
     setInsertPolicy(QComboBox::NoInsert);
     addItems(items);
     setItemIndex(startItem);
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { itemIndex_ = -1; });
-    connect(this, &QComboBox::activated, this, [this](int item) { itemIndex_ = item; });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        itemIndex_ = -1;
+        emit itemIndexChanged(-1);
+    });
+    connect(this, &QComboBox::activated, this, [this](int item) {
+        itemIndex_ = item;
+        emit itemIndexChanged(item);
+    });
 }
 
 void ColourList::setItemIndex(int item)
 {
+    const bool changed = item != itemIndex_;
     itemIndex_ = item;
     setCurrentIndex(item);
+    if (changed)
+        emit itemIndexChanged(item);
 }
 
 } // namespace vestrel

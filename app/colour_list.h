@@ -16,6 +16,10 @@ public:
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int item);
 
+signals:
+    // An item was chosen or set, or text typed (-1).
+    void itemIndexChanged(int item);
+
 private:
     int itemIndex_ = -1;
 };

@@ -3,52 +3,49 @@
 
 #include "app/about_window.h"
 #include "app/calculator_window.h"
+#include "app/catalogue_part.h"
 #include "app/gl_panel.h"
 #include "app/help_opener.h"
+#include "app/interface_part.h"
 #include "app/legend_window.h"
+#include "app/main_menus.h"
 #include "app/main_window_parts.h"
-#include "app/picture_box.h"
-#include "app/qt_picture_ui.h"
+#include "app/options_panel.h"
+#include "app/picture_part.h"
 #include "app/reference_window.h"
+#include "app/scene_commands.h"
 #include "app/settings_window.h"
-#include "app/structure_file_dialog.h"
+#include "app/structure_file_part.h"
+#include "app/symmetry_part.h"
 #include "app/toolbar_icons.h"
+#include "app/view_part.h"
 #include "frame/frame.h"
-#include "logic/hints.h"
 #include "logic/cif/loaded_structure.h"
-#include "logic/info_text.h"
+#include "logic/hints.h"
+#include "logic/options.h"
 #include "logic/picture_commands.h"
 #include "logic/zone_picture.h"
-#include "logic/pictures/jpeg_codec.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QPlainTextEdit>
+#include <QMimeData>
+#include <QPushButton>
 #include <QScrollArea>
-#include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace vestrel {
 
-namespace {
-
-constexpr int StartFrameInterval = 50;
-
-} // namespace
-
-MainWindow::MainWindow(const QString& programDir, SettingsWindow* settings, HintRouter* hints, QWidget* parent)
-    : QMainWindow(parent), programDir_(programDir), settings_(settings)
+MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* hints, QWidget* parent)
+    : QMainWindow(parent), programDir_(programDir), options_(options)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Вестрел  Вер. 1.1"));
@@ -59,6 +56,7 @@ MainWindow::MainWindow(const QString& programDir, SettingsWindow* settings, Hint
     font.setPointSize(8);
     setFont(font);
     setGeometry(StartGeometry);
+    setAcceptDrops(true);
 
     showMessageBox = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Вестрел"), text); };
     askYesNo = [this](const QString& text) {
@@ -66,100 +64,110 @@ MainWindow::MainWindow(const QString& programDir, SettingsWindow* settings, Hint
                                      QMessageBox::No)
             == QMessageBox::Yes;
     };
-    askStructureFile = [this](const QString& folder) {
-        const auto dialog = MakeStructureFileDialog(this, folder);
-        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-            return QString();
-        return dialog->selectedFiles().constFirst();
-    };
 
-    loaded_ = std::make_unique<cif::LoadedStructure>();
-    setAcceptDrops(true);
-
-    catalogue_ = std::make_unique<Catalogue>(static_cast<CatalogueView&>(*this));
-
-    buildMenus();
-    buildToolBar();
-
+    menus_ = new MainMenus(*this, options_);
     auto* central = new QWidget(this);
+    panel_ = named(new GlPanel(central), "pnl1");
+    panel_->setCursor(Qt::SizeAllCursor);
+    panel_->setMinimumSize(1, 1);
+    SetHint(panel_, QStringLiteral("Окно построения объектов"));
+    auto* status = named(new QStatusBar(this), "stat1");
+
+    catalogue_ = new CataloguePart(this, programDir_, [this](const QString& text) { showMessageBox(text); },
+                                   [this](bool structures) { optionsPanel_->enableFor(structures); });
+    optionsPanel_ = new OptionsPanel(this, options_);
+    view_ = new ViewPart(*this, *panel_, options_);
+    structureFile_ = new StructureFilePart(*this, *catalogue_, *panel_, options_);
+    structureFile_->showMessage = [this](const QString& text) { showMessageBox(text); };
+    askStructureFile = structureFile_->askFile;
+    structureFile_->askFile = [this](const QString& folder) { return askStructureFile(folder); };
+    symmetry_ = new SymmetryPart(this, *panel_, *status, [this](bool on) { scene_->enableSceneCommands(on); });
+    scene_ = new SceneCommands(this, *catalogue_, *structureFile_, *symmetry_, *menus_, *panel_, *status);
+    pictures_ = new PicturePart(*this, programDir_, *panel_, options_, [this] { return readFrameInputs(); },
+                                [this] { return view_->view(); });
+    closeQuery = [this] { return pictures_->commands().closeQuery(); };
+    helpOpener_ = std::make_unique<HelpOpener>(this);
+
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    glPanel = named(new GlPanel(central), "pnl1");
-    glPanel->setCursor(Qt::SizeAllCursor);
-    glPanel->setMinimumSize(1, 1);
-    SetHint(glPanel, QStringLiteral("Окно построения объектов"));
-    row->addWidget(glPanel, 1);
+    row->addWidget(panel_, 1);
     row->addWidget(buildSidePanel());
     setCentralWidget(central);
-
-    statusLine = named(new QStatusBar(this), "stat1");
-    setStatusBar(statusLine);
-
-    glPanel->setFrameRoutine([this](Draw& gl, bool tick) { drawFrame(gl, tick); });
-    connect(glPanel, &GlPanel::mousePressed, this, &MainWindow::panelMousePressed);
-    connect(glPanel, &GlPanel::mouseMoved, this, &MainWindow::panelMouseMoved);
-    connect(glPanel, &GlPanel::mouseReleased, this, &MainWindow::panelMouseReleased);
-
-    // FormCreate: the frame timer runs from the start; the OpenGL state is
-    // set up when the panel's context is made.
-    frameTimer = named(new QTimer(this), "Timer1");
-    frameTimer->setInterval(StartFrameInterval);
-    connect(frameTimer, &QTimer::timeout, this, &MainWindow::nextFrame);
-    interfaceTimer = named(new QTimer(this), "tmr1");
-    interfaceTimer->setInterval(1000);
-    connect(interfaceTimer, &QTimer::timeout, this, &MainWindow::applyInterfaceOptions);
-    interfaceTimer->start();
-    if (settings_)
-        settings_->setFrameTimer(frameTimer);
-    connectPictureOptions();
-    frameTimer->start();
-
+    setStatusBar(status);
+    interface_ = new InterfacePart(this, options_, *menus_,
+                                   {sidePanel_, menus_->toolBar(), {catalogue_->photoGroup(), catalogue_->informationGroup()}},
+                                   [this] { nextFrame(); });
+    panel_->setFrameRoutine([this](Draw& gl, bool tick) { drawFrame(gl, tick); });
+    bindCommands();
     if (hints)
-        hints->addStatusBar(statusLine);
-    qtPictureUi_ = std::make_unique<QtPictureUi>(this);
-    setPictureUi(*qtPictureUi_);
-    closeQuery = [this] { return pictures_->closeQuery(); };
-    connect(saveImageAction, &QAction::triggered, this, &MainWindow::saveImage);
-    connect(saveToolButton, &QToolButton::clicked, this, &MainWindow::saveImage);
-    connect(screenshotAction, &QAction::triggered, this, &MainWindow::takeScreenshot);
-    connect(screenshotToolButton, &QToolButton::clicked, this, &MainWindow::takeScreenshot);
-    helpOpener_ = std::make_unique<HelpOpener>(this);
-    // The help tool button opens the help, as the menu item does.
-    connect(helpAction, &QAction::triggered, this, &MainWindow::openHelp);
-    connect(helpToolButton, &QToolButton::clicked, this, &MainWindow::openHelp);
-    connect(openStructureAction, &QAction::triggered, this, &MainWindow::openStructure);
-    connect(openStructureToolButton, &QToolButton::clicked, this, &MainWindow::openStructure);
-    qApp->installEventFilter(this);
+        hints->addStatusBar(status);
 }
 
-// FormDestroy: the quadric, then the frame timer; the context goes with the
-// drawing panel.
-MainWindow::~MainWindow()
+MainWindow::~MainWindow() { panel_->releaseGl(); }
+
+QWidget* MainWindow::buildSidePanel()
 {
-    qApp->removeEventFilter(this);
-    glPanel->releaseGl();
-    frameTimer->stop();
+    auto* side = named(new QFrame(this), "pnl2");
+    side->setFrameShape(QFrame::Box);
+    side->setFixedWidth(SidePanelWidth);
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(3, 3, 3, 3);
+    auto* scroll = named(new QScrollArea(side), "ScrollBox1");
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(2, 2, 2, 2);
+    catalogue_->addToTools(view_->distanceGroup());
+    optionsPanel_->addAtFoot(catalogue_->photoGroup());
+    optionsPanel_->addAtFoot(catalogue_->informationGroup());
+    for (QWidget* group : std::initializer_list<QWidget*>{catalogue_->toolsGroup(), symmetry_->group(),
+                                                          structureFile_->cellsGroup(), optionsPanel_->group()}) {
+        group->setParent(content);
+        column->addWidget(group);
+    }
+    column->addStretch(1);
+    // The side panel is narrow: keep the groups tight.
+    for (QLayout* inner : content->findChildren<QLayout*>()) {
+        inner->setContentsMargins(4, 2, 4, 2);
+        inner->setSpacing(2);
+    }
+    // Group titles must not widen the panel beyond its 224 pixels.
+    for (QGroupBox* group : content->findChildren<QGroupBox*>())
+        group->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    for (QComboBox* list : content->findChildren<QComboBox*>()) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(8);
+    }
+    scroll->setWidget(content);
+    layout->addWidget(scroll);
+    sidePanel_ = side;
+    return side;
 }
 
-void MainWindow::bindCommand(QAction* item, QToolButton* button, std::function<void()> command)
+void MainWindow::bindCommands()
 {
-    if (item) {
-        item->setEnabled(true);
-        connect(item, &QAction::triggered, this, [command] { command(); });
-    }
-    if (button) {
-        button->setEnabled(true);
-        connect(button, &QToolButton::clicked, this, [command] { command(); });
-    }
+    connect(catalogue_, &CataloguePart::buildRequested, this, &MainWindow::build);
+    connect(catalogue_, &CataloguePart::eraseRequested, this, &MainWindow::eraseScene);
+    connect(catalogue_, &CataloguePart::structureChosen, this, &MainWindow::structureChosen);
+    connect(catalogue_, &CataloguePart::polyhedronChosen, this, &MainWindow::polyhedronChosen);
+    menus_->bind(Command::Build, [this] { build(); });
+    menus_->bind(Command::Erase, [this] { eraseScene(); });
+    menus_->bind(Command::Previous, [this] { previousObject(); });
+    menus_->bind(Command::Next, [this] { nextObject(); });
+    menus_->bind(Command::Exit, [this] { exitProgram(); });
+    menus_->bind(Command::DisplaySettings, [this] { showSettings(); });
+    menus_->bind(Command::SaveImage, [this] { pictures_->saveAs(); });
+    menus_->bind(Command::Screenshot, [this] { pictures_->screenshot(); });
+    menus_->bind(Command::Help, [this] { helpOpener_->open(programDir_); });
+    menus_->bind(Command::OpenStructure, [this] { openStructure(); });
 }
 
 void MainWindow::setSettings(SettingsWindow* settings)
 {
     settings_ = settings;
-    if (settings_)
-        settings_->setFrameTimer(frameTimer);
-    connectPictureOptions();
+    pictures_->connectSettings(settings_);
 }
 
 void MainWindow::setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, ReferenceWindow* reference)
@@ -167,42 +175,12 @@ void MainWindow::setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, R
     about_ = about;
     legend_ = legend;
     reference_ = reference;
-    referenceAction->setEnabled(true);
-    aboutAction->setEnabled(true);
-    referenceToolButton->setEnabled(true);
-    legendToolButton->setEnabled(true);
-    connect(referenceAction, &QAction::triggered, this, &MainWindow::showReference);
-    connect(referenceToolButton, &QToolButton::clicked, this, &MainWindow::referenceToolClicked);
-    connect(legendToolButton, &QToolButton::clicked, this, &MainWindow::showLegend);
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-}
-
-void MainWindow::setCalculator(CalculatorWindow* calculator)
-{
-    calculator_ = calculator;
-    calculatorAction->setEnabled(calculator_ != nullptr);
-    connect(calculatorAction, &QAction::triggered, this, &MainWindow::showCalculator, Qt::UniqueConnection);
-}
-
-void MainWindow::setPictureUi(PictureUi& ui)
-{
-    const PictureFolders folders = pictures_ ? pictures_->folders() : PictureFolders(programDir_);
-    pictures_ = std::make_unique<PictureCommands>(
-        ui, programDir_, [this] { return glPanel->grabFramebuffer(); }, [this] { return GrabWholeWindow(this); });
-    pictures_->setFolders(folders);
-    pictures_->setPictureRenderer([this](QSize size) { return renderPicture(size); });
-}
-
-void MainWindow::saveImage() { pictures_->saveAs(); }
-void MainWindow::takeScreenshot() { pictures_->screenshot(); }
-
-void MainWindow::showCalculator()
-{
-    if (!calculator_)
-        return;
-    calculator_->show();
-    calculator_->raise();
-    calculator_->activateWindow();
+    menus_->enable(Command::Reference, true);
+    menus_->enable(Command::About, true);
+    menus_->enable(Command::Legend, true);
+    menus_->bind(Command::Reference, [this] { showReference(); });
+    menus_->bind(Command::Legend, [this] { showLegend(); });
+    menus_->bind(Command::About, [this] { showAbout(); });
 }
 
 void MainWindow::showReference()
@@ -211,12 +189,10 @@ void MainWindow::showReference()
         reference_->present();
 }
 
-void MainWindow::referenceToolClicked() { referenceAction->trigger(); }
-
 void MainWindow::showLegend()
 {
     if (legend_)
-        legend_->presentBeside(glPanel->width());
+        legend_->presentBeside(panel_->width());
 }
 
 void MainWindow::showAbout()
@@ -225,103 +201,102 @@ void MainWindow::showAbout()
         about_->showCentredOn(this);
 }
 
-void MainWindow::openHelp() { helpOpener_->open(programDir_); }
-
-// ---- Catalogue commands ----
-
-void MainWindow::build()
+void MainWindow::setCalculator(CalculatorWindow* calculator)
 {
-    // The structure from a file is the list's choice: it is built already.
-    if (structureShown_ && structureList->currentIndex() > StructureCount && catalogue_->polyhedronItem() == 0)
+    if (calculator_ || !calculator)
         return;
-    catalogue_->build();
-    syncLoadedStructure();
-    syncSymmetryPanel();
-}
-void MainWindow::eraseScene()
-{
-    catalogue_->erase();
-    zone_.reset();
-    removeLoadedStructure();
-    syncSymmetryPanel();
+    calculator_ = calculator;
+    menus_->enable(Command::Calculator, true);
+    menus_->bind(Command::Calculator, [this] {
+        calculator_->show();
+        calculator_->raise();
+        calculator_->activateWindow();
+    });
 }
 
-void MainWindow::showZonePicture(const ZonePicture& picture)
+void MainWindow::setPictureUi(PictureUi& ui) { pictures_->setUi(ui); }
+PictureCommands& MainWindow::pictures() { return pictures_->commands(); }
+
+ViewState& MainWindow::viewState() { return view_->view(); }
+const Catalogue& MainWindow::catalogue() const { return catalogue_->catalogue(); }
+
+bool MainWindow::showsLoadedStructure() const { return structureFile_->shown(); }
+const cif::LoadedStructure& MainWindow::loadedStructure() const { return structureFile_->structure(); }
+QString MainWindow::structureFolder() const { return options_.kept().structureFolder; }
+void MainWindow::setStructureFolder(const QString& folder) { options_.set(&KeptSettings::structureFolder, folder); }
+
+// ---- Commands that change the scene ----
+
+void MainWindow::build() { scene_->build(); }
+void MainWindow::eraseScene() { scene_->erase(); }
+void MainWindow::showZonePicture(const ZonePicture& picture) { scene_->showZonePicture(picture); }
+void MainWindow::nextObject() { scene_->next(); }
+void MainWindow::previousObject() { scene_->previous(); }
+void MainWindow::structureChosen(int item) { scene_->chooseStructure(item); }
+void MainWindow::polyhedronChosen(int item) { scene_->choosePolyhedron(item); }
+void MainWindow::performSymmetryOperation() { symmetry_->perform(); }
+void MainWindow::symmetryElementChosen(int row) { symmetry_->choose(row); }
+void MainWindow::openStructure() { structureFile_->open(); }
+bool MainWindow::openStructureFile(const QString& path) { return scene_->openStructureFile(path); }
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    eraseScene();
-    zone_ = picture.scene;
-    statusLine->showMessage(picture.status);
-    glPanel->update();
-}
-void MainWindow::nextObject()
-{
-    catalogue_->next();
-    syncLoadedStructure();
-    syncSymmetryPanel();
-}
-void MainWindow::previousObject()
-{
-    catalogue_->previous();
-    syncLoadedStructure();
-    syncSymmetryPanel();
-}
-void MainWindow::structureChosen(int item)
-{
-    // The item after the catalogue's is the structure from a file, shown
-    // already: the catalogue has nothing chosen then.
-    catalogue_->chooseStructure(item > StructureCount ? 0 : item);
-    syncSymmetryPanel();
-}
-void MainWindow::polyhedronChosen(int item)
-{
-    catalogue_->choosePolyhedron(item);
-    // A polyhedron chosen takes the structure shown off at once.
-    if (item != 0)
-        removeLoadedStructure();
-    syncSymmetryPanel();
+    if (!StructureFilePart::droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
 }
 
-void MainWindow::setStructureItem(int item) { structureList->setCurrentIndex(item); }
-void MainWindow::setPolyhedronItem(int item) { polyhedronList->setCurrentIndex(item); }
-
-bool MainWindow::loadPhoto(const QString& relativePath)
+void MainWindow::dropEvent(QDropEvent* event)
 {
-    QString error;
-    const QImage photo = LoadJpeg(QDir(programDir_).filePath(relativePath), &error);
-    if (photo.isNull()) {
-        showMessage(error);
-        return false;
-    }
-    photoBox->setPicture(photo);
-    return true;
+    const QString path = StructureFilePart::droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so a message box does not hold up the
+    // program the file came from.
+    QMetaObject::invokeMethod(this, [this, path] { openStructureFile(path); }, Qt::QueuedConnection);
 }
 
-bool MainWindow::loadInformation(const QString& relativePath)
+// ---- Frames, view, exit ----
+
+FrameInputs MainWindow::readFrameInputs() const
 {
-    QString error;
-    const auto lines = LoadInformationText(QDir(programDir_).filePath(relativePath), &error);
-    if (!lines) {
-        showMessage(error);
-        return false;
-    }
-    informationMemo->setPlainText(lines->join(QLatin1Char('\n')));
-    return true;
+    const KeptSettings& kept = options_.kept();
+    const AuxiliaryOptions& aux = options_.auxiliary();
+    FrameInputs in;
+    in.autoRotate = kept.autoRotate;
+    in.maxDistance = kept.maxDistance;
+    in.planeXZ = aux.planeXZ;
+    in.planeYZ = aux.planeYZ;
+    in.planeXY = aux.planeXY;
+    in.axisOX = aux.axisOX;
+    in.axisOZ = aux.axisOZ;
+    in.axisOY = aux.axisOY;
+    in.menus = options_.colourMenus();
+    in.scenes = catalogue_->catalogue().sceneFlags();
+    in.zone = scene_->zone();
+    in.loadedStructure = structureFile_->shown() ? &structureFile_->structure().sceneData() : nullptr;
+    in.chosen = symmetry_->lesson().frameElement();
+    in.display = options_.displayOptions();
+    in.shaded = kept.shaded;
+    in.smooth = kept.smooth && panel_->availableSamples() != 0;
+    return in;
 }
 
-void MainWindow::clearPhoto() { photoBox->clear(); }
-void MainWindow::clearInformation() { informationMemo->clear(); }
-
-void MainWindow::enableStructureOptions(bool structures)
+void MainWindow::nextFrame()
 {
-    photoGroup->setEnabled(structures);
-    showBondsCheck->setEnabled(structures);
-    showSymmetryPlanesCheck->setEnabled(!structures);
-    showSymmetryAxesCheck->setEnabled(!structures);
+    view_->followView();
+    symmetry_->advance(interface_->frameTimer().interval() / 1000.0);
+    panel_->tick();
 }
 
-void MainWindow::showMessage(const QString& text) { showMessageBox(text); }
+void MainWindow::drawFrame(Draw& gl, bool tick) { DrawFrame(gl, readFrameInputs(), view_->view(), tick); }
 
-// ---- Exit, settings, interface options ----
+void MainWindow::panelMousePressed(Qt::MouseButton button, int x, int y) { view_->mousePressed(button, x, y); }
+void MainWindow::panelMouseMoved(int x, int y) { view_->mouseMoved(x, y); }
+void MainWindow::panelMouseReleased(Qt::MouseButton button, int x, int y) { view_->mouseReleased(button, x, y); }
+void MainWindow::wheelTurned(int notches) { view_->wheelTurned(notches); }
+
+void MainWindow::applyInterfaceOptions() { interface_->apply(); }
 
 void MainWindow::exitProgram()
 {
@@ -341,20 +316,6 @@ void MainWindow::showSettings()
 {
     if (settings_)
         settings_->showSettings();
-}
-
-void MainWindow::applyInterfaceOptions()
-{
-    const std::array<QAction*, 11> items{showPreviousToolAction, showBuildToolAction, showEraseToolAction, showReferenceToolAction, showNextToolAction, showSaveToolAction, showScreenshotToolAction, showLegendToolAction, showSettingsToolAction, showHelpToolAction, showExitToolAction};
-    for (std::size_t i = 0; i < items.size(); ++i)
-        toolActions_[i]->setVisible(items[i]->isChecked());
-    if (!settings_)
-        return;
-    const bool hideDetails = settings_->hideDetailsCheck->isChecked();
-    photoGroup->setVisible(!hideDetails);
-    informationGroup->setVisible(!hideDetails);
-    sidePanel->setFixedWidth(settings_->hideSidePanelCheck->isChecked() ? 1 : SidePanelWidth);
-    toolBar->setFixedWidth(settings_->showToolBarCheck->isChecked() ? ToolBarWidth : 1);
 }
 
 } // namespace vestrel

@@ -2,7 +2,9 @@
 #include "app/settings_window.h"
 
 #include "app/colour_list.h"
+#include "app/option_binding.h"
 #include "logic/hints.h"
+#include "logic/options.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,10 +24,6 @@
 namespace vestrel {
 
 namespace {
-
-// The frame timer starts at 50 ms, so the track bar does too: the window
-// never shows an interval that is not in force.
-constexpr int StartFrameInterval = 50;
 
 template <typename T>
 T* named(T* widget, const char* name)
@@ -48,7 +46,9 @@ QStringList screwColourItems()
 
 } // namespace
 
-SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+SettingsWindow::SettingsWindow(Options* options, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      ownOptions_(options ? nullptr : std::make_unique<Options>()), options_(options ? options : ownOptions_.get())
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Настройки построения"));
@@ -62,6 +62,45 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt:
     statusLine->setSizeGripEnabled(false);
     layout->addWidget(statusLine);
     resize(347, 284);
+    bindOptions();
+}
+
+SettingsWindow::~SettingsWindow() = default;
+
+void SettingsWindow::bindOptions()
+{
+    Bind(frameIntervalSlider, *options_, Option(&KeptSettings::frameInterval));
+    const std::array<ColourList*, 4> axisLists{axisOrder2ColourList, axisOrder3ColourList, axisOrder4ColourList,
+                                               axisOrder6ColourList};
+    for (std::size_t i = 0; i < axisLists.size(); ++i)
+        Bind(axisLists[i], *options_,
+             OptionAccess<int>{[i](const Options& o) { return o.kept().axisColours[i]; },
+                               [i](Options& o, int item) { o.setAxisColour(static_cast<int>(i), item); }});
+    Bind(screwAxisColourList, *options_, Option(&KeptSettings::screwAxisColour));
+    BindRadioPair(solidFacesRadio, seeThroughFacesRadio, *options_, Option(&KeptSettings::solidFaces));
+    BindRadioPair(invertedMouseRadio, directMouseRadio, *options_, Option(&KeptSettings::invertedMouse));
+    Bind(maxDistanceCheck, *options_, Option(&KeptSettings::maxDistance));
+    Bind(hideDetailsCheck, *options_, Option(&KeptSettings::hideDetails));
+    Bind(hideSidePanelCheck, *options_, Option(&KeptSettings::hideSidePanel));
+    Bind(showToolBarCheck, *options_, Option(&KeptSettings::showToolBar));
+    Bind(shadedCheck, *options_, Option(&KeptSettings::shaded));
+    Bind(smoothCheck, *options_, Option(&KeptSettings::smooth));
+    followFrameInterval();
+    connect(options_, &Options::changed, this, &SettingsWindow::followFrameInterval);
+}
+
+void SettingsWindow::setFrameTimer(QTimer* timer)
+{
+    frameTimer_ = timer;
+    followFrameInterval();
+}
+
+void SettingsWindow::followFrameInterval()
+{
+    const int interval = options_->kept().frameInterval;
+    frameIntervalGroup->setTitle(QStringLiteral("Частота смены кадров : %1 мсек").arg(interval));
+    if (frameTimer_)
+        frameTimer_->setInterval(interval);
 }
 
 QWidget* SettingsWindow::buildObjectsTab()
@@ -74,11 +113,8 @@ QWidget* SettingsWindow::buildObjectsTab()
     frameIntervalSlider->setRange(1, 100);
     frameIntervalSlider->setTickInterval(5);
     frameIntervalSlider->setTickPosition(QSlider::TicksBelow);
-    frameIntervalSlider->setValue(StartFrameInterval);
     SetHint(frameIntervalSlider, QStringLiteral("Частота смены кадров (скорость анимации)"));
     (new QVBoxLayout(frameIntervalGroup))->addWidget(frameIntervalSlider);
-    frameIntervalChanged(StartFrameInterval);
-    connect(frameIntervalSlider, &QSlider::valueChanged, this, &SettingsWindow::frameIntervalChanged);
     column->addWidget(frameIntervalGroup);
 
     auto* row = new QHBoxLayout;
@@ -86,16 +122,16 @@ QWidget* SettingsWindow::buildObjectsTab()
     SetHint(axisColoursGroup, QStringLiteral("Область настройки осей"));
     auto* axes = new QGridLayout(axisColoursGroup);
     const auto addAxisList = [&](int rowIndex, const QString& label, ColourList*& list, const char* name,
-                                 int start, const QString& hint) {
+                                 const QString& hint) {
         axes->addWidget(new QLabel(label, axisColoursGroup), rowIndex, 0);
-        list = named(new ColourList(axisColourItems(), start, axisColoursGroup), name);
+        list = named(new ColourList(axisColourItems(), -1, axisColoursGroup), name);
         SetHint(list, hint);
         axes->addWidget(list, rowIndex, 1);
     };
-    addAxisList(0, QStringLiteral("2-го порядка:"), axisOrder2ColourList, "cbb1", 3, QStringLiteral("Список цветов для  оси 2-го порядка"));
-    addAxisList(1, QStringLiteral("3-го порядка:"), axisOrder3ColourList, "cbb3", 1, QStringLiteral("Список цветов для  оси 3-го порядка"));
-    addAxisList(2, QStringLiteral("4-го порядка:"), axisOrder4ColourList, "cbb4", 2, QStringLiteral("Список цветов для  оси 4-го порядка"));
-    addAxisList(3, QStringLiteral("6-го порядка:"), axisOrder6ColourList, "cbb5", 4, QStringLiteral("Список цветов для  оси 6-го порядка"));
+    addAxisList(0, QStringLiteral("2-го порядка:"), axisOrder2ColourList, "cbb1", QStringLiteral("Список цветов для  оси 2-го порядка"));
+    addAxisList(1, QStringLiteral("3-го порядка:"), axisOrder3ColourList, "cbb3", QStringLiteral("Список цветов для  оси 3-го порядка"));
+    addAxisList(2, QStringLiteral("4-го порядка:"), axisOrder4ColourList, "cbb4", QStringLiteral("Список цветов для  оси 4-го порядка"));
+    addAxisList(3, QStringLiteral("6-го порядка:"), axisOrder6ColourList, "cbb5", QStringLiteral("Список цветов для  оси 6-го порядка"));
     row->addWidget(axisColoursGroup);
 
     auto* right = new QVBoxLayout;
@@ -107,7 +143,6 @@ QWidget* SettingsWindow::buildObjectsTab()
     SetHint(seeThroughFacesRadio, QStringLiteral("Построение только ребер"));
     solidFacesRadio = named(new QRadioButton(QStringLiteral("Сплошные грани"), faceModeGroup), "rb6");
     SetHint(solidFacesRadio, QStringLiteral("Построение сплошных граней"));
-    solidFacesRadio->setChecked(true);
     auto* faces = new QVBoxLayout(faceModeGroup);
     faces->addWidget(seeThroughFacesRadio);
     faces->addWidget(solidFacesRadio);
@@ -118,7 +153,7 @@ QWidget* SettingsWindow::buildObjectsTab()
     SetHint(screwAxesGroup, QStringLiteral("Область настройки винтовых осей"));
     screwColourGroup = named(new QGroupBox(QStringLiteral("Цвет :"), screwAxesGroup), "grp11");
     SetHint(screwColourGroup, QStringLiteral("Область настройки винтовых осей"));
-    screwAxisColourList = named(new ColourList(screwColourItems(), 0, screwColourGroup), "cbb2");
+    screwAxisColourList = named(new ColourList(screwColourItems(), -1, screwColourGroup), "cbb2");
     SetHint(screwAxisColourList, QStringLiteral("Список цветов для  винтовых осей"));
     (new QVBoxLayout(screwColourGroup))->addWidget(screwAxisColourList);
     (new QVBoxLayout(screwAxesGroup))->addWidget(screwColourGroup);
@@ -143,7 +178,6 @@ QWidget* SettingsWindow::buildProgramTab()
     SetHint(mouseInversionGroup, QStringLiteral("Изменение управления мышью"));
     directMouseRadio = named(new QRadioButton(QStringLiteral("Прямая"), mouseInversionGroup), "rb1");
     SetHint(directMouseRadio, QStringLiteral("Прямая инверсия(по умолчанию)"));
-    directMouseRadio->setChecked(true);
     invertedMouseRadio = named(new QRadioButton(QStringLiteral("Обратная"), mouseInversionGroup), "rb2");
     SetHint(invertedMouseRadio, QStringLiteral("Обратная инверсия"));
     auto* mouse = new QHBoxLayout(mouseInversionGroup);
@@ -155,21 +189,19 @@ QWidget* SettingsWindow::buildProgramTab()
     interfaceGroup = named(new QGroupBox(QStringLiteral("Настройки интерфейса :"), tab), "grp1");
     SetHint(interfaceGroup, QStringLiteral("Область для настройки интерфейса программы"));
     auto* options = new QVBoxLayout(interfaceGroup);
-    const auto addOption = [&](QCheckBox*& box, const char* name, const QString& caption, const QString& hint,
-                               bool checked) {
+    const auto addOption = [&](QCheckBox*& box, const char* name, const QString& caption, const QString& hint) {
         box = named(new QCheckBox(caption, interfaceGroup), name);
         SetHint(box, hint);
-        box->setChecked(checked);
         options->addWidget(box);
     };
     addOption(maxDistanceCheck, "chk1", QStringLiteral("Отдалиться на максимальное расстояние"),
-              QStringLiteral("Отдалиться на макс. расстояние (150 отн. ед.)"), false);
+              QStringLiteral("Отдалиться на макс. расстояние (150 отн. ед.)"));
     addOption(hideDetailsCheck, "chk2", QStringLiteral("Убрать детальную информацию"),
-              QStringLiteral("Убрать/показать информацию о кристалле и крист. решетке"), false);
+              QStringLiteral("Убрать/показать информацию о кристалле и крист. решетке"));
     addOption(hideSidePanelCheck, "chk3", QStringLiteral("Убрать вкладку инструментов и опций"),
-              QStringLiteral("Убрать/отображать вкладку инструментов и опций"), false);
+              QStringLiteral("Убрать/отображать вкладку инструментов и опций"));
     addOption(showToolBarCheck, "chk4", QStringLiteral("Отображать панель инструментов"),
-              QStringLiteral("Отображать/убрать панель инструментов"), true);
+              QStringLiteral("Отображать/убрать панель инструментов"));
     column->addWidget(interfaceGroup);
     column->addWidget(buildPictureGroup(tab));
 
@@ -204,12 +236,5 @@ void SettingsWindow::showSettings()
 void SettingsWindow::objectsOk() { hide(); }
 
 void SettingsWindow::programOk() { objectsOk(); }
-
-void SettingsWindow::frameIntervalChanged(int position)
-{
-    frameIntervalGroup->setTitle(QStringLiteral("Частота смены кадров : %1 мсек").arg(position));
-    if (frameTimer_)
-        frameTimer_->setInterval(position);
-}
 
 } // namespace vestrel

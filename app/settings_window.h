@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The settings window "Настройки построения": frame interval, colours of the
 // symmetry and screw axes, the face mode, the mouse direction and the
-// interface options. Its controls hold the settings; readers read them on
-// every frame.
+// interface options. Its controls are bound to the program's options.
 #pragma once
 
 #include <QWidget>
+
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -19,14 +20,18 @@ class QTimer;
 namespace vestrel {
 
 class ColourList;
+class Options;
 
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsWindow(QWidget* parent = nullptr);
+    // Without options of its own to show, the window keeps a set of its own.
+    explicit SettingsWindow(Options* options = nullptr, QWidget* parent = nullptr);
+    ~SettingsWindow() override;
 
-    // The main window's frame timer, whose interval the track bar sets.
-    void setFrameTimer(QTimer* timer) { frameTimer_ = timer; }
+    Options& options() { return *options_; }
+    // A frame timer whose interval follows the track bar.
+    void setFrameTimer(QTimer* timer);
     // Shown, brought forward, centred on the screen the first time.
     void showSettings();
 
@@ -71,7 +76,6 @@ signals:
 public slots:
     void objectsOk();
     void programOk();
-    void frameIntervalChanged(int position);
     // What the drawing panel's context offers for "Сглаживание": samples
     // per pixel, 0 when it has no multisampling (the box is then disabled
     // and its hint says why).
@@ -81,7 +85,11 @@ private:
     QWidget* buildObjectsTab();
     QWidget* buildProgramTab();
     QGroupBox* buildPictureGroup(QWidget* parent);
+    void bindOptions();
+    void followFrameInterval();
 
+    std::unique_ptr<Options> ownOptions_;
+    Options* options_;
     QTimer* frameTimer_ = nullptr;
     bool shownBefore_ = false;
 };

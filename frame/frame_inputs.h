@@ -25,6 +25,14 @@ struct AuxiliaryColourMenus {
     bool planesRed = false;  // "Красный"
     bool planesGreen = false;// "Зеленый"
     bool planesBlue = false; // "Синий"
+
+    // The checked item of each menu, and the menus with those items checked.
+    constexpr int axesItem() const { return axesRed ? 0 : axesGreen ? 1 : 2; }
+    constexpr int planesItem() const { return planesWhite ? 0 : planesRed ? 1 : planesGreen ? 2 : 3; }
+    static constexpr AuxiliaryColourMenus withItems(int axes, int planes)
+    {
+        return {axes == 0, axes == 1, axes == 2, planes == 0, planes == 1, planes == 2, planes == 3};
+    }
 };
 
 // A symmetry element chosen in the main window, and how far its operation

@@ -7,6 +7,8 @@
 // value; the others are used as they are.
 #pragma once
 
+#include "frame/frame_inputs.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -19,34 +21,38 @@ class QSettings;
 
 namespace vestrel {
 
-// Item indices follow the lists and menus they come from.
+// Item indices follow the lists and menus they come from. The start values
+// of the options the frame reads are the frame's own (FrameInputs,
+// DisplayOptions); the others are written here, and only here.
 struct KeptSettings {
     // Settings window, tab "Настройки объектов".
     int frameInterval = 50; // ms, 1 to 100
     // Axes of order 2, 3, 4, 6: 0 "Не строить", 1 "Зеленый", 2 "Красный",
     // 3 "Синий", 4 "Желтый".
-    std::array<int, 4> axisColours{3, 1, 2, 4};
-    int screwAxisColour = 0; // 0 "Зеленый", 1 "Красный", 2 "Синий", 3 "Желтый"
-    bool solidFaces = true;  // "Сплошные грани", else "Прозрачные грани"
+    std::array<int, 4> axisColours{DisplayOptions{}.axisColour2, DisplayOptions{}.axisColour3,
+                                   DisplayOptions{}.axisColour4, DisplayOptions{}.axisColour6};
+    // 0 "Зеленый", 1 "Красный", 2 "Синий", 3 "Желтый"
+    int screwAxisColour = DisplayOptions{}.screwColour;
+    bool solidFaces = DisplayOptions{}.solidFaces; // "Сплошные грани", else "Прозрачные грани"
     // Tab "Параметры программы".
     bool invertedMouse = false;
-    bool maxDistance = false;
+    bool maxDistance = FrameInputs{}.maxDistance;
     bool hideDetails = false;
     bool hideSidePanel = false;
     bool showToolBar = true;
-    bool shaded = false; // "Объёмное изображение"
-    bool smooth = false; // "Сглаживание"
+    bool shaded = FrameInputs{}.shaded; // "Объёмное изображение"
+    bool smooth = FrameInputs{}.smooth; // "Сглаживание"
     // Menu "Настройки" → "Окно" → "Цвет".
-    int axesColour = 2;   // 0 "Красный", 1 "Зеленый", 2 "Синий"
-    int planesColour = 0; // 0 "Белый", 1 "Красный", 2 "Зеленый", 3 "Синий"
+    int axesColour = AuxiliaryColourMenus{}.axesItem();     // 0 "Красный", 1 "Зеленый", 2 "Синий"
+    int planesColour = AuxiliaryColourMenus{}.planesItem(); // 0 "Белый", 1 "Красный", 2 "Зеленый", 3 "Синий"
     // Menu "Настройки" → "Панель инструментов", in the menu's order.
     std::array<bool, 11> toolButtons{true, true, true, true, true, true, true, true, true, true, true};
     // Side panel, group "Презентация :".
-    bool autoRotate = false;
-    bool showBonds = true;
-    bool showScrewAxes = false;
-    bool showSymmetryAxes = true;
-    bool showSymmetryPlanes = false;
+    bool autoRotate = FrameInputs{}.autoRotate;
+    bool showBonds = DisplayOptions{}.showLines;
+    bool showScrewAxes = DisplayOptions{}.showScrewAxes;
+    bool showSymmetryAxes = DisplayOptions{}.showSymAxes;
+    bool showSymmetryPlanes = DisplayOptions{}.showSymPlanes;
     // Save dialog: the folder of the last picture saved, and its entry.
     QString saveFolder;
     int saveFilter = 1; // 1 to 4, the last "Рисунок PNG (*.png)"

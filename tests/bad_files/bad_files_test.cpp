@@ -5,6 +5,7 @@
 // read rights, a pipe, enormous. Each gives its message (or an empty picture)
 // through the real windows, nothing crashes or hangs, and the program goes on
 // working: the next object is built with its photograph and text.
+#include "tests/support/main_window_controls.h"
 #include "app/about_window.h"
 #include "app/application.h"
 #include "app/main_window.h"
@@ -207,8 +208,8 @@ protected:
 
     void build(MainWindow& mainWindow, int structure)
     {
-        mainWindow.structureList->setCurrentIndex(structure);
-        emit mainWindow.structureList->activated(structure);
+        Controls(mainWindow).structureList->setCurrentIndex(structure);
+        emit Controls(mainWindow).structureList->activated(structure);
         mainWindow.build();
     }
 
@@ -242,15 +243,15 @@ TEST_P(BadFiles, GiveTheirMessageAndLeaveTheProgramUsable)
     switch (reader) {
     case Reader::Photo:
         build(mainWindow, 1);
-        EXPECT_TRUE(mainWindow.photoBox->isEmpty());
+        EXPECT_TRUE(Controls(mainWindow).photoBox->isEmpty());
         break;
     case Reader::Text:
         build(mainWindow, 1);
-        EXPECT_FALSE(mainWindow.photoBox->isEmpty());
+        EXPECT_FALSE(Controls(mainWindow).photoBox->isEmpty());
         if (kind == Kind::Truncated)
-            EXPECT_EQ(mainWindow.informationMemo->toPlainText(), QStringLiteral("Каменная соль\nN"));
+            EXPECT_EQ(Controls(mainWindow).informationMemo->toPlainText(), QStringLiteral("Каменная соль\nN"));
         else
-            EXPECT_TRUE(mainWindow.informationMemo->toPlainText().isEmpty());
+            EXPECT_TRUE(Controls(mainWindow).informationMemo->toPlainText().isEmpty());
         break;
     case Reader::Reference: {
         mainWindow.showReference();
@@ -293,8 +294,8 @@ TEST_P(BadFiles, GiveTheirMessageAndLeaveTheProgramUsable)
     messages.clear();
     build(mainWindow, 17);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
-    EXPECT_FALSE(mainWindow.photoBox->isEmpty());
-    EXPECT_EQ(mainWindow.informationMemo->toPlainText(), QStringLiteral("Каменная соль\nNaCl"));
+    EXPECT_FALSE(Controls(mainWindow).photoBox->isEmpty());
+    EXPECT_EQ(Controls(mainWindow).informationMemo->toPlainText(), QStringLiteral("Каменная соль\nNaCl"));
     EXPECT_TRUE(mainWindow.isVisible());
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The zone law in space: what the picture draws for two symbols, what the
 // status bar says, and how the calculator and the main window hand it over.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/calculator_window.h"
 #include "app/main_window.h"
@@ -164,7 +165,7 @@ TEST(ZoneInSpace, TheCalculatorsButtonReplacesTheSceneAndTheStatusBarSaysWhat)
     Application app(QStringLiteral(VESTREL_PROGRAM_DIR));
     MainWindow& main = app.mainWindow();
     main.showMessageBox = [](const QString&) {};
-    main.structureList->setCurrentIndex(1);
+    Controls(main).structureList->setCurrentIndex(1);
     main.structureChosen(1);
     main.build();
     ASSERT_TRUE(main.readFrameInputs().scenes[index(SceneId::RockSalt)]);
@@ -181,7 +182,7 @@ TEST(ZoneInSpace, TheCalculatorsButtonReplacesTheSceneAndTheStatusBarSaysWhat)
     EXPECT_FALSE(std::ranges::any_of(in.scenes, [](bool on) { return on; }));
     ASSERT_TRUE(in.zone);
     EXPECT_EQ(in.zone->product, (MillerIndices{0, 0, -2}));
-    EXPECT_EQ(main.statusLine->currentMessage(),
+    EXPECT_EQ(Controls(main).statusLine->currentMessage(),
               QStringLiteral("Ось зоны [0 0 -2] — линия пересечения плоскостей (1 1 0) и (1 -1 0)"));
 
     main.eraseScene();

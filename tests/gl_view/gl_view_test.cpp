@@ -2,6 +2,7 @@
 // Real frames through OpenGL: the main window's drawing panel and the
 // offscreen renderer, probed at the pixels where the camera puts the model.
 // Runs twice under CTest, the second time with QT_SCALE_FACTOR=2.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/gl_panel.h"
@@ -44,12 +45,12 @@ TEST(MainWindowView, DrawsTheAxisInItsMenuColourWhereTheCameraPutsIt)
     mainWindow.resize(1000, 800);
     mainWindow.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
-    mainWindow.axisOXCheck->setChecked(true); // OX
-    mainWindow.axesRedAction->trigger();         // red
+    Controls(mainWindow).axisOXCheck->setChecked(true); // OX
+    Controls(mainWindow).axesRedAction->trigger();         // red
     QTest::qWait(400);
 
-    const QImage image = mainWindow.glPanel->grabFramebuffer();
-    const QSize device = mainWindow.glPanel->deviceSize();
+    const QImage image = Controls(mainWindow).glPanel->grabFramebuffer();
+    const QSize device = Controls(mainWindow).glPanel->deviceSize();
     ASSERT_EQ(image.size(), device) << "the picture covers the whole panel in device pixels";
     ASSERT_GT(device.width(), 100);
 

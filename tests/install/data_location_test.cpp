@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Where the program finds its data: beside the executable, in the installed
 // share folder, or nowhere (then it says where it looked and starts anyway).
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/legend_window.h"
 #include "app/main_window.h"
@@ -99,11 +100,11 @@ TEST(DataLocation, WithoutDataTheProgramStartsWithEmptyPicturesAndTexts)
     app.mainWindow().showMessageBox = [&](const QString& text) { messages << text; };
     app.show();
     MainWindow& main = app.mainWindow();
-    main.structureList->setCurrentIndex(1);
-    emit main.structureList->activated(1);
+    Controls(main).structureList->setCurrentIndex(1);
+    emit Controls(main).structureList->activated(1);
     main.build();
-    EXPECT_TRUE(main.photoBox->picture().isNull());
-    EXPECT_TRUE(main.informationMemo->toPlainText().isEmpty());
+    EXPECT_TRUE(Controls(main).photoBox->picture().isNull());
+    EXPECT_TRUE(Controls(main).informationMemo->toPlainText().isEmpty());
     ASSERT_FALSE(messages.isEmpty());
     EXPECT_TRUE(messages.first().contains(QDir(none.folder).filePath(QStringLiteral("Data/Nature/NaCl.jpg"))))
         << messages.first().toStdString();

@@ -2,6 +2,7 @@
 // The real main window and settings window: captions, start states, the
 // commands wired to their controls, the one-second timer's effects, the
 // wheel, hints and the exit prompt.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/legend_window.h"
 #include "app/reference_window.h"
@@ -67,100 +68,100 @@ TEST_F(MainWindowTest, HasItsCaptionAndMenusAsWritten)
         menus << a->text();
     EXPECT_EQ(menus, (QStringList{"Файл", "Запуск", "Настройки", "Помощь"}));
     QStringList file;
-    for (QAction* a : mainWindow->fileMenu->actions())
+    for (QAction* a : Controls(mainWindow).fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(file, (QStringList{"Открыть структуру…", "-", "Сохранить построение как...", "Сделать скриншот", "-",
                                  "Расчет символов граней и ребер", "Справочник", "-", "Выход"}));
-    EXPECT_EQ(mainWindow->showNextToolAction->text(), QStringLiteral("Построить следущий объет из списка"));
-    EXPECT_EQ(mainWindow->toolBarMenu->actions().size(), 11);
-    for (QAction* a : mainWindow->toolBarMenu->actions())
+    EXPECT_EQ(Controls(mainWindow).showNextToolAction->text(), QStringLiteral("Построить следущий объет из списка"));
+    EXPECT_EQ(Controls(mainWindow).toolBarMenu->actions().size(), 11);
+    for (QAction* a : Controls(mainWindow).toolBarMenu->actions())
         EXPECT_TRUE(a->isChecked()) << a->text().toStdString();
-    EXPECT_TRUE(mainWindow->axesBlueAction->isChecked());
-    EXPECT_TRUE(mainWindow->planesWhiteAction->isChecked());
-    EXPECT_FALSE(mainWindow->axesRedAction->isChecked());
+    EXPECT_TRUE(Controls(mainWindow).axesBlueAction->isChecked());
+    EXPECT_TRUE(Controls(mainWindow).planesWhiteAction->isChecked());
+    EXPECT_FALSE(Controls(mainWindow).axesRedAction->isChecked());
 }
 
 TEST_F(MainWindowTest, SidePanelStartsAsWritten)
 {
-    EXPECT_EQ(mainWindow->distanceGroup->title(), QStringLiteral("Дистанция до центра: 60"));
-    EXPECT_EQ(mainWindow->structureGroup->title(), QStringLiteral("Структура : "));
-    EXPECT_EQ(mainWindow->polyhedronGroup->title(), QStringLiteral("Многогр. и их элем. симметрии : "));
-    EXPECT_EQ(mainWindow->distanceSlider->value(), 60);
-    EXPECT_EQ(mainWindow->distanceSlider->maximum(), 150);
-    EXPECT_EQ(mainWindow->distanceSlider->singleStep(), 3);
-    EXPECT_EQ(mainWindow->structureList->count(), 19);
-    EXPECT_EQ(mainWindow->polyhedronList->count(), 13);
-    EXPECT_FALSE(mainWindow->structureList->isEditable());
-    for (QCheckBox* box : {mainWindow->autoRotateCheck, mainWindow->planeXZCheck, mainWindow->planeYZCheck, mainWindow->planeXYCheck, mainWindow->axisOXCheck, mainWindow->axisOZCheck,
-                           mainWindow->axisOYCheck, mainWindow->showScrewAxesCheck, mainWindow->showSymmetryPlanesCheck})
+    EXPECT_EQ(Controls(mainWindow).distanceGroup->title(), QStringLiteral("Дистанция до центра: 60"));
+    EXPECT_EQ(Controls(mainWindow).structureGroup->title(), QStringLiteral("Структура : "));
+    EXPECT_EQ(Controls(mainWindow).polyhedronGroup->title(), QStringLiteral("Многогр. и их элем. симметрии : "));
+    EXPECT_EQ(Controls(mainWindow).distanceSlider->value(), 60);
+    EXPECT_EQ(Controls(mainWindow).distanceSlider->maximum(), 150);
+    EXPECT_EQ(Controls(mainWindow).distanceSlider->singleStep(), 3);
+    EXPECT_EQ(Controls(mainWindow).structureList->count(), 19);
+    EXPECT_EQ(Controls(mainWindow).polyhedronList->count(), 13);
+    EXPECT_FALSE(Controls(mainWindow).structureList->isEditable());
+    for (QCheckBox* box : {Controls(mainWindow).autoRotateCheck, Controls(mainWindow).planeXZCheck, Controls(mainWindow).planeYZCheck, Controls(mainWindow).planeXYCheck, Controls(mainWindow).axisOXCheck, Controls(mainWindow).axisOZCheck,
+                           Controls(mainWindow).axisOYCheck, Controls(mainWindow).showScrewAxesCheck, Controls(mainWindow).showSymmetryPlanesCheck})
         EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
-    EXPECT_TRUE(mainWindow->showBondsCheck->isChecked());
-    EXPECT_TRUE(mainWindow->showSymmetryAxesCheck->isChecked());
-    EXPECT_EQ(mainWindow->autoRotateCheck->text(), QStringLiteral("Вращать вокруг Оси OZ"));
-    EXPECT_EQ(mainWindow->photoBox->size(), QSize(147, 99));
-    EXPECT_TRUE(mainWindow->informationMemo->isReadOnly());
-    EXPECT_EQ(mainWindow->sidePanel->width(), 224);
-    EXPECT_EQ(mainWindow->frameTimer->interval(), 50);
-    EXPECT_TRUE(mainWindow->frameTimer->isActive());
-    EXPECT_EQ(mainWindow->interfaceTimer->interval(), 1000);
+    EXPECT_TRUE(Controls(mainWindow).showBondsCheck->isChecked());
+    EXPECT_TRUE(Controls(mainWindow).showSymmetryAxesCheck->isChecked());
+    EXPECT_EQ(Controls(mainWindow).autoRotateCheck->text(), QStringLiteral("Вращать вокруг Оси OZ"));
+    EXPECT_EQ(Controls(mainWindow).photoBox->size(), QSize(147, 99));
+    EXPECT_TRUE(Controls(mainWindow).informationMemo->isReadOnly());
+    EXPECT_EQ(Controls(mainWindow).sidePanel->width(), 224);
+    EXPECT_EQ(Controls(mainWindow).frameTimer->interval(), 50);
+    EXPECT_TRUE(Controls(mainWindow).frameTimer->isActive());
+    EXPECT_EQ(Controls(mainWindow).interfaceTimer->interval(), 1000);
 }
 
 TEST_F(MainWindowTest, ToolButtonsCarryTheirTwoPartHints)
 {
-    EXPECT_EQ(HintOf(mainWindow->buildToolButton), QStringLiteral("Построить выбранный объект|Построить выбранный объект"));
-    EXPECT_EQ(mainWindow->eraseToolButton->toolTip(), QStringLiteral("Стереть построенную структуру или многогранник"));
-    EXPECT_EQ(LongHint(HintOf(mainWindow->eraseToolButton)), QStringLiteral("Стереть построенную структуру или многогранник "));
-    EXPECT_EQ(LongHint(HintOf(mainWindow->nextToolButton)), QStringLiteral("Построить след. объект из списка "));
-    EXPECT_EQ(mainWindow->exitToolButton->toolTip(), QStringLiteral("Выход из программы"));
+    EXPECT_EQ(HintOf(Controls(mainWindow).buildToolButton), QStringLiteral("Построить выбранный объект|Построить выбранный объект"));
+    EXPECT_EQ(Controls(mainWindow).eraseToolButton->toolTip(), QStringLiteral("Стереть построенную структуру или многогранник"));
+    EXPECT_EQ(LongHint(HintOf(Controls(mainWindow).eraseToolButton)), QStringLiteral("Стереть построенную структуру или многогранник "));
+    EXPECT_EQ(LongHint(HintOf(Controls(mainWindow).nextToolButton)), QStringLiteral("Построить след. объект из списка "));
+    EXPECT_EQ(Controls(mainWindow).exitToolButton->toolTip(), QStringLiteral("Выход из программы"));
 }
 
 TEST_F(MainWindowTest, HintsReachTheMainAndSettingsStatusBars)
 {
-    app->hints().showHint(mainWindow->axisOXCheck);
-    EXPECT_EQ(mainWindow->statusLine->currentMessage(), QStringLiteral("Построить ось OX"));
+    app->hints().showHint(Controls(mainWindow).axisOXCheck);
+    EXPECT_EQ(Controls(mainWindow).statusLine->currentMessage(), QStringLiteral("Построить ось OX"));
     EXPECT_EQ(settingsWindow->statusLine->currentMessage(), QStringLiteral("Построить ось OX"));
     // "Показывать винт. оси" has no hint of its own: the group "Опции :" speaks for it.
-    app->hints().showHint(mainWindow->showScrewAxesCheck);
-    EXPECT_EQ(mainWindow->statusLine->currentMessage(), HintOf(mainWindow->optionsGroup));
-    EXPECT_FALSE(HintOf(mainWindow->optionsGroup).isEmpty());
-    app->hints().showHint(mainWindow->eraseToolButton);
+    app->hints().showHint(Controls(mainWindow).showScrewAxesCheck);
+    EXPECT_EQ(Controls(mainWindow).statusLine->currentMessage(), HintOf(Controls(mainWindow).optionsGroup));
+    EXPECT_FALSE(HintOf(Controls(mainWindow).optionsGroup).isEmpty());
+    app->hints().showHint(Controls(mainWindow).eraseToolButton);
     EXPECT_EQ(settingsWindow->statusLine->currentMessage(), QStringLiteral("Стереть построенную структуру или многогранник "));
     app->hints().showHint(settingsWindow->screwAxisColourList);
-    EXPECT_EQ(mainWindow->statusLine->currentMessage(), QStringLiteral("Список цветов для  винтовых осей"));
+    EXPECT_EQ(Controls(mainWindow).statusLine->currentMessage(), QStringLiteral("Список цветов для  винтовых осей"));
 }
 
 TEST_F(MainWindowTest, BuildThroughTheSidePanelButtonShowsPhotoAndText)
 {
-    mainWindow->structureList->setCurrentIndex(1);
-    emit mainWindow->structureList->activated(1);
-    QTest::mouseClick(mainWindow->buildButton, Qt::LeftButton);
+    Controls(mainWindow).structureList->setCurrentIndex(1);
+    emit Controls(mainWindow).structureList->activated(1);
+    QTest::mouseClick(Controls(mainWindow).buildButton, Qt::LeftButton);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
     EXPECT_TRUE(mainWindow->catalogue().sceneFlags()[index(SceneId::RockSalt)]);
-    EXPECT_FALSE(mainWindow->photoBox->isEmpty());
-    EXPECT_TRUE(mainWindow->informationMemo->toPlainText().contains(QStringLiteral("NaCl")));
-    EXPECT_TRUE(mainWindow->photoGroup->isEnabled());
-    EXPECT_FALSE(mainWindow->showSymmetryAxesCheck->isEnabled());
-    mainWindow->eraseAction->trigger(); // Erase from the menu
-    EXPECT_TRUE(mainWindow->photoBox->isEmpty());
-    EXPECT_TRUE(mainWindow->informationMemo->toPlainText().isEmpty());
+    EXPECT_FALSE(Controls(mainWindow).photoBox->isEmpty());
+    EXPECT_TRUE(Controls(mainWindow).informationMemo->toPlainText().contains(QStringLiteral("NaCl")));
+    EXPECT_TRUE(Controls(mainWindow).photoGroup->isEnabled());
+    EXPECT_FALSE(Controls(mainWindow).showSymmetryAxesCheck->isEnabled());
+    Controls(mainWindow).eraseAction->trigger(); // Erase from the menu
+    EXPECT_TRUE(Controls(mainWindow).photoBox->isEmpty());
+    EXPECT_TRUE(Controls(mainWindow).informationMemo->toPlainText().isEmpty());
 }
 
 TEST_F(MainWindowTest, ToolButtonsStepThroughTheList)
 {
-    mainWindow->polyhedronList->setCurrentIndex(12);
-    emit mainWindow->polyhedronList->activated(12);
-    QTest::mouseClick(mainWindow->nextToolButton, Qt::LeftButton);
-    EXPECT_EQ(mainWindow->polyhedronList->currentIndex(), 1);
+    Controls(mainWindow).polyhedronList->setCurrentIndex(12);
+    emit Controls(mainWindow).polyhedronList->activated(12);
+    QTest::mouseClick(Controls(mainWindow).nextToolButton, Qt::LeftButton);
+    EXPECT_EQ(Controls(mainWindow).polyhedronList->currentIndex(), 1);
     EXPECT_TRUE(mainWindow->catalogue().sceneFlags()[index(SceneId::Cube)]);
-    QTest::mouseClick(mainWindow->previousToolButton, Qt::LeftButton);
-    EXPECT_EQ(mainWindow->polyhedronList->currentIndex(), 12);
-    EXPECT_FALSE(mainWindow->showBondsCheck->isEnabled());
-    EXPECT_TRUE(mainWindow->showSymmetryPlanesCheck->isEnabled());
+    QTest::mouseClick(Controls(mainWindow).previousToolButton, Qt::LeftButton);
+    EXPECT_EQ(Controls(mainWindow).polyhedronList->currentIndex(), 12);
+    EXPECT_FALSE(Controls(mainWindow).showBondsCheck->isEnabled());
+    EXPECT_TRUE(Controls(mainWindow).showSymmetryPlanesCheck->isEnabled());
 }
 
 TEST_F(MainWindowTest, BuildWithNothingChosenAsksForAChoice)
 {
-    mainWindow->buildAction->trigger();
+    Controls(mainWindow).buildAction->trigger();
     EXPECT_EQ(messages, QStringList{QStringLiteral("Выберите структуру или тип многогранников!")});
 }
 
@@ -172,7 +173,7 @@ TEST_F(MainWindowTest, ExitAsksAndNoKeepsTheWindow)
         return false;
     };
     mainWindow->show();
-    mainWindow->exitAction->trigger();
+    Controls(mainWindow).exitAction->trigger();
     EXPECT_EQ(questions, QStringList{QStringLiteral("Выйти из программы?")});
     EXPECT_TRUE(mainWindow->isVisible());
     mainWindow->askYesNo = [](const QString&) { return true; };
@@ -181,7 +182,7 @@ TEST_F(MainWindowTest, ExitAsksAndNoKeepsTheWindow)
         ++closeQueries;
         return true;
     };
-    QTest::mouseClick(mainWindow->exitToolButton, Qt::LeftButton);
+    QTest::mouseClick(Controls(mainWindow).exitToolButton, Qt::LeftButton);
     EXPECT_EQ(closeQueries, 1) << "Yes goes on to the close query";
     EXPECT_FALSE(mainWindow->isVisible());
 }
@@ -189,40 +190,40 @@ TEST_F(MainWindowTest, ExitAsksAndNoKeepsTheWindow)
 TEST_F(MainWindowTest, OneSecondTimerAppliesToolBarAndInterfaceOptions)
 {
     mainWindow->show();
-    mainWindow->showBuildToolAction->trigger(); // uncheck "Построить"
-    EXPECT_FALSE(mainWindow->showBuildToolAction->isChecked());
+    Controls(mainWindow).showBuildToolAction->trigger(); // uncheck "Построить"
+    EXPECT_FALSE(Controls(mainWindow).showBuildToolAction->isChecked());
     settingsWindow->hideDetailsCheck->setChecked(true);
     settingsWindow->hideSidePanelCheck->setChecked(true);
     settingsWindow->showToolBarCheck->setChecked(false);
     mainWindow->applyInterfaceOptions();
-    EXPECT_FALSE(mainWindow->buildToolButton->isVisible());
-    EXPECT_TRUE(mainWindow->eraseToolButton->isVisible());
-    EXPECT_FALSE(mainWindow->photoGroup->isVisible());
-    EXPECT_FALSE(mainWindow->informationGroup->isVisible());
-    EXPECT_EQ(mainWindow->sidePanel->width(), 1);
-    EXPECT_EQ(mainWindow->toolBar->width(), 1);
+    EXPECT_FALSE(Controls(mainWindow).buildToolButton->isVisible());
+    EXPECT_TRUE(Controls(mainWindow).eraseToolButton->isVisible());
+    EXPECT_FALSE(Controls(mainWindow).photoGroup->isVisible());
+    EXPECT_FALSE(Controls(mainWindow).informationGroup->isVisible());
+    EXPECT_EQ(Controls(mainWindow).sidePanel->width(), 1);
+    EXPECT_EQ(Controls(mainWindow).toolBar->width(), 1);
     // The menu command still works with the button hidden.
-    mainWindow->buildAction->trigger();
+    Controls(mainWindow).buildAction->trigger();
     EXPECT_EQ(messages.size(), 1);
     settingsWindow->hideSidePanelCheck->setChecked(false);
     settingsWindow->showToolBarCheck->setChecked(true);
     settingsWindow->hideDetailsCheck->setChecked(false);
-    mainWindow->showBuildToolAction->trigger();
+    Controls(mainWindow).showBuildToolAction->trigger();
     mainWindow->applyInterfaceOptions();
-    EXPECT_EQ(mainWindow->sidePanel->width(), 224);
-    EXPECT_EQ(mainWindow->toolBar->width(), 49);
-    EXPECT_TRUE(mainWindow->buildToolButton->isVisible());
-    EXPECT_TRUE(mainWindow->informationGroup->isVisible());
+    EXPECT_EQ(Controls(mainWindow).sidePanel->width(), 224);
+    EXPECT_EQ(Controls(mainWindow).toolBar->width(), 49);
+    EXPECT_TRUE(Controls(mainWindow).buildToolButton->isVisible());
+    EXPECT_TRUE(Controls(mainWindow).informationGroup->isVisible());
 }
 
 TEST_F(MainWindowTest, ColourMenusKeepOneItemChecked)
 {
-    mainWindow->axesRedAction->trigger();
-    EXPECT_TRUE(mainWindow->axesRedAction->isChecked());
-    EXPECT_FALSE(mainWindow->axesBlueAction->isChecked());
-    mainWindow->axesRedAction->trigger(); // the checked item stays checked
-    EXPECT_TRUE(mainWindow->axesRedAction->isChecked());
-    mainWindow->planesBlueAction->trigger();
+    Controls(mainWindow).axesRedAction->trigger();
+    EXPECT_TRUE(Controls(mainWindow).axesRedAction->isChecked());
+    EXPECT_FALSE(Controls(mainWindow).axesBlueAction->isChecked());
+    Controls(mainWindow).axesRedAction->trigger(); // the checked item stays checked
+    EXPECT_TRUE(Controls(mainWindow).axesRedAction->isChecked());
+    Controls(mainWindow).planesBlueAction->trigger();
     const FrameInputs in = mainWindow->readFrameInputs();
     EXPECT_TRUE(in.menus.axesRed);
     EXPECT_TRUE(in.menus.planesBlue);
@@ -232,21 +233,21 @@ TEST_F(MainWindowTest, ColourMenusKeepOneItemChecked)
 TEST_F(MainWindowTest, WheelMovesTheDistanceByOneWithinItsEnds)
 {
     mainWindow->show();
-    QWheelEvent away(QPointF(5, 5), mainWindow->glPanel->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+    QWheelEvent away(QPointF(5, 5), Controls(mainWindow).glPanel->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(mainWindow->glPanel, &away);
-    EXPECT_EQ(mainWindow->distanceSlider->value(), 59);
-    EXPECT_EQ(mainWindow->distanceGroup->title(), QStringLiteral("Дистанция до центра: 59"));
+    QCoreApplication::sendEvent(Controls(mainWindow).glPanel, &away);
+    EXPECT_EQ(Controls(mainWindow).distanceSlider->value(), 59);
+    EXPECT_EQ(Controls(mainWindow).distanceGroup->title(), QStringLiteral("Дистанция до центра: 59"));
     // Over the structure list the wheel still moves the distance.
     QWheelEvent towards(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
                         Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(mainWindow->structureList, &towards);
-    EXPECT_EQ(mainWindow->distanceSlider->value(), 61);
-    EXPECT_EQ(mainWindow->structureList->currentIndex(), 0);
-    mainWindow->distanceSlider->setValue(150);
+    QCoreApplication::sendEvent(Controls(mainWindow).structureList, &towards);
+    EXPECT_EQ(Controls(mainWindow).distanceSlider->value(), 61);
+    EXPECT_EQ(Controls(mainWindow).structureList->currentIndex(), 0);
+    Controls(mainWindow).distanceSlider->setValue(150);
     mainWindow->wheelTurned(-1);
-    EXPECT_EQ(mainWindow->distanceSlider->value(), 150);
-    EXPECT_EQ(mainWindow->distanceGroup->title(), QStringLiteral("Дистанция до центра: 150"));
+    EXPECT_EQ(Controls(mainWindow).distanceSlider->value(), 150);
+    EXPECT_EQ(Controls(mainWindow).distanceGroup->title(), QStringLiteral("Дистанция до центра: 150"));
 }
 
 TEST_F(MainWindowTest, DraggingTurnsAndInvertedDraggingTurnsBack)
@@ -262,8 +263,8 @@ TEST_F(MainWindowTest, DraggingTurnsAndInvertedDraggingTurnsBack)
 
 TEST_F(MainWindowTest, FrameInputsFollowTheControls)
 {
-    mainWindow->axisOXCheck->setChecked(true);
-    mainWindow->showScrewAxesCheck->setChecked(true);
+    Controls(mainWindow).axisOXCheck->setChecked(true);
+    Controls(mainWindow).showScrewAxesCheck->setChecked(true);
     settingsWindow->seeThroughFacesRadio->setChecked(true);
     settingsWindow->axisOrder3ColourList->setItemIndex(0);
     FrameInputs in = mainWindow->readFrameInputs();
@@ -348,8 +349,8 @@ protected:
     }
     void build(int structure)
     {
-        mainWindow->structureList->setCurrentIndex(structure);
-        emit mainWindow->structureList->activated(structure);
+        Controls(mainWindow).structureList->setCurrentIndex(structure);
+        emit Controls(mainWindow).structureList->activated(structure);
         mainWindow->build();
     }
     QTemporaryDir dir;
@@ -362,7 +363,7 @@ TEST_F(MainWindowWithOwnData, MissingPhotoGivesTheMessageWithTheFullPath)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path));
     EXPECT_TRUE(mainWindow->catalogue().sceneFlags()[index(SceneId::RockSalt)]);
-    EXPECT_TRUE(mainWindow->photoBox->isEmpty());
+    EXPECT_TRUE(Controls(mainWindow).photoBox->isEmpty());
 }
 
 TEST_F(MainWindowWithOwnData, FileThatIsNotJpegGivesTheDecodersMessage)
@@ -385,7 +386,7 @@ TEST_F(MainWindowWithOwnData, TruncatedJpegIsRefusedNotShownHalfGrey)
     build(15);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], QStringLiteral("Premature end of JPEG file"));
-    EXPECT_TRUE(mainWindow->photoBox->isEmpty());
+    EXPECT_TRUE(Controls(mainWindow).photoBox->isEmpty());
 }
 
 TEST_F(MainWindowWithOwnData, MissingTextKeepsTheNewPhotoAndEmptiesTheMemo)
@@ -397,8 +398,8 @@ TEST_F(MainWindowWithOwnData, MissingTextKeepsTheNewPhotoAndEmptiesTheMemo)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Cannot open file \"")));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Data/Information/BN.txt")));
-    EXPECT_EQ(mainWindow->photoBox->picture().size(), QSize(300, 100));
-    EXPECT_TRUE(mainWindow->informationMemo->toPlainText().isEmpty());
+    EXPECT_EQ(Controls(mainWindow).photoBox->picture().size(), QSize(300, 100));
+    EXPECT_TRUE(Controls(mainWindow).informationMemo->toPlainText().isEmpty());
 }
 
 TEST(PictureBox, CentresAndScalesDownButNeverEnlarges)
@@ -421,20 +422,20 @@ namespace {
 TEST_F(MainWindowTest, ToolButtonsOpenTheReferenceTheLegendAndTheHelp)
 {
     mainWindow->show();
-    QTest::mouseClick(mainWindow->referenceToolButton, Qt::LeftButton);
+    QTest::mouseClick(Controls(mainWindow).referenceToolButton, Qt::LeftButton);
     EXPECT_TRUE(app->reference().isVisible());
-    QTest::mouseClick(mainWindow->legendToolButton, Qt::LeftButton);
+    QTest::mouseClick(Controls(mainWindow).legendToolButton, Qt::LeftButton);
     EXPECT_TRUE(app->legend().isVisible());
     EXPECT_EQ(app->legend().geometry().top(), 70);
-    EXPECT_EQ(app->legend().geometry().left(), mainWindow->glPanel->width() - 150);
+    EXPECT_EQ(app->legend().geometry().left(), Controls(mainWindow).glPanel->width() - 150);
 
     QList<QUrl> opened;
     mainWindow->helpOpener().setOpener([&](const QUrl& url) {
         opened << url;
         return true;
     });
-    QTest::mouseClick(mainWindow->helpToolButton, Qt::LeftButton);
-    mainWindow->helpAction->trigger();
+    QTest::mouseClick(Controls(mainWindow).helpToolButton, Qt::LeftButton);
+    Controls(mainWindow).helpAction->trigger();
     ASSERT_EQ(opened.size(), 2);
     EXPECT_EQ(opened[0].toLocalFile(), QDir(QStringLiteral(VESTREL_PROGRAM_DIR)).absoluteFilePath("help/index.html"));
 }

@@ -3,6 +3,7 @@
 // its dialog, dropped files and the command line; the structure in place of
 // the scene and in the structure list; the block of cells; bad files; and the
 // view, the switches and the picture commands on such a structure.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/gl_panel.h"
 #include "app/main_window.h"
@@ -77,14 +78,14 @@ protected:
     }
     void buildStructure(int item)
     {
-        m->structureList->setCurrentIndex(item);
-        emit m->structureList->activated(item);
-        m->buildAction->trigger();
+        Controls(m).structureList->setCurrentIndex(item);
+        emit Controls(m).structureList->activated(item);
+        Controls(m).buildAction->trigger();
     }
     void choosePolyhedron(int item)
     {
-        m->polyhedronList->setCurrentIndex(item);
-        emit m->polyhedronList->activated(item);
+        Controls(m).polyhedronList->setCurrentIndex(item);
+        emit Controls(m).polyhedronList->activated(item);
     }
     // The state a structure from `fileName` is shown in.
     void expectShown(const std::string& fileName)
@@ -93,15 +94,15 @@ protected:
         ASSERT_TRUE(m->showsLoadedStructure());
         EXPECT_EQ(m->loadedStructure().fileName(), fileName);
         EXPECT_FALSE(anySceneOn(*m));
-        EXPECT_EQ(m->structureList->count(), 20);
-        EXPECT_EQ(m->structureList->itemText(19), QString::fromStdString(fileName));
-        EXPECT_EQ(m->structureList->currentIndex(), 19);
-        EXPECT_EQ(m->polyhedronList->currentIndex(), 0);
-        EXPECT_TRUE(m->photoBox->isEmpty());
-        EXPECT_EQ(m->informationMemo->toPlainText(), QString::fromStdString(m->loadedStructure().memoText()));
-        EXPECT_TRUE(m->cellsGroup->isVisibleTo(m));
-        EXPECT_TRUE(m->showBondsCheck->isEnabled());
-        EXPECT_FALSE(m->symmetryGroup->isVisibleTo(m));
+        EXPECT_EQ(Controls(m).structureList->count(), 20);
+        EXPECT_EQ(Controls(m).structureList->itemText(19), QString::fromStdString(fileName));
+        EXPECT_EQ(Controls(m).structureList->currentIndex(), 19);
+        EXPECT_EQ(Controls(m).polyhedronList->currentIndex(), 0);
+        EXPECT_TRUE(Controls(m).photoBox->isEmpty());
+        EXPECT_EQ(Controls(m).informationMemo->toPlainText(), QString::fromStdString(m->loadedStructure().memoText()));
+        EXPECT_TRUE(Controls(m).cellsGroup->isVisibleTo(m));
+        EXPECT_TRUE(Controls(m).showBondsCheck->isEnabled());
+        EXPECT_FALSE(Controls(m).symmetryGroup->isVisibleTo(m));
         const FrameInputs in = m->readFrameInputs();
         ASSERT_NE(in.loadedStructure, nullptr);
         EXPECT_EQ(in.loadedStructure, &m->loadedStructure().sceneData());
@@ -112,8 +113,8 @@ protected:
     {
         EXPECT_FALSE(m->showsLoadedStructure());
         EXPECT_EQ(m->readFrameInputs().loadedStructure, nullptr);
-        EXPECT_EQ(m->structureList->count(), 19);
-        EXPECT_FALSE(m->cellsGroup->isVisibleTo(m));
+        EXPECT_EQ(Controls(m).structureList->count(), 19);
+        EXPECT_FALSE(Controls(m).cellsGroup->isVisibleTo(m));
     }
 
     std::unique_ptr<Application> app;
@@ -126,29 +127,29 @@ protected:
 TEST_F(StructureFile, FileMenuAndToolBarOfferTheOpenCommand)
 {
     QStringList file;
-    for (QAction* a : m->fileMenu->actions())
+    for (QAction* a : Controls(m).fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(file, (QStringList{"Открыть структуру…", "-", "Сохранить построение как...", "Сделать скриншот", "-",
                                  "Расчет символов граней и ребер", "Справочник", "-", "Выход"}));
-    EXPECT_EQ(m->openStructureAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(HintOf(m->openStructureToolButton),
+    EXPECT_EQ(Controls(m).openStructureAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(HintOf(Controls(m).openStructureToolButton),
               QStringLiteral("Открыть структуру|Открыть файл кристаллической структуры (CIF)"));
-    EXPECT_FALSE(m->openStructureToolButton->icon().isNull());
+    EXPECT_FALSE(Controls(m).openStructureToolButton->icon().isNull());
     // Last in the tool bar, so the buttons above keep their places.
-    const QList<QAction*> tools = m->toolBar->actions();
+    const QList<QAction*> tools = Controls(m).toolBar->actions();
     ASSERT_FALSE(tools.isEmpty());
-    EXPECT_EQ(m->toolBar->widgetForAction(tools.last()), m->openStructureToolButton);
+    EXPECT_EQ(Controls(m).toolBar->widgetForAction(tools.last()), Controls(m).openStructureToolButton);
     m->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m));
-    EXPECT_GT(m->openStructureToolButton->y(), m->exitToolButton->y());
-    EXPECT_EQ(m->exitToolButton->geometry().top(), 10 * 47) << "the eleven buttons above stay where they were";
+    EXPECT_GT(Controls(m).openStructureToolButton->y(), Controls(m).exitToolButton->y());
+    EXPECT_EQ(Controls(m).exitToolButton->geometry().top(), 10 * 47) << "the eleven buttons above stay where they were";
 
     // Ctrl+O, the menu item and the button all ask for a file.
     m->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m));
     QTest::keyClick(m, Qt::Key_O, Qt::ControlModifier);
-    m->openStructureAction->trigger();
-    QTest::mouseClick(m->openStructureToolButton, Qt::LeftButton);
+    Controls(m).openStructureAction->trigger();
+    QTest::mouseClick(Controls(m).openStructureToolButton, Qt::LeftButton);
     EXPECT_EQ(dialogFolders.size(), 3);
     EXPECT_FALSE(m->showsLoadedStructure()) << "a cancelled dialog opens nothing";
     EXPECT_TRUE(messages.isEmpty());
@@ -165,9 +166,9 @@ TEST_F(StructureFile, TheDialogFiltersCifFilesAndRemembersItsFolder)
 
     const QString dataFolder = QFileInfo(cifFile("rutile.cif")).absolutePath();
     answers = {cifFile("rutile.cif")};
-    m->openStructureAction->trigger();
+    Controls(m).openStructureAction->trigger();
     expectShown("rutile.cif");
-    m->openStructureAction->trigger(); // cancelled
+    Controls(m).openStructureAction->trigger(); // cancelled
     EXPECT_EQ(dialogFolders, (QStringList{QString(), dataFolder}));
     EXPECT_EQ(m->structureFolder(), dataFolder);
     // Kept with the other settings, and given back on the next start.
@@ -182,12 +183,12 @@ TEST_F(StructureFile, EveryTestStructureReplacesTheSceneWithItsMemo)
 {
     buildStructure(1); // rock salt, with its photo
     ASSERT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
-    ASSERT_FALSE(m->photoBox->isEmpty());
+    ASSERT_FALSE(Controls(m).photoBox->isEmpty());
     for (const test::CifCase& c : test::CifCases()) {
         const std::string fileName = c.name + ".cif";
         ASSERT_TRUE(m->openStructureFile(cifFile(fileName))) << messages.join('\n').toStdString();
         expectShown(fileName);
-        EXPECT_EQ(m->cellsSpin->value(), 1);
+        EXPECT_EQ(Controls(m).cellsSpin->value(), 1);
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
@@ -196,42 +197,42 @@ TEST_F(StructureFile, BuildingABuiltInStructureBringsTheListBack)
 {
     ASSERT_TRUE(m->openStructureFile(cifFile("calcite.cif")));
     // Choosing alone changes nothing on the screen; building does.
-    m->structureList->setCurrentIndex(2);
-    emit m->structureList->activated(2);
+    Controls(m).structureList->setCurrentIndex(2);
+    emit Controls(m).structureList->activated(2);
     EXPECT_TRUE(m->showsLoadedStructure());
-    m->buildButton->click();
+    Controls(m).buildButton->click();
     expectGone();
-    EXPECT_EQ(m->structureList->currentIndex(), 2);
+    EXPECT_EQ(Controls(m).structureList->currentIndex(), 2);
     EXPECT_TRUE(m->catalogue().sceneFlags()[index(SceneId::Cuprite)]);
-    EXPECT_FALSE(m->photoBox->isEmpty());
-    EXPECT_TRUE(m->informationMemo->toPlainText().contains(QStringLiteral("Cu")));
+    EXPECT_FALSE(Controls(m).photoBox->isEmpty());
+    EXPECT_TRUE(Controls(m).informationMemo->toPlainText().contains(QStringLiteral("Cu")));
 
     // Chosen again, the file's item means the structure shown: building
     // keeps it, with no message.
     ASSERT_TRUE(m->openStructureFile(cifFile("calcite.cif")));
-    m->structureList->setCurrentIndex(5);
-    emit m->structureList->activated(5);
-    m->structureList->setCurrentIndex(19);
-    emit m->structureList->activated(19);
-    m->buildAction->trigger();
+    Controls(m).structureList->setCurrentIndex(5);
+    emit Controls(m).structureList->activated(5);
+    Controls(m).structureList->setCurrentIndex(19);
+    emit Controls(m).structureList->activated(19);
+    Controls(m).buildAction->trigger();
     expectShown("calcite.cif");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
     // "Не выбрано" chosen: building asks for a choice, as it always does,
     // and the structure stays.
-    m->structureList->setCurrentIndex(0);
-    emit m->structureList->activated(0);
-    m->buildButton->click();
+    Controls(m).structureList->setCurrentIndex(0);
+    emit Controls(m).structureList->activated(0);
+    Controls(m).buildButton->click();
     EXPECT_EQ(messages, QStringList{QStringLiteral("Выберите структуру или тип многогранников!")});
     EXPECT_TRUE(m->showsLoadedStructure());
-    EXPECT_EQ(m->structureList->count(), 20);
+    EXPECT_EQ(Controls(m).structureList->count(), 20);
 }
 
 TEST_F(StructureFile, APolyhedronTheEraseCommandAndTheZonePictureTakeItOff)
 {
     const std::vector<std::pair<const char*, std::function<void()>>> ways{
         {"polyhedron chosen", [this] { choosePolyhedron(3); }},
-        {"erase button", [this] { m->eraseButton->click(); }},
-        {"erase tool button", [this] { m->eraseToolButton->click(); }},
+        {"erase button", [this] { Controls(m).eraseButton->click(); }},
+        {"erase tool button", [this] { Controls(m).eraseToolButton->click(); }},
         {"zone picture", [this] { m->showZonePicture(ZonePicture{}); }},
     };
     for (const auto& [name, way] : ways) {
@@ -239,21 +240,21 @@ TEST_F(StructureFile, APolyhedronTheEraseCommandAndTheZonePictureTakeItOff)
         ASSERT_TRUE(m->openStructureFile(cifFile("quartz.cif")));
         way();
         expectGone();
-        EXPECT_EQ(m->structureList->currentIndex(), 0);
-        EXPECT_TRUE(m->informationMemo->toPlainText().isEmpty());
+        EXPECT_EQ(Controls(m).structureList->currentIndex(), 0);
+        EXPECT_TRUE(Controls(m).informationMemo->toPlainText().isEmpty());
     }
     // From a polyhedron built (the bonds switch off), a structure file turns
     // the structure options back on and the polyhedron off.
     choosePolyhedron(1);
-    m->buildAction->trigger();
+    Controls(m).buildAction->trigger();
     ASSERT_TRUE(anySceneOn(*m));
-    ASSERT_FALSE(m->showBondsCheck->isEnabled());
-    ASSERT_TRUE(m->symmetryGroup->isVisibleTo(m));
+    ASSERT_FALSE(Controls(m).showBondsCheck->isEnabled());
+    ASSERT_TRUE(Controls(m).symmetryGroup->isVisibleTo(m));
     ASSERT_TRUE(m->openStructureFile(cifFile("wurtzite.cif")));
     expectShown("wurtzite.cif");
     // Next and Previous have no catalogue item to step from.
-    m->nextToolButton->click();
-    m->previousToolButton->click();
+    Controls(m).nextToolButton->click();
+    Controls(m).previousToolButton->click();
     expectShown("wurtzite.cif");
 }
 
@@ -277,16 +278,16 @@ QString writeOxygenGrid(const QTemporaryDir& dir, int n)
 
 TEST_F(StructureFile, CellsPerAxisRedrawTheBlockWithinTheAtomLimit)
 {
-    EXPECT_EQ(m->cellsSpin->minimum(), 1);
-    EXPECT_EQ(m->cellsSpin->maximum(), 4);
-    EXPECT_FALSE(m->cellsGroup->isVisibleTo(m)) << "no cells to choose before a structure is opened";
+    EXPECT_EQ(Controls(m).cellsSpin->minimum(), 1);
+    EXPECT_EQ(Controls(m).cellsSpin->maximum(), 4);
+    EXPECT_FALSE(Controls(m).cellsGroup->isVisibleTo(m)) << "no cells to choose before a structure is opened";
 
     ASSERT_TRUE(m->openStructureFile(cifFile("rock_salt.cif")));
     // A face-centred cubic cell of each kind: 14 + 13 atoms in one cell,
     // (2n+1)^3 sites of the doubled lattice in n cells.
     std::vector<std::size_t> atoms;
     for (int cells : {1, 2, 3, 4}) {
-        m->cellsSpin->setValue(cells);
+        Controls(m).cellsSpin->setValue(cells);
         EXPECT_EQ(m->loadedStructure().cells(), cells);
         atoms.push_back(m->readFrameInputs().loadedStructure->atoms.size());
         EXPECT_EQ(atoms.back(), static_cast<std::size_t>((2 * cells + 1) * (2 * cells + 1) * (2 * cells + 1)));
@@ -294,19 +295,19 @@ TEST_F(StructureFile, CellsPerAxisRedrawTheBlockWithinTheAtomLimit)
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
     // A new file starts as one cell again.
     ASSERT_TRUE(m->openStructureFile(cifFile("copper.cif")));
-    EXPECT_EQ(m->cellsSpin->value(), 1);
+    EXPECT_EQ(Controls(m).cellsSpin->value(), 1);
     EXPECT_EQ(m->readFrameInputs().loadedStructure->atoms.size(), 14u);
 
     QTemporaryDir dir;
     const QString grid = writeOxygenGrid(dir, 10);
     ASSERT_TRUE(m->openStructureFile(grid)) << messages.join('\n').toStdString();
-    m->cellsSpin->setValue(2);
+    Controls(m).cellsSpin->setValue(2);
     const std::size_t twoCells = m->readFrameInputs().loadedStructure->atoms.size();
     EXPECT_EQ(twoCells, 21u * 21 * 21);
-    m->cellsSpin->setValue(4);
+    Controls(m).cellsSpin->setValue(4);
     ASSERT_EQ(messages, QStringList{loaderMessage(grid, 4)});
     EXPECT_TRUE(messages.first().contains(QStringLiteral("50 000"))) << messages.first().toStdString();
-    EXPECT_EQ(m->cellsSpin->value(), 2);
+    EXPECT_EQ(Controls(m).cellsSpin->value(), 2);
     EXPECT_EQ(m->loadedStructure().cells(), 2);
     EXPECT_EQ(m->readFrameInputs().loadedStructure->atoms.size(), twoCells);
 }
@@ -326,7 +327,7 @@ TEST_F(StructureFile, BadFilesGiveTheLoadersMessageAndTheSceneShownStays)
 
     // Over a structure from a file, and over a built-in one.
     ASSERT_TRUE(m->openStructureFile(cifFile("strontium_titanate.cif")));
-    const QString memo = m->informationMemo->toPlainText();
+    const QString memo = Controls(m).informationMemo->toPlainText();
     for (const QString& file : bad) {
         SCOPED_TRACE(file.toStdString());
         messages.clear();
@@ -334,11 +335,11 @@ TEST_F(StructureFile, BadFilesGiveTheLoadersMessageAndTheSceneShownStays)
         ASSERT_EQ(messages, QStringList{loaderMessage(file)});
         EXPECT_FALSE(messages.first().isEmpty());
         expectShown("strontium_titanate.cif");
-        EXPECT_EQ(m->informationMemo->toPlainText(), memo);
+        EXPECT_EQ(Controls(m).informationMemo->toPlainText(), memo);
     }
     buildStructure(17); // copper
     ASSERT_TRUE(m->catalogue().sceneFlags()[index(SceneId::Copper)]);
-    const QString copperMemo = m->informationMemo->toPlainText();
+    const QString copperMemo = Controls(m).informationMemo->toPlainText();
     for (const QString& file : bad) {
         SCOPED_TRACE(file.toStdString());
         messages.clear();
@@ -346,8 +347,8 @@ TEST_F(StructureFile, BadFilesGiveTheLoadersMessageAndTheSceneShownStays)
         EXPECT_EQ(messages, QStringList{loaderMessage(file)});
         expectGone();
         EXPECT_TRUE(m->catalogue().sceneFlags()[index(SceneId::Copper)]);
-        EXPECT_FALSE(m->photoBox->isEmpty());
-        EXPECT_EQ(m->informationMemo->toPlainText(), copperMemo);
+        EXPECT_FALSE(Controls(m).photoBox->isEmpty());
+        EXPECT_EQ(Controls(m).informationMemo->toPlainText(), copperMemo);
     }
 }
 
@@ -431,7 +432,7 @@ protected:
     QImage frame()
     {
         QTest::qWait(150);
-        return m->glPanel->grabFramebuffer();
+        return Controls(m).glPanel->grabFramebuffer();
     }
 };
 
@@ -440,7 +441,7 @@ TEST_F(StructureFileView, TheViewTheSwitchesAndThePictureCommandsWorkOnIt)
     m->resize(1000, 800);
     m->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m));
-    m->frameTimer->stop(); // frames only when asked for
+    Controls(m).frameTimer->stop(); // frames only when asked for
     ASSERT_TRUE(m->openStructureFile(cifFile("caesium_chloride.cif")));
     const auto& scene = m->loadedStructure().sceneData();
 
@@ -451,12 +452,12 @@ TEST_F(StructureFileView, TheViewTheSwitchesAndThePictureCommandsWorkOnIt)
         EXPECT_GT(n, 200) << "each element's colour is on the screen";
 
     // "Показывать соед. линии" switches the cell edges off and on.
-    EXPECT_TRUE(m->showBondsCheck->isEnabled());
-    m->showBondsCheck->setChecked(false);
-    m->glPanel->update();
+    EXPECT_TRUE(Controls(m).showBondsCheck->isEnabled());
+    Controls(m).showBondsCheck->setChecked(false);
+    Controls(m).glPanel->update();
     const PictureCounts noLines = countPixels(frame(), scene);
     EXPECT_LT(noLines.grey, withLines.grey / 2) << withLines.grey << " grey pixels with the lines";
-    m->showBondsCheck->setChecked(true);
+    Controls(m).showBondsCheck->setChecked(true);
 
     // The distance, turning with the mouse, an auxiliary plane and axis and
     // the automatic rotation each change the picture.
@@ -464,22 +465,22 @@ TEST_F(StructureFileView, TheViewTheSwitchesAndThePictureCommandsWorkOnIt)
         SCOPED_TRACE(what);
         const QImage before = frame();
         change();
-        m->glPanel->update();
+        Controls(m).glPanel->update();
         const QImage after = frame();
         EXPECT_NE(before, after);
         for (int n : countPixels(after, scene).atomColours)
             EXPECT_GT(n, 50) << "the structure is still shown";
     };
-    changes("distance", [&] { m->distanceSlider->setValue(m->distanceSlider->value() + 30); });
+    changes("distance", [&] { Controls(m).distanceSlider->setValue(Controls(m).distanceSlider->value() + 30); });
     changes("turning", [&] {
         m->panelMousePressed(Qt::LeftButton, 100, 100);
         m->panelMouseMoved(160, 130);
         m->panelMouseReleased(Qt::LeftButton, 160, 130);
     });
-    changes("plane XY", [&] { m->planeXYCheck->setChecked(true); });
-    changes("axis OZ", [&] { m->axisOZCheck->setChecked(true); });
+    changes("plane XY", [&] { Controls(m).planeXYCheck->setChecked(true); });
+    changes("axis OZ", [&] { Controls(m).axisOZCheck->setChecked(true); });
     changes("rotation", [&] {
-        m->autoRotateCheck->setChecked(true);
+        Controls(m).autoRotateCheck->setChecked(true);
         for (int i = 0; i < 5; ++i) {
             m->nextFrame();
             QTest::qWait(30);
@@ -504,9 +505,9 @@ TEST_F(StructureFileView, TheViewTheSwitchesAndThePictureCommandsWorkOnIt)
     PictureFolders folders(dir.path(), true);
     folders.setPicturesLocation(dir.path());
     m->pictures().setFolders(folders);
-    m->autoRotateCheck->setChecked(false);
-    m->saveToolButton->click();
-    m->screenshotToolButton->click();
+    Controls(m).autoRotateCheck->setChecked(false);
+    Controls(m).saveToolButton->click();
+    Controls(m).screenshotToolButton->click();
     EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join('\n').toStdString();
     const QImage saved(dir.filePath(QStringLiteral("structure.bmp")));
     ASSERT_FALSE(saved.isNull());

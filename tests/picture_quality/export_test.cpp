@@ -3,6 +3,7 @@
 // 2x and 4x pictures have exactly that many device pixels and, scaled back
 // down, show what the panel shows; 8192 x 8192 is written; the rendering
 // tool draws large and smooth pictures through the same path.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/gl_panel.h"
 #include "app/main_window.h"
@@ -59,8 +60,8 @@ protected:
         w.resize(1400, 1000);
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        w.structureList->setCurrentIndex(1); // rock salt
-        emit w.structureList->activated(1);
+        Controls(w).structureList->setCurrentIndex(1); // rock salt
+        emit Controls(w).structureList->activated(1);
         w.build();
         QTest::qWait(300);
     }
@@ -93,7 +94,7 @@ Application* MainWindowExport::app = nullptr;
 
 TEST_F(MainWindowExport, TwiceAndFourTimesThePanelShowTheSameView)
 {
-    GlPanel* panel = app->mainWindow().glPanel;
+    GlPanel* panel = Controls(app->mainWindow()).glPanel;
     const QSize device = panel->deviceSize();
     // 4x is more than one tile wide: the tiles must join up.
     ASSERT_GT(device.width() * 4, 4096);
@@ -122,7 +123,7 @@ TEST_F(MainWindowExport, TwiceAndFourTimesThePanelShowTheSameView)
 TEST_F(MainWindowExport, ShadedAndSmoothOptionsReachTheSavedPicture)
 {
     SettingsWindow& settings = app->settings();
-    GlPanel* panel = app->mainWindow().glPanel;
+    GlPanel* panel = Controls(app->mainWindow()).glPanel;
     settings.shadedCheck->setChecked(true);
     if (settings.smoothCheck->isEnabled())
         settings.smoothCheck->setChecked(true);
@@ -157,7 +158,7 @@ QRgb commonestColour(const QImage& image)
 
 TEST_F(MainWindowExport, TheLargestPictureIsWritten)
 {
-    const QImage window = app->mainWindow().glPanel->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    const QImage window = Controls(app->mainWindow()).glPanel->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
     const QRgb atoms = commonestColour(window);
     ASSERT_GT(CountPixels(window, atoms, 0), 1000);
     const QImage picture = save(4, QStringLiteral("largest.png"), QSize(8192, 8192));

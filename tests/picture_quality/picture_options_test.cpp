@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The settings window's picture options: captions, start values, what the
 // frame routine reads from them, and smoothing where the context has none.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/gl_panel.h"
 #include "app/main_window.h"
@@ -33,8 +34,8 @@ TEST(PictureOptions, StartOffAndReachTheFrameInputs)
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QTest::qWait(200);
-    ASSERT_GE(w.glPanel->availableSamples(), 0) << "known once the panel's context is made";
-    EXPECT_EQ(settings.smoothCheck->isEnabled(), w.glPanel->availableSamples() > 0);
+    ASSERT_GE(Controls(w).glPanel->availableSamples(), 0) << "known once the panel's context is made";
+    EXPECT_EQ(settings.smoothCheck->isEnabled(), Controls(w).glPanel->availableSamples() > 0);
 
     settings.shadedCheck->setChecked(true);
     EXPECT_TRUE(w.readFrameInputs().shaded);

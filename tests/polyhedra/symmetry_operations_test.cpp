@@ -2,6 +2,7 @@
 // Symmetry operations carried out on the polyhedra: every operation brings
 // its solid onto itself, the list names the elements in the school
 // notation, and the main window runs an operation and gives the scene back.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/gl_panel.h"
 #include "app/main_window.h"
@@ -159,24 +160,24 @@ TEST(SymmetryPanel, FollowsTheBuiltPolyhedronAndHoldsTheSceneWhileAnOperationRun
     MainWindow& main = app.mainWindow();
     main.showMessageBox = [](const QString&) {};
     main.show();
-    main.polyhedronList->setCurrentIndex(1);
+    Controls(main).polyhedronList->setCurrentIndex(1);
     main.polyhedronChosen(1);
     main.build();
-    EXPECT_TRUE(main.symmetryGroup->isVisible());
-    ASSERT_EQ(main.symmetryList->count(), 23);
-    EXPECT_FALSE(main.performButton->isEnabled());
+    EXPECT_TRUE(Controls(main).symmetryGroup->isVisible());
+    ASSERT_EQ(Controls(main).symmetryList->count(), 23);
+    EXPECT_FALSE(Controls(main).performButton->isEnabled());
 
-    main.symmetryList->setCurrentRow(0);
+    Controls(main).symmetryList->setCurrentRow(0);
     ASSERT_TRUE(main.readFrameInputs().chosen);
-    main.performButton->click();
-    EXPECT_FALSE(main.buildButton->isEnabled());
-    EXPECT_FALSE(main.polyhedronList->isEnabled());
-    EXPECT_TRUE(main.eraseButton->isEnabled());
+    Controls(main).performButton->click();
+    EXPECT_FALSE(Controls(main).buildButton->isEnabled());
+    EXPECT_FALSE(Controls(main).polyhedronList->isEnabled());
+    EXPECT_TRUE(Controls(main).eraseButton->isEnabled());
 
     // Erasing stops the operation and gives the commands back.
     main.eraseScene();
-    EXPECT_TRUE(main.buildButton->isEnabled());
-    EXPECT_FALSE(main.symmetryGroup->isVisible());
+    EXPECT_TRUE(Controls(main).buildButton->isEnabled());
+    EXPECT_FALSE(Controls(main).symmetryGroup->isVisible());
     EXPECT_FALSE(main.readFrameInputs().chosen);
 }
 

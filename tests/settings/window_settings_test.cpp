@@ -2,6 +2,7 @@
 // Kept settings and the real windows: a first start restores exactly the
 // start state, kept settings come back in every control and reach the frame,
 // and "Восстановить настройки по умолчанию" brings the start state back.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/colour_list.h"
 #include "app/main_window.h"
@@ -105,7 +106,7 @@ QMap<QString, QString> Snapshot(Application& app)
                                           .arg(m.normalGeometry().width())
                                           .arg(m.normalGeometry().height())
                                           .arg(m.isMaximized());
-    out[QStringLiteral("frame interval")] = QString::number(m.frameTimer->interval());
+    out[QStringLiteral("frame interval")] = QString::number(Controls(m).frameTimer->interval());
     const SaveChoice& dialog = m.pictures().dlg1();
     out[QStringLiteral("save dialog")] =
         QStringLiteral("%1|%2|%3").arg(dialog.fileName).arg(dialog.filterIndex).arg(m.pictures().lastFolder());
@@ -200,13 +201,13 @@ TEST_F(WindowSettings, KeptSettingsComeBackInEveryControl)
     // What the user sees at once: the interval, the hidden panels and
     // buttons, the frame's colours and switches.
     MainWindow& m = app->mainWindow();
-    EXPECT_EQ(m.frameTimer->interval(), 7);
+    EXPECT_EQ(Controls(m).frameTimer->interval(), 7);
     EXPECT_EQ(app->settings().frameIntervalGroup->title(), QStringLiteral("Частота смены кадров : 7 мсек"));
-    EXPECT_EQ(m.sidePanel->width(), 1);
-    EXPECT_EQ(m.toolBar->width(), 1);
-    EXPECT_FALSE(m.photoGroup->isVisibleTo(&m));
-    EXPECT_FALSE(m.buildToolButton->isVisibleTo(&m));
-    EXPECT_TRUE(m.eraseToolButton->isVisibleTo(&m));
+    EXPECT_EQ(Controls(m).sidePanel->width(), 1);
+    EXPECT_EQ(Controls(m).toolBar->width(), 1);
+    EXPECT_FALSE(Controls(m).photoGroup->isVisibleTo(&m));
+    EXPECT_FALSE(Controls(m).buildToolButton->isVisibleTo(&m));
+    EXPECT_TRUE(Controls(m).eraseToolButton->isVisibleTo(&m));
     const FrameInputs in = m.readFrameInputs();
     EXPECT_TRUE(in.menus.axesRed);
     EXPECT_FALSE(in.menus.axesBlue);

@@ -7,6 +7,7 @@
 // freed memory back, memory is not compared; their leak check at exit
 // stands in for it.) CTest runs it with llvmpipe on one thread
 // (LP_NUM_THREADS=0), so Mesa's worker threads do not blur the figure.
+#include "tests/support/main_window_controls.h"
 #include "app/application.h"
 #include "app/colour_list.h"
 #include "app/main_window.h"
@@ -69,7 +70,7 @@ protected:
         mainWindow = &app->mainWindow();
         settingsWindow = &app->settings();
         mainWindow->showMessageBox = [this](const QString& text) { messages << text; };
-        mainWindow->frameTimer->stop(); // the test draws each frame itself
+        Controls(mainWindow).frameTimer->stop(); // the test draws each frame itself
         mainWindow->resize(640, 480);
         mainWindow->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow));
@@ -78,7 +79,7 @@ protected:
     // Scene k of 30: the structures of the first list, then the polyhedra.
     void build(int scene)
     {
-        QComboBox* list = scene < 18 ? mainWindow->structureList : mainWindow->polyhedronList;
+        QComboBox* list = scene < 18 ? Controls(mainWindow).structureList : Controls(mainWindow).polyhedronList;
         const int item = scene < 18 ? scene + 1 : scene - 18 + 1;
         list->setCurrentIndex(item);
         emit list->activated(item);
@@ -89,13 +90,13 @@ protected:
     // seen on and off with every scene and in many combinations.
     void switchOptions(int frame)
     {
-        QCheckBox* const boxes[] = {mainWindow->autoRotateCheck, mainWindow->planeXZCheck, mainWindow->planeYZCheck, mainWindow->planeXYCheck, mainWindow->axisOXCheck, mainWindow->axisOZCheck,
-                                    mainWindow->axisOYCheck, mainWindow->showBondsCheck, mainWindow->showScrewAxesCheck, mainWindow->showSymmetryPlanesCheck, mainWindow->showSymmetryAxesCheck, settingsWindow->maxDistanceCheck};
+        QCheckBox* const boxes[] = {Controls(mainWindow).autoRotateCheck, Controls(mainWindow).planeXZCheck, Controls(mainWindow).planeYZCheck, Controls(mainWindow).planeXYCheck, Controls(mainWindow).axisOXCheck, Controls(mainWindow).axisOZCheck,
+                                    Controls(mainWindow).axisOYCheck, Controls(mainWindow).showBondsCheck, Controls(mainWindow).showScrewAxesCheck, Controls(mainWindow).showSymmetryPlanesCheck, Controls(mainWindow).showSymmetryAxesCheck, settingsWindow->maxDistanceCheck};
         for (int i = 0; i < static_cast<int>(std::size(boxes)); ++i)
             if (frame % (7 + 2 * i) == 0)
                 boxes[i]->setChecked(!boxes[i]->isChecked());
-        QAction* const axisColours[] = {mainWindow->axesRedAction, mainWindow->axesGreenAction, mainWindow->axesBlueAction};
-        QAction* const planeColours[] = {mainWindow->planesWhiteAction, mainWindow->planesRedAction, mainWindow->planesGreenAction, mainWindow->planesBlueAction};
+        QAction* const axisColours[] = {Controls(mainWindow).axesRedAction, Controls(mainWindow).axesGreenAction, Controls(mainWindow).axesBlueAction};
+        QAction* const planeColours[] = {Controls(mainWindow).planesWhiteAction, Controls(mainWindow).planesRedAction, Controls(mainWindow).planesGreenAction, Controls(mainWindow).planesBlueAction};
         if (frame % 11 == 0)
             axisColours[(frame / 11) % 3]->trigger();
         if (frame % 13 == 0)
@@ -111,7 +112,7 @@ protected:
     void drawFrame(QSignalSpy& frames)
     {
         const auto before = frames.count();
-        mainWindow->glPanel->tick();
+        Controls(mainWindow).glPanel->tick();
         if (frames.count() == before) {
             ASSERT_TRUE(frames.wait(10000)) << "no frame came";
         }
@@ -125,7 +126,7 @@ protected:
 
 TEST_F(Soak, TwoThousandFramesOverAllScenesKeepMemoryLevel)
 {
-    QSignalSpy frames(mainWindow->glPanel, &GlPanel::frameDrawn);
+    QSignalSpy frames(Controls(mainWindow).glPanel, &GlPanel::frameDrawn);
     double afterFirst = 0;
     int built = -1;
     for (int frame = 0; frame < kFrames; ++frame) {

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// The main window's menu bar and its tool bar of picture buttons. Each
+// command is one entry; the feature parts bind their handlers to it, and one
+// handler then serves the menu item and the tool button alike.
+#pragma once
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace vestrel {
+
+class Options;
+
+enum class Command {
+    OpenStructure, SaveImage, Screenshot, Calculator, Reference, Exit, // "Файл"
+    Build, Erase,                                                      // "Запуск"
+    DisplaySettings,                                                   // "Настройки"
+    Help, About,                                                       // "Помощь"
+    Previous, Next, Legend,                                            // tool bar only
+};
+
+class MainMenus : public QObject {
+    Q_OBJECT
+public:
+    MainMenus(QMainWindow& window, Options& options);
+
+    // The menu item and the tool button of a command (either may be null).
+    QAction* item(Command command) const;
+    QToolButton* button(Command command) const;
+    // Runs handler from the command's menu item and tool button.
+    void bind(Command command, const std::function<void()>& handler);
+    // Enables the menu item and the tool button.
+    void enable(Command command, bool on);
+
+    QToolBar* toolBar() const { return toolBar_; }
+    // The tool bar's buttons shown as the options say.
+    void applyToolButtonOptions();
+
+private:
+    void buildMenus(QMainWindow& window);
+    void buildToolBar(QMainWindow& window);
+    void bindToolBarMenu();
+
+    Options& options_;
+    std::array<QAction*, 14> items_{};
+    std::array<QToolButton*, 14> buttons_{};
+    QMenu* toolBarMenu_ = nullptr;
+    std::array<QAction*, 11> toolBarMenuItems_{}; // in the menu's order
+    std::array<QAction*, 11> toolBarEntries_{};   // the buttons' places on the bar, in the same order
+    std::array<QAction*, 3> axesColourItems_{};
+    std::array<QAction*, 4> planesColourItems_{};
+    QToolBar* toolBar_ = nullptr;
+};
+
+} // namespace vestrel

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "tests/support/main_window_controls.h"
+
+#include <stdexcept>
+
+namespace vestrel {
+
+namespace {
+
+template <typename T>
+T* find(const MainWindow& window, const char* name)
+{
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        throw std::logic_error(std::string("the main window has no control ") + name);
+    return control;
+}
+
+} // namespace
+
+MainWindowControls::MainWindowControls(const MainWindow& window)
+    : fileMenu(find<QMenu>(window, "N1"))
+    , openStructureAction(find<QAction>(window, "openStructureAction"))
+    , saveImageAction(find<QAction>(window, "N3"))
+    , screenshotAction(find<QAction>(window, "N4"))
+    , calculatorAction(find<QAction>(window, "N39"))
+    , referenceAction(find<QAction>(window, "N40"))
+    , exitAction(find<QAction>(window, "N5"))
+    , runMenu(find<QMenu>(window, "N22"))
+    , buildAction(find<QAction>(window, "N36"))
+    , eraseAction(find<QAction>(window, "N37"))
+    , settingsMenu(find<QMenu>(window, "N6"))
+    , windowMenu(find<QMenu>(window, "N23"))
+    , colourMenu(find<QMenu>(window, "N10"))
+    , axesColourMenu(find<QMenu>(window, "N12"))
+    , axesRedAction(find<QAction>(window, "N14"))
+    , axesGreenAction(find<QAction>(window, "N15"))
+    , axesBlueAction(find<QAction>(window, "N16"))
+    , planesColourMenu(find<QMenu>(window, "N13"))
+    , planesWhiteAction(find<QAction>(window, "N17"))
+    , planesRedAction(find<QAction>(window, "N18"))
+    , planesGreenAction(find<QAction>(window, "N19"))
+    , planesBlueAction(find<QAction>(window, "N20"))
+    , toolBarMenu(find<QMenu>(window, "N21"))
+    , showBuildToolAction(find<QAction>(window, "N26"))
+    , showEraseToolAction(find<QAction>(window, "N27"))
+    , showReferenceToolAction(find<QAction>(window, "N28"))
+    , showPreviousToolAction(find<QAction>(window, "N11"))
+    , showNextToolAction(find<QAction>(window, "N29"))
+    , showSaveToolAction(find<QAction>(window, "N30"))
+    , showScreenshotToolAction(find<QAction>(window, "N31"))
+    , showLegendToolAction(find<QAction>(window, "N32"))
+    , showSettingsToolAction(find<QAction>(window, "N33"))
+    , showHelpToolAction(find<QAction>(window, "N34"))
+    , showExitToolAction(find<QAction>(window, "N35"))
+    , displaySettingsAction(find<QAction>(window, "N25"))
+    , helpMenu(find<QMenu>(window, "N7"))
+    , helpAction(find<QAction>(window, "N8"))
+    , aboutAction(find<QAction>(window, "N9"))
+    , toolBar(find<QToolBar>(window, "tlb1"))
+    , buildToolButton(find<QToolButton>(window, "btn2"))
+    , eraseToolButton(find<QToolButton>(window, "btn5"))
+    , referenceToolButton(find<QToolButton>(window, "btn7"))
+    , previousToolButton(find<QToolButton>(window, "btn4"))
+    , nextToolButton(find<QToolButton>(window, "btn9"))
+    , saveToolButton(find<QToolButton>(window, "btn11"))
+    , screenshotToolButton(find<QToolButton>(window, "btn13"))
+    , legendToolButton(find<QToolButton>(window, "btn15"))
+    , settingsToolButton(find<QToolButton>(window, "btn17"))
+    , helpToolButton(find<QToolButton>(window, "btn19"))
+    , exitToolButton(find<QToolButton>(window, "btn21"))
+    , openStructureToolButton(find<QToolButton>(window, "openStructureToolButton"))
+    , glPanel(find<GlPanel>(window, "pnl1"))
+    , sidePanel(find<QFrame>(window, "pnl2"))
+    , sideScroll(find<QScrollArea>(window, "ScrollBox1"))
+    , toolsGroup(find<QGroupBox>(window, "grp7"))
+    , buildButton(find<QPushButton>(window, "btn3"))
+    , eraseButton(find<QPushButton>(window, "btn1"))
+    , structureGroup(find<QGroupBox>(window, "grp8"))
+    , structureList(find<QComboBox>(window, "cbb1"))
+    , polyhedronGroup(find<QGroupBox>(window, "grp5"))
+    , polyhedronList(find<QComboBox>(window, "cbb2"))
+    , distanceGroup(find<QGroupBox>(window, "grp2"))
+    , distanceSlider(find<QSlider>(window, "TrackBar1"))
+    , optionsGroup(find<QGroupBox>(window, "grp1"))
+    , axesGroup(find<QGroupBox>(window, "grp6"))
+    , axisOXCheck(find<QCheckBox>(window, "chk5"))
+    , axisOYCheck(find<QCheckBox>(window, "chk7"))
+    , axisOZCheck(find<QCheckBox>(window, "chk6"))
+    , planesGroup(find<QGroupBox>(window, "grp4"))
+    , planeXYCheck(find<QCheckBox>(window, "chk4"))
+    , planeYZCheck(find<QCheckBox>(window, "chk3"))
+    , planeXZCheck(find<QCheckBox>(window, "chk2"))
+    , presentationGroup(find<QGroupBox>(window, "grp3"))
+    , autoRotateCheck(find<QCheckBox>(window, "chk1"))
+    , showBondsCheck(find<QCheckBox>(window, "chk8"))
+    , showScrewAxesCheck(find<QCheckBox>(window, "chk9"))
+    , showSymmetryAxesCheck(find<QCheckBox>(window, "chk11"))
+    , showSymmetryPlanesCheck(find<QCheckBox>(window, "chk10"))
+    , photoGroup(find<QGroupBox>(window, "grp9"))
+    , photoBox(find<PictureBox>(window, "image11"))
+    , informationGroup(find<QGroupBox>(window, "grp10"))
+    , informationMemo(find<QPlainTextEdit>(window, "mmo1"))
+    , symmetryGroup(find<QGroupBox>(window, "symmetryGroup"))
+    , symmetryList(find<QListWidget>(window, "symmetryList"))
+    , performButton(find<QPushButton>(window, "performButton"))
+    , cellsGroup(find<QGroupBox>(window, "cellsGroup"))
+    , cellsSpin(find<QSpinBox>(window, "cellsSpin"))
+    , statusLine(find<QStatusBar>(window, "stat1"))
+    , frameTimer(find<QTimer>(window, "Timer1"))
+    , interfaceTimer(find<QTimer>(window, "tmr1"))
+{
+}
+
+} // namespace vestrel
