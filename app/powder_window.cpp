@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,7 +32,9 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QSvgGenerator>
-#include <QTableWidget>
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QToolTip>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -63,22 +66,56 @@ QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
 QString number(double value, int decimals) { return fromUtf8(cif::FormatNumber(value, decimals)); }
 QString fixed(double value, int decimals) { return fromUtf8(cif::FormatFixed(value, decimals)); }
 
-// A table cell that sorts by its number, not by its text.
-class NumberItem : public QTableWidgetItem {
-public:
-    NumberItem(const QString& text, double value) : QTableWidgetItem(text)
-    {
-        setData(Qt::UserRole, value);
-        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    }
-    bool operator<(const QTableWidgetItem& other) const override
-    {
-        return data(Qt::UserRole).toDouble() < other.data(Qt::UserRole).toDouble();
-    }
-};
-
 } // namespace
+
+// The table's rows: one per line, shown with a decimal comma, sorted by the
+// numbers themselves.
+class PowderTableModel : public QAbstractTableModel {
+public:
+    explicit PowderTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    void setLines(const std::vector<diffraction::PowderLine>* lines)
+    {
+        beginResetModel();
+        lines_ = lines;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || !lines_ ? 0 : static_cast<int>(lines_->size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 7; }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const char* const titles[7] = {"2θ, °", "d, Å", "h", "k", "l", "p", "I"};
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 7)
+            return QString::fromUtf8(titles[section]);
+        return {};
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!lines_ || !index.isValid())
+            return {};
+        const diffraction::PowderLine& l = (*lines_)[static_cast<std::size_t>(index.row())];
+        const double values[7] = {l.twoTheta, l.d, double(l.hkl[0]), double(l.hkl[1]), double(l.hkl[2]),
+                                  double(l.multiplicity), l.intensity};
+        const int decimals[7] = {3, 4, 0, 0, 0, 0, 1};
+        const int c = index.column();
+        switch (role) {
+        case Qt::DisplayRole:
+            return decimals[c] == 0 ? number(values[c], 0) : fixed(values[c], decimals[c]);
+        case Qt::UserRole:
+            return values[c];
+        case Qt::TextAlignmentRole:
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        default:
+            return {};
+        }
+    }
+
+private:
+    const std::vector<diffraction::PowderLine>* lines_ = nullptr;
+};
 
 QIcon PowderIcon()
 {
@@ -241,6 +278,8 @@ void PowderWindow::buildControls()
 
     chart_ = new QChart;
     chart_->legend()->hide();
+    chart_->setLocalizeNumbers(true);
+    chart_->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     sticks_ = new QLineSeries;
     sticks_->setPen(QPen(QColor(180, 0, 0), 1.5));
     profileSeries_ = new QLineSeries;
@@ -253,6 +292,12 @@ void PowderWindow::buildControls()
     axisY_ = new QValueAxis;
     axisY_->setTitleText(QStringLiteral("I, отн. ед."));
     axisY_->setLabelFormat(QStringLiteral("%.0f"));
+    axisY_->setTickType(QValueAxis::TicksDynamic);
+    axisY_->setTickAnchor(0);
+    axisY_->setTickInterval(20);
+    axisX_->setTickType(QValueAxis::TicksDynamic);
+    axisX_->setTickAnchor(0);
+    axisX_->setTickInterval(10);
     chart_->addAxis(axisX_, Qt::AlignBottom);
     chart_->addAxis(axisY_, Qt::AlignLeft);
     for (QLineSeries* s : {sticks_, profileSeries_}) {
@@ -262,20 +307,27 @@ void PowderWindow::buildControls()
     view_ = new PowderChartView(chart_, this);
     view_->setMinimumHeight(300);
 
-    table_ = new QTableWidget(0, 7);
-    table_->setHorizontalHeaderLabels({QStringLiteral("2θ, °"), QStringLiteral("d, Å"), QStringLiteral("h"),
-                                       QStringLiteral("k"), QStringLiteral("l"), QStringLiteral("p"),
-                                       QStringLiteral("I")});
+    model_ = new PowderTableModel(this);
+    model_->setLines(&lines_);
+    auto* sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(model_);
+    sorted->setSortRole(Qt::UserRole);
+    table_ = new QTableView;
+    table_->setModel(sorted);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->sortByColumn(0, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(view_);
     split->addWidget(table_);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
+    split->setSizes({580, 380});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
@@ -416,24 +468,7 @@ void PowderWindow::showMessage(const QString& text)
     message_->setVisible(!text.isEmpty());
 }
 
-void PowderWindow::fillTable()
-{
-    table_->setSortingEnabled(false);
-    table_->clearContents();
-    table_->setRowCount(static_cast<int>(lines_.size()));
-    for (int row = 0; row < static_cast<int>(lines_.size()); ++row) {
-        const diffraction::PowderLine& l = lines_[static_cast<std::size_t>(row)];
-        const auto integer = [](int i) { return new NumberItem(number(i, 0), i); };
-        table_->setItem(row, 0, new NumberItem(fixed(l.twoTheta, 3), l.twoTheta));
-        table_->setItem(row, 1, new NumberItem(fixed(l.d, 4), l.d));
-        table_->setItem(row, 2, integer(l.hkl[0]));
-        table_->setItem(row, 3, integer(l.hkl[1]));
-        table_->setItem(row, 4, integer(l.hkl[2]));
-        table_->setItem(row, 5, integer(l.multiplicity));
-        table_->setItem(row, 6, new NumberItem(fixed(l.intensity, 1), l.intensity));
-    }
-    table_->setSortingEnabled(true);
-}
+void PowderWindow::fillTable() { model_->setLines(&lines_); }
 
 void PowderWindow::fillChart()
 {
@@ -442,7 +477,7 @@ void PowderWindow::fillChart()
     for (const diffraction::PowderLine& l : lines_)
         points << QPointF(l.twoTheta, 0) << QPointF(l.twoTheta, l.intensity) << QPointF(l.twoTheta, 0);
     sticks_->replace(points);
-    axisX_->setRange(settings_.from, settings_.to);
+    showAxis({settings_.from, settings_.to});
     axisY_->setRange(0, 100 * HeadRoom);
     for (QGraphicsSimpleTextItem* label : labels_)
         delete label;
@@ -502,12 +537,22 @@ diffraction::AxisRange PowderWindow::shownRange() const { return {axisX_->min(),
 void PowderWindow::zoomAxis(double centre, double factor)
 {
     const diffraction::AxisRange r = diffraction::ZoomRange(shownRange(), centre, factor, {settings_.from, settings_.to});
-    axisX_->setRange(r.from, r.to);
+    showAxis(r);
 }
 
 void PowderWindow::panAxis(double shift)
 {
-    const diffraction::AxisRange r = diffraction::PanRange(shownRange(), shift, {settings_.from, settings_.to});
+    showAxis(diffraction::PanRange(shownRange(), shift, {settings_.from, settings_.to}));
+}
+
+void PowderWindow::showAxis(const diffraction::AxisRange& r)
+{
+    // About ten ticks whatever the zoom: 1, 2 or 5 times a power of ten apart.
+    const double raw = (r.to - r.from) / 10;
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    const double step = raw / decade < 2 ? decade : raw / decade < 5 ? 2 * decade : 5 * decade;
+    axisX_->setTickInterval(step);
+    axisX_->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : step >= 0.1 ? QStringLiteral("%.1f") : QStringLiteral("%.2f"));
     axisX_->setRange(r.from, r.to);
 }
 

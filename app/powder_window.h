@@ -23,7 +23,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -41,6 +41,7 @@ extern const char* const PowderHint;
 QIcon PowderIcon();
 
 class PowderChartView;
+class PowderTableModel;
 
 class PowderWindow : public QWidget {
     Q_OBJECT
@@ -66,7 +67,7 @@ public:
     QString hoverTextAt(double twoTheta) const;
     diffraction::AxisRange shownRange() const;
 
-    QTableWidget* table() const { return table_; }
+    QTableView* table() const { return table_; }
     QLabel* messageLabel() const { return message_; }
     QComboBox* anodeBox() const { return anode_; }
     QLineEdit* wavelengthEdit() const { return wavelength_; }
@@ -102,6 +103,7 @@ private:
     void revertInputs();
     void zoomAxis(double centre, double factor);
     void panAxis(double shift);
+    void showAxis(const diffraction::AxisRange& range);
 
     diffraction::PowderSettings settings_;
     double peakWidth_ = diffraction::DefaultPeakWidth;
@@ -123,7 +125,8 @@ private:
     QPushButton* save_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* message_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    QTableView* table_ = nullptr;
+    PowderTableModel* model_ = nullptr;
     PowderChartView* view_ = nullptr;
     QChart* chart_ = nullptr;
     QLineSeries* sticks_ = nullptr;
