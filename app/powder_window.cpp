@@ -472,11 +472,6 @@ void PowderWindow::fillTable() { model_->setLines(&lines_); }
 
 void PowderWindow::fillChart()
 {
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(lines_.size() * 3));
-    for (const diffraction::PowderLine& l : lines_)
-        points << QPointF(l.twoTheta, 0) << QPointF(l.twoTheta, l.intensity) << QPointF(l.twoTheta, 0);
-    sticks_->replace(points);
     showAxis({settings_.from, settings_.to});
     axisY_->setRange(0, 100 * HeadRoom);
     for (QGraphicsSimpleTextItem* label : labels_)
@@ -554,6 +549,17 @@ void PowderWindow::showAxis(const diffraction::AxisRange& r)
     axisX_->setTickInterval(step);
     axisX_->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : step >= 0.1 ? QStringLiteral("%.1f") : QStringLiteral("%.2f"));
     axisX_->setRange(r.from, r.to);
+    showSticks();
+}
+
+void PowderWindow::showSticks()
+{
+    QList<QPointF> points;
+    for (std::size_t i : diffraction::VisibleLines(lines_, shownRange())) {
+        const diffraction::PowderLine& l = lines_[i];
+        points << QPointF(l.twoTheta, 0) << QPointF(l.twoTheta, l.intensity) << QPointF(l.twoTheta, 0);
+    }
+    sticks_->replace(points);
 }
 
 bool PowderWindow::saveTo(const QString& path, QString* error)

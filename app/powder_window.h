@@ -104,6 +104,7 @@ private:
     void zoomAxis(double centre, double factor);
     void panAxis(double shift);
     void showAxis(const diffraction::AxisRange& range);
+    void showSticks();
 
     diffraction::PowderSettings settings_;
     double peakWidth_ = diffraction::DefaultPeakWidth;

@@ -54,6 +54,28 @@ std::string CheckPeakWidth(double width)
     return {};
 }
 
+std::vector<std::size_t> VisibleLines(const std::vector<PowderLine>& lines, const AxisRange& range, int bins)
+{
+    std::vector<std::size_t> inside;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].twoTheta >= range.from && lines[i].twoTheta <= range.to)
+            inside.push_back(i);
+    if (bins < 1 || inside.size() <= static_cast<std::size_t>(bins) || !(range.to > range.from))
+        return inside;
+    std::vector<std::size_t> strongest(static_cast<std::size_t>(bins), lines.size());
+    for (std::size_t i : inside) {
+        const auto bin = static_cast<std::size_t>(
+            std::min(bins - 1, static_cast<int>((lines[i].twoTheta - range.from) / (range.to - range.from) * bins)));
+        if (strongest[bin] == lines.size() || lines[i].intensity > lines[strongest[bin]].intensity)
+            strongest[bin] = i;
+    }
+    std::vector<std::size_t> shown;
+    for (std::size_t i : strongest)
+        if (i != lines.size())
+            shown.push_back(i);
+    return shown;
+}
+
 namespace {
 
 AxisRange keepInside(AxisRange r, const AxisRange& limits)

@@ -39,6 +39,13 @@ struct AxisRange {
     double to = 0;
 };
 
+// The lines the plot draws inside `range`: all of them when they are few,
+// else the strongest of each of `bins` equal slices of the range, so that a
+// cell with a hundred thousand lines still draws at once.
+constexpr int PlotBins = 2000;
+std::vector<std::size_t> VisibleLines(const std::vector<PowderLine>& lines, const AxisRange& range,
+                                      int bins = PlotBins);
+
 // The range zoomed by `factor` (below 1 zooms in) about `centre`, kept
 // inside `limits` and no narrower than MinAxisSpan.
 constexpr double MinAxisSpan = 0.05; // degrees

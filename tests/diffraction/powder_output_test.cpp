@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vestrel {
@@ -232,6 +233,22 @@ TEST(PowderPlot, TheWheelZoomsAboutTheMouseAndADragPansInsideTheRange)
     EXPECT_DOUBLE_EQ(panned.to, 90);
     EXPECT_DOUBLE_EQ(panned.from, 80);
     EXPECT_DOUBLE_EQ(PanRange({10, 20}, -3, limits).from, 7);
+}
+
+TEST(PowderPlot, ManyLinesAreThinnedToTheStrongestOfEachSlice)
+{
+    std::vector<PowderLine> lines;
+    for (int i = 0; i < 10000; ++i)
+        lines.push_back({5 + i * 0.0085, 1, {i, 0, 0}, 1, i == 4321 ? 100.0 : 1.0 + (i % 7)});
+    const std::vector<std::size_t> all = VisibleLines(lines, {5, 90}, 20000);
+    EXPECT_EQ(all.size(), lines.size());
+    const std::vector<std::size_t> thinned = VisibleLines(lines, {5, 90}, 500);
+    EXPECT_LE(thinned.size(), 500u);
+    EXPECT_GE(thinned.size(), 490u);
+    EXPECT_NE(std::find(thinned.begin(), thinned.end(), 4321u), thinned.end());
+    for (std::size_t i : thinned)
+        EXPECT_GE(lines[i].intensity, 5.0) << i; // each slice of 20 lines holds a 7
+    EXPECT_EQ(VisibleLines(lines, {20, 21}, 500).size(), 118u);
 }
 
 TEST(PowderPlot, TheStrongestLinesCarryLabels)
