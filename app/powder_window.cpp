@@ -53,7 +53,7 @@ namespace {
 
 const QString Title = QStringLiteral("Порошковая дифрактограмма");
 const QString NeedsFile =
-    QStringLiteral("Дифрактограмма рассчитывается для структуры из файла: откройте файл CIF (меню «Файл»).");
+    QStringLiteral("Дифрактограмма рассчитывается для структуры из файла: откройте файл CIF командой «Файл» → «Открыть структуру…».");
 constexpr int IconSize = 32;
 // The mouse this close to a line (pixels) shows its text.
 constexpr double HoverPixels = 5;
@@ -351,10 +351,8 @@ QChartView* PowderWindow::chartView() const { return view_; }
 
 void PowderWindow::setStructure(const cif::LoadedStructure* structure, const QString& path)
 {
-    const QString newPath = structure && structure->isLoaded() ? path : QString();
-    if (newPath == path_ && crystal_)
-        return;
-    path_ = newPath;
+    // The same file may have been opened again after a change: read it anew.
+    path_ = structure && structure->isLoaded() ? path : QString();
     crystal_.reset();
     stale_ = true;
     if (isVisible())

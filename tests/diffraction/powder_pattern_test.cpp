@@ -170,15 +170,41 @@ TEST(PowderPattern, MultiplicitiesAreThoseOfTheLaueClass)
     }
 }
 
-TEST(PowderPattern, GlidesAndScrewsOfAMonoclinicCellRemoveTheirReflections)
+bool even(int i) { return i % 2 == 0; }
+
+TEST(PowderPattern, IndicesFollowTheFilesOwnSettingAndItsAbsences)
 {
-    const sf::ScatteringCrystal crystal = crystalOf(OwnData + "baddeleyite.cif");
-    std::vector<sf::Reflection> reflections;
-    ASSERT_EQ(crystal.reflections(0.8, 100, MaxReflections, nullptr, reflections), sf::Outcome::Done);
-    for (const sf::Reflection& r : reflections) {
-        EXPECT_FALSE(r.hkl[1] == 0 && r.hkl[2] % 2 != 0) << "c glide: " << HklLabel(r.hkl);
-        EXPECT_FALSE(r.hkl[0] == 0 && r.hkl[2] == 0 && r.hkl[1] % 2 != 0) << "2_1 screw: " << HklLabel(r.hkl);
+    // Each file's reflection conditions as International Tables A gives them
+    // for its setting: P2_1/c (b unique); Pbnm, not the standard Pnma;
+    // R-3c on hexagonal axes in the obverse setting.
+    struct Case {
+        std::string file;
+        bool (*allowed)(const sf::Miller&);
+    };
+    const Case cases[] = {
+        {OwnData + "baddeleyite.cif",
+         [](const sf::Miller& m) {
+             return !(m[1] == 0 && !even(m[2])) && !(m[0] == 0 && m[2] == 0 && !even(m[1]));
+         }},
+        {OwnData + "forsterite.cif",
+         [](const sf::Miller& m) {
+             return !(m[0] == 0 && !even(m[1])) && !(m[1] == 0 && !even(m[0] + m[2]))
+                    && !(m[0] == 0 && m[1] == 0 && !even(m[2]));
+         }},
+        {CifData + "corundum.cif", [](const sf::Miller& m) { return (-m[0] + m[1] + m[2]) % 3 == 0; }},
+    };
+    for (const Case& c : cases) {
+        const sf::ScatteringCrystal crystal = crystalOf(c.file);
+        std::vector<sf::Reflection> reflections;
+        ASSERT_EQ(crystal.reflections(0.9, 100, MaxReflections, nullptr, reflections), sf::Outcome::Done);
+        ASSERT_GT(reflections.size(), 10u);
+        for (const sf::Reflection& r : reflections)
+            EXPECT_TRUE(c.allowed(r.hkl)) << c.file << " " << HklLabel(r.hkl);
     }
+    // Forsterite's strong 0k0 lines come with k even only, and there are some.
+    const PowderPattern forsterite = patternOf(OwnData + "forsterite.cif");
+    EXPECT_NE(lineWith(forsterite, {0, 2, 0}), nullptr);
+    EXPECT_EQ(lineWith(forsterite, {0, 1, 0}), nullptr);
 }
 
 // Form factors for atoms at rest, f(s) = sum a_i exp(-b_i s²) + c with
