@@ -358,6 +358,17 @@ TEST(PowderPattern, BadSettingsAndTooLargeCellsGetAMessage)
     EXPECT_NE(tooMany.message.find("200 000"), std::string::npos) << tooMany.message;
     // A narrow range of the same cell is fine.
     EXPECT_TRUE(ComputePattern(huge, {CuKa1, 5, 10}).ok);
+    // A cell of two long edges 0.1° apart has few reflections but a vast
+    // box of indices: refused, not searched.
+    sf::ScatteringCrystal flat;
+    ASSERT_EQ(flat.read("data_flat\n_cell_length_a 1000\n_cell_length_b 1000\n_cell_length_c 5\n"
+                        "_cell_angle_alpha 90\n_cell_angle_beta 90\n_cell_angle_gamma 0.1\n"
+                        "loop_\n_atom_site_label\n_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\n"
+                        "C1 0 0 0\n",
+                        "flat.cif"),
+              "");
+    EXPECT_LT(flat.estimatedCount(CuKa1 / (2 * std::sin(std::numbers::pi / 4)), 100), MaxReflections);
+    EXPECT_FALSE(ComputePattern(flat, {}).ok);
 
     for (const char* text : {"", "data_x\n", "not a cif {{{", "data_x\n_cell_length_a 5\n"}) {
         sf::ScatteringCrystal bad;

@@ -23,6 +23,9 @@ namespace {
 constexpr double VanishingF2 = 1e-10;
 // Images of a site closer than this are one atom on a special position.
 constexpr double SpecialPositionDistance = 0.4; // angstroms
+// The box of indices searched may hold at most this many times the
+// reflections allowed (a cubic cell's box holds 1.9 times its shell).
+constexpr double LoosestBox = 50;
 // The cancel flag is looked at after this many reflections.
 constexpr int CancelCheckInterval = 256;
 
@@ -197,6 +200,11 @@ Outcome ScatteringCrystal::reflections(double dMin, double dMax, long limit, con
     const int hMax = static_cast<int>(cell.a / dMin) + 1;
     const int kMax = static_cast<int>(cell.b / dMin) + 1;
     const int lMax = static_cast<int>(cell.c / dMin) + 1;
+    // Only a cell far more oblique than any crystal's boxes its shell so
+    // loosely; it is refused as too large rather than searched for minutes.
+    const double box = (2.0 * hMax + 1) * (2.0 * kMax + 1) * (2.0 * lMax + 1);
+    if (box > LoosestBox * static_cast<double>(limit))
+        return Outcome::TooMany;
     const auto inShell = [&](const Miller& m) {
         const double s = cell.calculate_1_d2(m);
         return s >= lo && s <= hi;
