@@ -335,9 +335,13 @@ void PowderWindow::buildControls()
     layout->addWidget(split, 1);
 
     connect(anode_, &QComboBox::activated, this, [this](int index) {
-        if (index < static_cast<int>(diffraction::AnodeLines.size()))
+        if (index < static_cast<int>(diffraction::AnodeLines.size())) {
             wavelength_->setText(number(diffraction::AnodeLines[static_cast<std::size_t>(index)].wavelength, 5));
-        applyInputs();
+            applyInputs();
+        } else {
+            wavelength_->setFocus();
+            wavelength_->selectAll();
+        }
     });
     for (QLineEdit* edit : {wavelength_, from_, to_, width_})
         connect(edit, &QLineEdit::editingFinished, this, &PowderWindow::applyInputs);

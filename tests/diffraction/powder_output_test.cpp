@@ -7,6 +7,9 @@
 #include "logic/diffraction/powder_plot.h"
 #include "logic/diffraction/powder_text.h"
 
+#include <QApplication>
+#include <QChartView>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -80,6 +84,30 @@ TEST(PowderWindow, ShowsTheTableOfAFileStructure)
     EXPECT_TRUE(w.window.hoverTextAt(35).isEmpty());
 }
 
+TEST(PowderWindow, TheWheelZoomsThePlotAndADragPansIt)
+{
+    OpenWindow w(RockSalt);
+    QChartView* view = w.window.chartView();
+    QWidget* viewport = view->viewport();
+    const QPointF middle(viewport->width() / 2.0, viewport->height() / 2.0);
+    QWheelEvent wheel(middle, viewport->mapToGlobal(middle), {}, {0, 240}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    const AxisRange zoomed = w.window.shownRange();
+    EXPECT_NEAR(zoomed.to - zoomed.from, 85 * 0.64, 0.01);
+    EXPECT_GT(zoomed.from, 5);
+    EXPECT_LT(zoomed.to, 90);
+    // Dragging to the right brings lower angles into view.
+    QTest::mousePress(viewport, Qt::LeftButton, {}, middle.toPoint());
+    QMouseEvent move(QEvent::MouseMove, middle + QPointF(60, 0), viewport->mapToGlobal(middle + QPointF(60, 0)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, (middle + QPointF(60, 0)).toPoint());
+    const AxisRange panned = w.window.shownRange();
+    EXPECT_LT(panned.from, zoomed.from - 1);
+    EXPECT_NEAR(panned.to - panned.from, zoomed.to - zoomed.from, 1e-6);
+}
+
 TEST(PowderWindow, WithoutAFileStructureSaysThatOneIsNeeded)
 {
     OpenWindow w({});
@@ -120,6 +148,19 @@ TEST(PowderWindow, BadInputGetsAMessageAndChangesNothing)
     EXPECT_TRUE(w.messages.isEmpty());
     EXPECT_DOUBLE_EQ(w.window.settings().wavelength, 0.7093);
     EXPECT_GT(w.window.table()->model()->rowCount(), rows);
+    // Choosing an anode takes its Kα₁ line.
+    QSignalSpy shown(&w.window, &PowderWindow::patternShown);
+    w.window.anodeBox()->setCurrentIndex(1);
+    emit w.window.anodeBox()->activated(1);
+    EXPECT_TRUE(shown.wait(20000));
+    EXPECT_DOUBLE_EQ(w.window.settings().wavelength, 1.78897);
+    EXPECT_EQ(w.window.wavelengthEdit()->text(), QStringLiteral("1,78897"));
+    // The longer wave reaches fewer lines, and corundum's first, (0 1 2), lies by Bragg's law.
+    EXPECT_LT(w.window.table()->model()->rowCount(), rows);
+    const double d012 = 1 / std::sqrt(4.0 / 3.0 / (4.7589 * 4.7589) + 4 / (12.991 * 12.991));
+    const double twoTheta = 2 * std::asin(1.78897 / (2 * d012)) * 180 / M_PI;
+    EXPECT_EQ(w.window.table()->model()->index(0, 0).data().toString(),
+              QString::number(twoTheta, 'f', 3).replace('.', ','));
 }
 
 TEST(PowderWindow, SavesTheTableAsCsvThatReadsBackAndThePlotAsPngAndSvg)
