@@ -312,6 +312,36 @@ TEST(PowderPattern, AnAtomOnASpecialPositionCountsOnce)
     EXPECT_NEAR(std::sqrt(reflections[0].f2), 4 * Cu.at(s), 0.01);
 }
 
+TEST(PowderPattern, AListOfOperationsGivesWhatTheGroupsSymbolGives)
+{
+    // P-1 with one atom on the centre of symmetry and one in a general
+    // place, its symmetry given three ways.
+    const std::string cell = "data_x\n_cell_length_a 5.1\n_cell_length_b 6.2\n_cell_length_c 7.3\n"
+                             "_cell_angle_alpha 81\n_cell_angle_beta 95\n_cell_angle_gamma 102\n";
+    const std::string atoms = "loop_\n_atom_site_label\n_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\n"
+                              "Fe1 0 0 0\nO1 0.21 0.33 0.17\n";
+    const std::string ways[] = {
+        "_symmetry_space_group_name_H-M 'P -1'\n",
+        "loop_\n_symmetry_equiv_pos_as_xyz\n'x, y, z'\n'-x, -y, -z'\n",
+        "loop_\n_space_group_symop_operation_xyz\n'-x, -y, -z'\n'x,y,z'\n'x, y, z'\n",
+    };
+    std::vector<PowderPattern> patterns;
+    for (const std::string& symmetry : ways) {
+        sf::ScatteringCrystal crystal;
+        ASSERT_EQ(crystal.read(cell + symmetry + atoms, "x.cif"), "");
+        patterns.push_back(ComputePattern(crystal, {}));
+        ASSERT_TRUE(patterns.back().ok);
+    }
+    for (std::size_t w = 1; w < patterns.size(); ++w) {
+        ASSERT_EQ(patterns[w].lines.size(), patterns[0].lines.size());
+        for (std::size_t i = 0; i < patterns[0].lines.size(); ++i) {
+            EXPECT_EQ(patterns[w].lines[i].hkl, patterns[0].lines[i].hkl);
+            EXPECT_EQ(patterns[w].lines[i].multiplicity, patterns[0].lines[i].multiplicity);
+            EXPECT_NEAR(patterns[w].lines[i].intensity, patterns[0].lines[i].intensity, 1e-9);
+        }
+    }
+}
+
 TEST(PowderPattern, LinesAtTheSameAngleAreOneWithTheirMultiplicitiesAdded)
 {
     // Silicon's 511 and 333 share d = a/√27.

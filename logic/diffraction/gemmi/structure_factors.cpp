@@ -64,10 +64,17 @@ gemmi::GroupOps groupOf(const gcif::Block& block, const gemmi::UnitCell& cell)
     const std::vector<std::string> list =
         firstColumn(block, {"_space_group_symop_operation_xyz", "_symmetry_equiv_pos_as_xyz"});
     if (!list.empty()) {
-        std::vector<gemmi::Op> ops{gemmi::Op::identity()};
+        std::vector<gemmi::Op> ops;
         for (const std::string& text : list)
-            ops.push_back(gemmi::parse_triplet(text));
-        return gemmi::split_centering_vectors(ops);
+            ops.push_back(gemmi::parse_triplet(text).wrap());
+        // The identity gives the zero centring vector; a list may lack it
+        // or hold an operation twice.
+        if (std::none_of(ops.begin(), ops.end(), [](const gemmi::Op& op) { return op == gemmi::Op::identity(); }))
+            ops.insert(ops.begin(), gemmi::Op::identity());
+        gemmi::GroupOps group = gemmi::split_centering_vectors(ops);
+        std::sort(group.cen_ops.begin(), group.cen_ops.end());
+        group.cen_ops.erase(std::unique(group.cen_ops.begin(), group.cen_ops.end()), group.cen_ops.end());
+        return group;
     }
     if (const std::string* hall = firstValue(block, {"_space_group_name_Hall", "_symmetry_space_group_name_Hall"})) {
         try {
