@@ -7,6 +7,7 @@
 #include "logic/pictures/file_io.h"
 #include "logic/pictures/png_file.h"
 
+#include <QAbstractTableModel>
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
@@ -32,7 +33,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QSvgGenerator>
-#include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QToolTip>
@@ -47,13 +47,14 @@
 
 namespace vestrel {
 
-const char* const PowderHint = "Порошковая дифрактограмма|Рентгеновская порошковая дифрактограмма структуры из файла";
+const char* const PowderHint =
+    "Порошковая дифрактограмма|Рентгеновская порошковая дифрактограмма структуры, открытой из файла";
 
 namespace {
 
 const QString Title = QStringLiteral("Порошковая дифрактограмма");
-const QString NeedsFile =
-    QStringLiteral("Дифрактограмма рассчитывается для структуры из файла: откройте файл CIF командой «Файл» → «Открыть структуру…».");
+const QString NeedsFile = QStringLiteral("Дифрактограмма рассчитывается для структуры из файла: "
+                                         "откройте файл CIF командой «Файл» → «Открыть структуру…».");
 constexpr int IconSize = 32;
 // The mouse this close to a line (pixels) shows its text.
 constexpr double HoverPixels = 5;
