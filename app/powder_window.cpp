@@ -461,7 +461,12 @@ void PowderWindow::adoptResult(diffraction::PowderResult result)
     lines_ = std::move(result.pattern.lines);
     fillTable();
     fillChart();
-    showMessage(result.pattern.ok ? QString() : fromUtf8(result.pattern.message));
+    if (!result.pattern.ok)
+        showMessage(fromUtf8(result.pattern.message));
+    else if (lines_.empty())
+        showMessage(QStringLiteral("В выбранном диапазоне углов 2θ линий нет: расширьте его."));
+    else
+        showMessage({});
     emit patternShown();
 }
 
@@ -475,8 +480,8 @@ void PowderWindow::fillTable() { model_->setLines(&lines_); }
 
 void PowderWindow::fillChart()
 {
-    showAxis({settings_.from, settings_.to});
-    axisY_->setRange(0, 100 * HeadRoom);
+    // The labels first: a change of the axes places them, and they must be
+    // those of the new lines by then.
     for (QGraphicsSimpleTextItem* label : labels_)
         delete label;
     labels_.clear();
@@ -486,6 +491,8 @@ void PowderWindow::fillChart()
         label->setFont(QFont(font().family(), 8));
         labels_.push_back(label);
     }
+    showAxis({settings_.from, settings_.to});
+    axisY_->setRange(0, 100 * HeadRoom);
     showProfile();
     placeLabels();
 }

@@ -148,6 +148,12 @@ TEST(PowderWindow, BadInputGetsAMessageAndChangesNothing)
     EXPECT_TRUE(w.messages.isEmpty());
     EXPECT_DOUBLE_EQ(w.window.settings().wavelength, 0.7093);
     EXPECT_GT(w.window.table()->model()->rowCount(), rows);
+    // A range without lines says so: with Mo Kα corundum's first line, (0 1 2), lies at 11,7°.
+    w.type(w.window.toEdit(), "8");
+    EXPECT_EQ(w.window.table()->model()->rowCount(), 0);
+    EXPECT_TRUE(w.window.messageLabel()->text().contains(QStringLiteral("линий нет")));
+    w.type(w.window.toEdit(), "90");
+    EXPECT_FALSE(w.window.messageLabel()->isVisible());
     // Choosing an anode takes its Kα₁ line.
     QSignalSpy shown(&w.window, &PowderWindow::patternShown);
     w.window.anodeBox()->setCurrentIndex(1);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <numbers>
@@ -406,6 +407,19 @@ TEST(PowderPattern, BadSettingsAndTooLargeCellsGetAMessage)
         EXPECT_FALSE(ComputePattern(bad, {}).ok);
     }
     EXPECT_FALSE(RunPowder(nullptr, "/nonexistent/x.cif", {}).pattern.message.empty());
+}
+
+TEST(PowderPattern, EveryFaultyFileGivesAPatternOrAMessage)
+{
+    // The reader's collection of faulty files: none may crash or hang the
+    // calculation; each gives lines or a message, never both or neither.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(CifData + "bad")) {
+        const PowderResult r = RunPowder(nullptr, entry.path().string(), {});
+        EXPECT_NE(r.pattern.ok, !r.pattern.message.empty()) << entry.path();
+        ++files;
+    }
+    EXPECT_GE(files, 10);
 }
 
 TEST(PowderPattern, CancellingStopsTheWork)
