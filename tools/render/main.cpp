@@ -3,6 +3,8 @@
 // blocks into a PNG file, or writes what the last frame draws as JSON,
 // without the main window.
 #include "logic/cif/loaded_structure.h"
+#include "logic/diffraction/powder_job.h"
+#include "logic/diffraction/powder_text.h"
 #include "tools/render/frame_dump.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
@@ -43,6 +45,20 @@ void armWatchdog(int seconds)
     ::alarm(static_cast<unsigned>(seconds));
 }
 
+// The table of the structure's powder pattern on standard output.
+int printPowderPattern(const vestrel::RenderOptions& options)
+{
+    const vestrel::diffraction::PowderSettings settings{options.wavelength, options.twoThetaFrom, options.twoThetaTo};
+    const auto result = vestrel::diffraction::RunPowder(nullptr, options.cif.toStdString(), settings);
+    if (!result.pattern.ok) {
+        std::fprintf(stderr, "%s\n", result.pattern.message.c_str());
+        return 2;
+    }
+    const std::string table = vestrel::diffraction::TableTsv(result.pattern.lines);
+    std::fwrite(table.data(), 1, table.size(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -68,6 +84,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%s\n", result.message.c_str());
             return 2;
         }
+        if (options->powder)
+            return printPowderPattern(*options);
         if (options->describe) {
             std::fwrite(structure.memoText().data(), 1, structure.memoText().size(), stdout);
             return 0;

@@ -164,7 +164,8 @@ QString RenderUsage()
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
         "  [--cif FILE.cif [--cells N]]\n"
         "  [--shaded on|off] [--smooth on|off] [--time-limit 300]\n"
-        "usage: vestrel-render --cif FILE.cif --describe");
+        "usage: vestrel-render --cif FILE.cif --describe\n"
+        "usage: vestrel-render --cif FILE.cif --powder [--wavelength 1.54056] [--range 5,90]");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
@@ -176,6 +177,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
     DisplayOptions& d = in.display;
     for (int i = 0; i < args.size(); ++i) {
         const QString& key = args[i];
+        if (key == QLatin1String("--powder")) {
+            o.powder = true;
+            continue;
+        }
         if (key == QLatin1String("--describe")) {
             o.describe = true;
             continue;
@@ -249,6 +254,11 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         } else if (key == QLatin1String("--cif")) {
             o.cif = value;
             ok = !value.isEmpty();
+        } else if (key == QLatin1String("--wavelength")) {
+            ok = parseDouble(value, &o.wavelength);
+        } else if (key == QLatin1String("--range")) {
+            const QStringList range = value.split(QLatin1Char(','));
+            ok = range.size() == 2 && parseDouble(range[0], &o.twoThetaFrom) && parseDouble(range[1], &o.twoThetaTo);
         } else if (key == QLatin1String("--cells")) {
             ok = parseInt(value, &o.cells, 1, 100);
         } else if (key == QLatin1String("--shaded")) {
@@ -270,7 +280,11 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         *error = QStringLiteral("--describe needs --cif FILE.cif");
         return std::nullopt;
     }
-    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe) {
+    if (o.powder && o.cif.isEmpty()) {
+        *error = QStringLiteral("--powder needs --cif FILE.cif");
+        return std::nullopt;
+    }
+    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe && !o.powder) {
         *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
         return std::nullopt;
     }

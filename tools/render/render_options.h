@@ -26,6 +26,10 @@ struct RenderOptions {
     QString cif;           // a structure file to show, drawn after any built-in scene
     int cells = 1;         // cells per axis of its block
     bool describe = false; // print the structure's information text instead of drawing
+    // --powder: print the structure's powder pattern as a table instead of drawing
+    bool powder = false;
+    double wavelength = 1.54056;          // angstroms, Cu Kα1
+    double twoThetaFrom = 5, twoThetaTo = 90; // degrees
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
