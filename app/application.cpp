@@ -9,6 +9,7 @@
 #include "logic/hints.h"
 #include "logic/options.h"
 #include "app/calculator_window.h"
+#include "app/powder_window.h"
 #include "app/window_settings.h"
 #include "logic/zone_picture.h"
 #include "logic/picture_commands.h"
@@ -50,6 +51,8 @@ Application::Application(const DataLocation& data)
     settings_ = std::make_unique<SettingsWindow>(options_.get());
     reference_ = std::make_unique<ReferenceWindow>(programDir);
     calculator_ = std::make_unique<CalculatorWindow>(programDir);
+    powder_ = std::make_unique<PowderWindow>();
+    mainWindow_->setPowderWindow(powder_.get());
     mainWindow_->setCalculator(calculator_.get());
     calculator_->showInSpace = [this](const ZonePicture& picture) { mainWindow_->showZonePicture(picture); };
     hints_->addStatusBar(calculator_->statusLine);
@@ -66,6 +69,7 @@ Application::~Application()
 {
     if (qApp)
         qApp->removeEventFilter(hints_.get());
+    powder_.reset();
     calculator_.reset();
     reference_.reset();
     settings_.reset();

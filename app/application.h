@@ -18,6 +18,7 @@ class SettingsWindow;
 class ReferenceWindow;
 class CalculatorWindow;
 class HintRouter;
+class PowderWindow;
 class Options;
 
 // Settings that must be made before the QApplication exists: the default
@@ -55,6 +56,7 @@ public:
     LegendWindow& legend() { return *legend_; }
     ReferenceWindow& reference() { return *reference_; }
     CalculatorWindow& calculator() { return *calculator_; }
+    PowderWindow& powder() { return *powder_; }
 
 private:
     std::unique_ptr<HintRouter> hints_;
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<SettingsWindow> settings_;
     std::unique_ptr<ReferenceWindow> reference_;
     std::unique_ptr<CalculatorWindow> calculator_;
+    std::unique_ptr<PowderWindow> powder_;
     bool maximized_ = true;
 };
 

@@ -3,6 +3,7 @@
 
 #include "app/main_window_parts.h"
 #include "app/option_binding.h"
+#include "app/powder_window.h"
 #include "app/toolbar_icons.h"
 #include "logic/hints.h"
 #include "logic/options.h"
@@ -78,6 +79,8 @@ void MainMenus::buildMenus(QMainWindow& window)
     add(runMenu, Command::Build, QStringLiteral("Построить объект"), "N36");
     named(runMenu->addSeparator(), "N38");
     add(runMenu, Command::Erase, QStringLiteral("Стереть построение"), "N37");
+    named(runMenu->addSeparator(), "powderSeparator");
+    add(runMenu, Command::Powder, QStringLiteral("Порошковая дифрактограмма"), "powderAction");
     QMenu* settingsMenu = named(bar->addMenu(QStringLiteral("Настройки")), "N6");
     QMenu* windowMenu = named(settingsMenu->addMenu(QStringLiteral("Окно")), "N23");
     QMenu* colourMenu = named(windowMenu->addMenu(QStringLiteral("Цвет")), "N10");
@@ -127,7 +130,7 @@ void MainMenus::buildMenus(QMainWindow& window)
     add(helpMenu, Command::Help, QStringLiteral("Справка"), "N8");
     add(helpMenu, Command::About, QStringLiteral("О Программе"), "N9");
     // Commands that other windows bring stay disabled until bound.
-    for (Command command : {Command::Calculator, Command::Reference, Command::About})
+    for (Command command : {Command::Calculator, Command::Reference, Command::About, Command::Powder})
         item(command)->setEnabled(false);
 }
 
@@ -173,8 +176,13 @@ void MainMenus::buildToolBar(QMainWindow& window)
            QStringLiteral("Открыть файл кристаллической структуры (CIF)"));
     for (std::size_t i = 0; i < ToolBarCommands.size(); ++i)
         toolBarEntries_[i] = toolBar_->addWidget(MainMenus::button(ToolBarCommands[i]));
+    const QStringList powderHint = QString::fromUtf8(PowderHint).split(QLatin1Char('|'));
+    make(Command::Powder, "powderToolButton", -1, powderHint.value(0), powderHint.value(1));
+    MainMenus::button(Command::Powder)->setIcon(PowderIcon());
     // Last, so that the buttons above keep their places.
     toolBar_->addWidget(MainMenus::button(Command::OpenStructure));
+    toolBar_->addWidget(MainMenus::button(Command::Powder));
+    MainMenus::button(Command::Powder)->setEnabled(false);
     // Commands that other windows bring stay disabled until bound.
     MainMenus::button(Command::Reference)->setEnabled(false);
     MainMenus::button(Command::Legend)->setEnabled(false);

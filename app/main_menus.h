@@ -25,6 +25,8 @@ enum class Command {
     DisplaySettings,                                                   // "Настройки"
     Help, About,                                                       // "Помощь"
     Previous, Next, Legend,                                            // tool bar only
+    Powder,                                                            // "Запуск"
+    Count
 };
 
 class MainMenus : public QObject {
@@ -50,8 +52,8 @@ private:
     void bindToolBarMenu();
 
     Options& options_;
-    std::array<QAction*, 14> items_{};
-    std::array<QToolButton*, 14> buttons_{};
+    std::array<QAction*, static_cast<std::size_t>(Command::Count)> items_{};
+    std::array<QToolButton*, static_cast<std::size_t>(Command::Count)> buttons_{};
     QMenu* toolBarMenu_ = nullptr;
     std::array<QAction*, 11> toolBarMenuItems_{}; // in the menu's order
     std::array<QAction*, 11> toolBarEntries_{};   // the buttons' places on the bar, in the same order

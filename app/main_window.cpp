@@ -12,6 +12,7 @@
 #include "app/main_window_parts.h"
 #include "app/options_panel.h"
 #include "app/picture_part.h"
+#include "app/powder_window.h"
 #include "app/reference_window.h"
 #include "app/scene_commands.h"
 #include "app/settings_window.h"
@@ -212,6 +213,17 @@ void MainWindow::setCalculator(CalculatorWindow* calculator)
         calculator_->raise();
         calculator_->activateWindow();
     });
+}
+
+void MainWindow::setPowderWindow(PowderWindow* powder)
+{
+    menus_->enable(Command::Powder, true);
+    menus_->bind(Command::Powder, [powder] { powder->showPowder(); });
+    const auto follow = [this, powder] {
+        powder->setStructure(structureFile_->shown() ? &structureFile_->structure() : nullptr, structureFile_->path());
+    };
+    connect(structureFile_, &StructureFilePart::shownChanged, powder, follow);
+    follow();
 }
 
 void MainWindow::setPictureUi(PictureUi& ui) { pictures_->setUi(ui); }

@@ -35,6 +35,7 @@ class MainMenus;
 class Options;
 class OptionsPanel;
 class PicturePart;
+class PowderWindow;
 class PictureCommands;
 class PictureUi;
 class ReferenceWindow;
@@ -73,6 +74,8 @@ public:
     void setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, ReferenceWindow* reference);
     void setSettings(SettingsWindow* settings);
     void setCalculator(CalculatorWindow* calculator);
+    // "Порошковая дифрактограмма" of the structure from a file shown.
+    void setPowderWindow(PowderWindow* powder);
     // Message boxes and the save dialog of picture output go through ui
     // (the Qt dialogs by default).
     void setPictureUi(PictureUi& ui);

@@ -102,7 +102,9 @@ bool StructureFilePart::openFile(const QString& path, const std::function<void()
     }
     cellsGroup_->show();
     catalogue_.setInformation(QString::fromStdString(loaded_->memoText()));
+    path_ = path;
     panel_.update();
+    emit shownChanged();
     return true;
 }
 
@@ -128,10 +130,12 @@ void StructureFilePart::remove()
     if (!shown_ && !loaded_->isLoaded())
         return;
     shown_ = false;
+    path_.clear();
     loaded_->clear();
     catalogue_.removeFileItem();
     cellsGroup_->hide();
     panel_.update();
+    emit shownChanged();
 }
 
 QString StructureFilePart::droppedFile(const QMimeData* mime)

@@ -47,9 +47,15 @@ public:
     void remove();
     bool shown() const { return shown_; }
     const cif::LoadedStructure& structure() const { return *loaded_; }
+    // The file of the structure shown; empty when none is.
+    const QString& path() const { return path_; }
 
     // The first local .cif file among dropped URLs, or an empty string.
     static QString droppedFile(const QMimeData* mime);
+
+signals:
+    // A structure from a file came onto the screen or went off it.
+    void shownChanged();
 
 private:
     void cellsChanged(int cells);
@@ -59,6 +65,7 @@ private:
     Options& options_;
     std::unique_ptr<cif::LoadedStructure> loaded_;
     bool shown_ = false;
+    QString path_;
     QGroupBox* cellsGroup_ = nullptr;
     QSpinBox* cellsSpin_ = nullptr;
 };
