@@ -69,7 +69,7 @@ void AddUnique(std::vector<Vec3>& points, const Vec3& p, double tolerance)
 }
 
 // The corners of a planar convex polygon ordered counter-clockwise about the
-// normal, starting from the first one given.
+// unit normal, starting from a direction that depends on the normal only.
 template <typename Position>
 void OrderAbout(std::vector<int>& corners, const Vec3& normal, Position position)
 {
@@ -77,7 +77,7 @@ void OrderAbout(std::vector<int>& corners, const Vec3& normal, Position position
     for (int i : corners)
         centre += position(i);
     centre = (1.0 / corners.size()) * centre;
-    const Vec3 u = UnitNormal(position(corners.front()) - centre);
+    const Vec3 u = anyPerpendicular(normal);
     const Vec3 w = cross(normal, u);
     auto angle = [&](int i) {
         const Vec3 d = position(i) - centre;
