@@ -45,21 +45,19 @@ struct Seen {
     Colour colour;
 };
 
-double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 // Whether another ball lies across the line of sight to the centre of ball i.
 bool Hidden(const std::vector<Seen>& balls, std::size_t i)
 {
     const Vec3& p = balls[i].eye;
-    const double length = std::sqrt(Dot(p, p));
-    const Vec3 u{p.x / length, p.y / length, p.z / length};
+    const double reach = length(p);
+    const Vec3 u = p / reach;
     for (std::size_t j = 0; j < balls.size(); ++j) {
         if (j == i)
             continue;
         const Vec3& q = balls[j].eye;
-        const double along = Dot(q, u);
-        const Vec3 off{q.x - along * u.x, q.y - along * u.y, q.z - along * u.z};
-        if (std::sqrt(Dot(off, off)) < balls[j].radius * 1.05 + 0.02 && along < length + balls[i].radius)
+        const double along = dot(q, u);
+        const Vec3 off = q - along * u;
+        if (length(off) < balls[j].radius * 1.05 + 0.02 && along < reach + balls[i].radius)
             return true;
     }
     return false;
