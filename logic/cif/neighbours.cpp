@@ -192,7 +192,7 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::ve
                 for (int sz = -shifts[2]; sz <= shifts[2]; ++sz) {
                     if (f.z + sz < -reach[2] || f.z + sz > 1 + reach[2])
                         continue;
-                    images.push_back(cartesian({f.x + sx, f.y + sy, f.z + sz}));
+                    images.push_back(cartesian(f + Vec3{double(sx), double(sy), double(sz)}));
                     owner.push_back(i);
                     central.push_back(sx == 0 && sy == 0 && sz == 0);
                 }

@@ -51,7 +51,7 @@ std::array<Vec3, 4> TurnedIntoPlane(const std::array<Vec3, 4>& corners, Vec3 nor
     const double s = std::sqrt(dot(axis, axis)), c = dot(from, to);
     if (s < 1e-15)
         return corners;
-    const Vec3 k{axis.x / s, axis.y / s, axis.z / s};
+    const Vec3 k = axis / s;
     std::array<Vec3, 4> out{};
     for (std::size_t i = 0; i < corners.size(); ++i)
         out[i] = rotated(corners[i], k, c, s);

@@ -376,15 +376,14 @@ TEST(SymmetryAxesDerived, AreAllTheRotationAxesOfTheSolids)
         const double tolerance = ExactTolerance(r);
         std::vector<Vec3> candidates = corners;
         for (const auto& [a, b] : Segments(*r.edges))
-            candidates.push_back({(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2});
+            candidates.push_back((a + b) / 2);
         for (const Polygon& f : FacePolygons(r)) {
             Vec3 sum;
             for (const Vec3& p : f.corners) {
-                sum = {sum.x + p.x, sum.y + p.y, sum.z + p.z};
+                sum += p;
                 candidates.push_back(p);
             }
-            const double n = static_cast<double>(f.corners.size());
-            candidates.push_back({sum.x / n, sum.y / n, sum.z / n});
+            candidates.push_back(sum / static_cast<double>(f.corners.size()));
         }
         std::vector<std::pair<Vec3, int>> derived;
         for (const Vec3& d : candidates) {
@@ -463,7 +462,7 @@ TEST(SymmetryAxesDerived, TheTetrahedronsAxesRunThroughItsCorners)
     ASSERT_NE(r.inversionAxes, nullptr);
     std::vector<Vec3> midpoints;
     for (const auto& [a, b] : Segments(*r.edges))
-        midpoints.push_back({(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2});
+        midpoints.push_back((a + b) / 2);
     const auto inversion = Segments(*r.inversionAxes);
     EXPECT_EQ(inversion.size(), 3u);
     for (const auto& axis : inversion) {

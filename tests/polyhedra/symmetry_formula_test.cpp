@@ -145,9 +145,8 @@ Vec3 Centroid(const std::vector<Vec3>& points)
 {
     Vec3 sum;
     for (const Vec3& p : points)
-        sum = {sum.x + p.x, sum.y + p.y, sum.z + p.z};
-    const double n = static_cast<double>(points.size());
-    return {sum.x / n, sum.y / n, sum.z / n};
+        sum += p;
+    return sum / static_cast<double>(points.size());
 }
 
 // The centres of the solid's faces: the drawn triangles and quadrilaterals
