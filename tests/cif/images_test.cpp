@@ -3,6 +3,7 @@
 // of every atom that no other atom hides, the picture shows that element's
 // flat colour; the grey lines go with the connecting-lines option.
 #include "frame/projection.h"
+#include "render/camera.h"
 #include "logic/cif/elements.h"
 #include "logic/cif/loaded_structure.h"
 #include "render/recording_draw.h"
@@ -87,7 +88,7 @@ TEST_P(CifImage, EveryUnhiddenAtomShowsItsElementColourAtItsCentre)
     for (std::size_t i = 0; i < balls.size(); ++i) {
         expectedColours.insert({balls[i].colour.r, balls[i].colour.g, balls[i].colour.b});
         const PanelPoint p = ProjectToPanel(view, gl.spheres()[i]->centre, Width, Height);
-        const double pixelRadius = balls[i].radius / -balls[i].eye.z / std::tan(15.0 * M_PI / 180) * Height / 2;
+        const double pixelRadius = balls[i].radius / -balls[i].eye.z / ViewPerspective.halfHeightAt(1) * Height / 2;
         if (pixelRadius < 2.5 || p.x < 2 || p.y < 2 || p.x > Width - 3 || p.y > Height - 3 || Hidden(balls, i))
             continue;
         ++checked;

@@ -102,7 +102,7 @@ void RecordFrame(RecordingDraw& gl, const FrameInputs& in, const ViewState& star
 
 QPointF EyeToPixel(const Vec3& eye, QSize size)
 {
-    const double f = 1.0 / std::tan(FieldOfViewY / 2 * M_PI / 180);
+    const double f = 1.0 / ViewPerspective.halfHeightAt(1);
     const double aspect = static_cast<double>(size.width()) / size.height();
     const double ndcX = f / aspect * eye.x / -eye.z;
     const double ndcY = f * eye.y / -eye.z;
@@ -139,9 +139,7 @@ Vec3 DrawnFace::centroid() const { return mean(corners); }
 
 Vec3 DrawnFace::normal() const
 {
-    Vec3 n = cross(corners[1] - corners[0], corners[2] - corners[0]);
-    const double length = std::sqrt(dot(n, n));
-    return {n.x / length, n.y / length, n.z / length};
+    return normalised(cross(corners[1] - corners[0], corners[2] - corners[0]));
 }
 
 std::vector<DrawnFace> SolidFaces(const RecordingDraw& gl)
@@ -236,7 +234,7 @@ std::vector<Vec3> InnerPoints(const DrawnFace& face)
         const Vec3 b = face.corners[(i + 1) % face.corners.size()] - c;
         for (double u = 0.1; u < 0.9; u += 0.15)
             for (double v = 0.1; u + v < 0.9; v += 0.15)
-                points.push_back({c.x + u * a.x + v * b.x, c.y + u * a.y + v * b.y, c.z + u * a.z + v * b.z});
+                points.push_back(c + u * a + v * b);
     }
     return points;
 }
