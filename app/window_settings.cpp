@@ -98,7 +98,7 @@ KeptSettings CollectSettings(MainWindow& main, const SettingsWindow& settings)
     kept.showSymmetryPlanes = main.showSymmetryPlanesCheck->isChecked();
 
     kept.saveFolder = main.pictures().lastFolder();
-    kept.saveFilter = main.pictures().dlg1().filterIndex;
+    kept.saveFilter = main.pictures().lastSaveChoice().filterIndex;
     kept.structureFolder = main.structureFolder();
 
     // A window never shown has no normal geometry yet; its start geometry

@@ -110,17 +110,18 @@ CutFace CutByPlane(const CutFace& face, const Plane& plane, double tolerance, st
     return kept;
 }
 
-// The solid left on the inner side of the plane; the cut itself becomes a
-// new face when it is more than a point or an edge.
-std::vector<CutFace> Cut(const std::vector<CutFace>& solid, const Plane& plane, int index, double tolerance)
+// Cuts away what lies beyond the plane; the cut itself becomes a new face
+// when it is more than a point or an edge.
+void Cut(std::vector<CutFace>& solid, const Plane& plane, int index, double tolerance)
 {
-    bool cuts = false;
-    for (const CutFace& face : solid)
-        for (const Vec3& p : face.corners)
-            cuts = cuts || SignedDistance(plane, p) > tolerance;
+    const bool cuts = std::any_of(solid.begin(), solid.end(), [&](const CutFace& face) {
+        return std::any_of(face.corners.begin(), face.corners.end(),
+                           [&](const Vec3& p) { return SignedDistance(plane, p) > tolerance; });
+    });
     if (!cuts)
-        return solid;
+        return;
     std::vector<CutFace> kept;
+    kept.reserve(solid.size() + 1);
     std::vector<Vec3> onCut;
     for (const CutFace& face : solid) {
         CutFace part = CutByPlane(face, plane, tolerance, onCut);
@@ -137,7 +138,7 @@ std::vector<CutFace> Cut(const std::vector<CutFace>& solid, const Plane& plane, 
             cap.corners.push_back(onCut[i]);
         kept.push_back(std::move(cap));
     }
-    return kept;
+    solid = std::move(kept);
 }
 
 std::optional<Vec3> MeetingPoint(const Plane& a, const Plane& b, const Plane& c)
@@ -246,7 +247,7 @@ ConvexSolid IntersectHalfSpaces(std::span<const Plane> planes)
     std::vector<CutFace> cut = Box(reach);
     for (int i = 0; i < static_cast<int>(planes.size()) && !cut.empty(); ++i)
         if (HasDirection(planes[i]))
-            cut = Cut(cut, planes[i], i, tolerance);
+            Cut(cut, planes[i], i, tolerance);
     const bool open = std::any_of(cut.begin(), cut.end(), [](const CutFace& f) { return f.plane == BoxSide; });
     if (open) {
         solid.bounded = false;
