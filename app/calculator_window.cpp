@@ -34,8 +34,10 @@ constexpr QRect kShowInSpaceGeometry{8, 294, 353, 23};
 constexpr int kStatusBarHeight = 19;
 constexpr int kRelabelIntervalMs = 100;
 
-// The window's palette, in the colours of the system it was designed on: the
-// gradient colour of an active caption, and the red and green of label texts.
+// The window's palette: a pale steel blue behind the mode panel, which sets
+// the mode choice apart from the input fields, red for the labels of what the
+// user types and green for the labels of the result, so that input and
+// answer are told apart at a glance.
 constexpr QRgb kModePanelColour = qRgb(185, 209, 234);
 constexpr QRgb kInputLabelColour = qRgb(255, 0, 0);
 constexpr QRgb kResultLabelColour = qRgb(0, 128, 0);

@@ -27,7 +27,7 @@ KeptSettings CollectSettings(MainWindow& main)
 {
     KeptSettings kept = main.options().kept();
     kept.saveFolder = main.pictures().lastFolder();
-    kept.saveFilter = main.pictures().dlg1().filterIndex;
+    kept.saveFilter = main.pictures().lastSaveChoice().filterIndex;
     // A window never shown has no normal geometry yet; its start geometry
     // is not kept then.
     const QRect normal = main.normalGeometry();

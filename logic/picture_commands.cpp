@@ -76,14 +76,14 @@ PictureCommands::SaveResult PictureCommands::saveAs()
     // The picture is taken before the dialog covers the panel.
     const QImage picture = capturePanel_();
     QString folder;
-    if (dlg1_.fileName.isEmpty())
+    if (lastSaveChoice_.fileName.isEmpty())
         folder = lastFolder_.isEmpty() ? folders_.saveDialogStart() : lastFolder_;
-    const std::optional<SaveChoice> choice = ui_.askSaveFileNameIn(dlg1_, folder);
+    const std::optional<SaveChoice> choice = ui_.askSaveFileNameIn(lastSaveChoice_, folder);
     if (!choice)
         return SaveResult::Cancelled;
-    dlg1_ = *choice;
-    if (!dlg1_.fileName.isEmpty())
-        lastFolder_ = QFileInfo(dlg1_.fileName).absolutePath();
+    lastSaveChoice_ = *choice;
+    if (!lastSaveChoice_.fileName.isEmpty())
+        lastFolder_ = QFileInfo(lastSaveChoice_.fileName).absolutePath();
     const QString path = AppendFilterExtension(choice->fileName, choice->filterIndex);
     const std::optional<QSize> size = ui_.askPictureSize(picture.size());
     if (!size)
@@ -122,8 +122,8 @@ bool PictureCommands::screenshot()
 
 void PictureCommands::setSaveDialogStart(const QString& folder, int filterIndex)
 {
-    dlg1_ = SaveChoice{};
-    dlg1_.filterIndex = filterIndex;
+    lastSaveChoice_ = SaveChoice{};
+    lastSaveChoice_.filterIndex = filterIndex;
     lastFolder_ = folder;
 }
 

@@ -111,7 +111,7 @@ public:
     bool closeQuery();
 
     // The save dialog's entry and name as the user left them last.
-    const SaveChoice& dlg1() const { return dlg1_; }
+    const SaveChoice& lastSaveChoice() const { return lastSaveChoice_; }
     // The folder of the last picture saved, kept for the next run.
     const QString& lastFolder() const { return lastFolder_; }
     // A kept folder and entry for the save dialog (the last ones of an
@@ -137,7 +137,7 @@ private:
     Capture capturePanel_;
     Capture captureWindow_;
     std::function<QImage(QSize)> renderPicture_;
-    SaveChoice dlg1_;
+    SaveChoice lastSaveChoice_;
     QString lastFolder_;
     PictureFolders folders_;
     std::function<QDateTime()> clock_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Writing pictures: 24-bit Windows bitmaps, the entries of the picture save
+// Writing pictures: 24-bit BMP files, the entries of the picture save
 // dialog, and the names of screenshot files.
 #pragma once
 
@@ -30,7 +30,7 @@ inline constexpr std::array<PictureFilter, 4> kPictureFilters = {{
 
 inline constexpr int kJpegQuality = 90;
 
-// Writes the picture as an uncompressed bottom-up Windows bitmap with 24 bits
+// Writes the picture as an uncompressed bottom-up BMP file with 24 bits
 // per pixel, replacing a file of that name. The file is written complete or
 // not at all: a failure (a full disk, a missing folder, no rights) leaves no
 // partial file, and a previous file of that name as it was. On failure

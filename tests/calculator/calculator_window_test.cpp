@@ -31,7 +31,7 @@ struct FakeMessages : MessageUi {
     void error(const QString& text) override { errors << text; }
 };
 
-class Form6Test : public ::testing::Test {
+class CalculatorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -78,7 +78,7 @@ const QStringList kEdgeLabels{"Символ первой грани :", "Сим�
 const QStringList kFaceLabels{"Символ первого ребра :", "Символ второго ребра :", "Символ грани :", "[", "[",
                               "]", "]", "(", ")"};
 
-TEST_F(Form6Test, StartsInEdgeModeWithEmptyFields)
+TEST_F(CalculatorWindowTest, StartsInEdgeModeWithEmptyFields)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Расчет символов граней и ребер"));
     EXPECT_TRUE(form.facesToEdgeRadio->isChecked());
@@ -92,7 +92,7 @@ TEST_F(Form6Test, StartsInEdgeModeWithEmptyFields)
     EXPECT_TRUE(form.isHidden());
 }
 
-TEST_F(Form6Test, ControlsSitWhereTheDesignPutsThem)
+TEST_F(CalculatorWindowTest, ControlsSitWhereTheDesignPutsThem)
 {
     struct Place {
         const char* name;
@@ -126,7 +126,7 @@ TEST_F(Form6Test, ControlsSitWhereTheDesignPutsThem)
     EXPECT_EQ(form.resultLabel1->palette().color(QPalette::WindowText), QColor(0, 128, 0));
 }
 
-TEST_F(Form6Test, MenuHasTheFourCommandsInOrder)
+TEST_F(CalculatorWindowTest, MenuHasTheFourCommandsInOrder)
 {
     QStringList file;
     for (QAction* a : form.fileMenu->actions())
@@ -140,7 +140,7 @@ TEST_F(Form6Test, MenuHasTheFourCommandsInOrder)
     EXPECT_EQ(run, (QStringList{"Рассчитать", "-", "Стереть введенные данные"}));
 }
 
-TEST_F(Form6Test, TimerRelabelsForTheChosenMode)
+TEST_F(CalculatorWindowTest, TimerRelabelsForTheChosenMode)
 {
     form.edgesToFaceRadio->click();
     EXPECT_EQ(form.mode(), SymbolMode::Face);
@@ -151,7 +151,7 @@ TEST_F(Form6Test, TimerRelabelsForTheChosenMode)
     EXPECT_EQ(labels(), kEdgeLabels);
 }
 
-TEST_F(Form6Test, ChoosingTheOtherModeClearsAllNineFields)
+TEST_F(CalculatorWindowTest, ChoosingTheOtherModeClearsAllNineFields)
 {
     for (QLineEdit* f : fields())
         f->setText(QStringLiteral("5"));
@@ -169,7 +169,7 @@ TEST_F(Form6Test, ChoosingTheOtherModeClearsAllNineFields)
         EXPECT_TRUE(f->text().isEmpty());
 }
 
-TEST_F(Form6Test, ClearCommandEmptiesAllNineFields)
+TEST_F(CalculatorWindowTest, ClearCommandEmptiesAllNineFields)
 {
     for (QLineEdit* f : fields())
         f->setText(QStringLiteral("3"));
@@ -179,7 +179,7 @@ TEST_F(Form6Test, ClearCommandEmptiesAllNineFields)
     EXPECT_TRUE(form.facesToEdgeRadio->isChecked());
 }
 
-TEST_F(Form6Test, CalculateWritesTheResultFields)
+TEST_F(CalculatorWindowTest, CalculateWritesTheResultFields)
 {
     typeInputs({"1", "1", "0", "1", "-1", "0"});
     form.calculateAction->trigger();
@@ -192,7 +192,7 @@ TEST_F(Form6Test, CalculateWritesTheResultFields)
     EXPECT_EQ(results(), (QStringList{"0", "0", "1"}));
 }
 
-TEST_F(Form6Test, EmptyFieldShowsTheModesMessageAndKeepsTheResults)
+TEST_F(CalculatorWindowTest, EmptyFieldShowsTheModesMessageAndKeepsTheResults)
 {
     typeInputs({"1", "2", "3", "4", "", "6"});
     setResults("7", "8", "9");
@@ -209,7 +209,7 @@ TEST_F(Form6Test, EmptyFieldShowsTheModesMessageAndKeepsTheResults)
     EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
 }
 
-TEST_F(Form6Test, InvalidFieldShowsTheConversionErrorAndKeepsEveryResult)
+TEST_F(CalculatorWindowTest, InvalidFieldShowsTheConversionErrorAndKeepsEveryResult)
 {
     typeInputs({"x", "2", "3", "4", "5", "6"});
     setResults("7", "8", "9");
@@ -219,7 +219,7 @@ TEST_F(Form6Test, InvalidFieldShowsTheConversionErrorAndKeepsEveryResult)
     EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
 }
 
-TEST_F(Form6Test, NoInputEndsTheProgram)
+TEST_F(CalculatorWindowTest, NoInputEndsTheProgram)
 {
     // 1e4932 reads as a finite real; its product with 2 does not. The field
     // is refused as no integer, and nothing is written.
@@ -239,7 +239,7 @@ TEST_F(Form6Test, NoInputEndsTheProgram)
     EXPECT_EQ(results(), (QStringList{"7", "8", "9"}));
 }
 
-TEST_F(Form6Test, RealReadingsFollowTheWindowsLocale)
+TEST_F(CalculatorWindowTest, RealReadingsFollowTheWindowsLocale)
 {
     typeInputs({"1", "2,5", "3", "4", "5", "6"});
     form.calculate();
@@ -249,7 +249,7 @@ TEST_F(Form6Test, RealReadingsFollowTheWindowsLocale)
     EXPECT_EQ(ui.errors.last(), QStringLiteral("'2,5' is not a valid floating point value"));
 }
 
-TEST_F(Form6Test, HintsGoToTheStatusBarOnly)
+TEST_F(CalculatorWindowTest, HintsGoToTheStatusBarOnly)
 {
     EXPECT_EQ(HintOf(form.first1Field), QStringLiteral("Символ первой грани/ребра"));
     EXPECT_EQ(HintOf(form.second3Field), QStringLiteral("Символ второй грани/ребра"));
@@ -266,7 +266,7 @@ TEST_F(Form6Test, HintsGoToTheStatusBarOnly)
     EXPECT_TRUE(form.statusLine->currentMessage().isEmpty());
 }
 
-TEST_F(Form6Test, ExitHidesAndShowingAgainFindsTheFieldsAsLeft)
+TEST_F(CalculatorWindowTest, ExitHidesAndShowingAgainFindsTheFieldsAsLeft)
 {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -307,7 +307,7 @@ BitmapHeader readBitmapHeader(const QString& path)
     return h;
 }
 
-TEST_F(Form6Test, ScreenshotWritesTheWholeWindowIntoScreenshots)
+TEST_F(CalculatorWindowTest, ScreenshotWritesTheWholeWindowIntoScreenshots)
 {
     QTemporaryDir programDir;
     ASSERT_TRUE(QDir(programDir.path()).mkdir(QStringLiteral("Screenshots")));
@@ -345,7 +345,7 @@ TEST_F(Form6Test, ScreenshotWritesTheWholeWindowIntoScreenshots)
     EXPECT_EQ(picture.pixelColor(inPanel), QColor(185, 209, 234));
 }
 
-TEST_F(Form6Test, ScreenshotOnAFullDiskLeavesNoPartialFile)
+TEST_F(CalculatorWindowTest, ScreenshotOnAFullDiskLeavesNoPartialFile)
 {
     QTemporaryDir programDir;
     ASSERT_TRUE(QDir(programDir.path()).mkdir(QStringLiteral("Screenshots")));
@@ -366,7 +366,7 @@ TEST_F(Form6Test, ScreenshotOnAFullDiskLeavesNoPartialFile)
     EXPECT_TRUE(shots.entryList(QDir::Files | QDir::Hidden).isEmpty()) << shots.entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
 }
 
-TEST_F(Form6Test, ScreenshotWithoutTheFolderReportsThePath)
+TEST_F(CalculatorWindowTest, ScreenshotWithoutTheFolderReportsThePath)
 {
     QTemporaryDir programDir;
     form.setProgramDir(programDir.path());

@@ -97,8 +97,8 @@ protected:
 
 TEST_F(PictureCommandsTest, DialogStartsOnTheFirstEntryWithNoName)
 {
-    EXPECT_EQ(commands.dlg1().filterIndex, 1);
-    EXPECT_TRUE(commands.dlg1().fileName.isEmpty());
+    EXPECT_EQ(commands.lastSaveChoice().filterIndex, 1);
+    EXPECT_TRUE(commands.lastSaveChoice().fileName.isEmpty());
 }
 
 TEST_F(PictureCommandsTest, SaveAsBitmapWritesA24BitFileOfThePanel)
@@ -165,8 +165,8 @@ TEST_F(PictureCommandsTest, DialogRemembersTheLastEntryAndName)
     // A cancelled dialog leaves the last choice as it was.
     EXPECT_EQ(ui.dialogsOpenedOn[2].fileName, inTarget("one"));
     EXPECT_EQ(ui.dialogsOpenedOn[2].filterIndex, 3);
-    EXPECT_EQ(commands.dlg1().fileName, inTarget("two"));
-    EXPECT_EQ(commands.dlg1().filterIndex, 2);
+    EXPECT_EQ(commands.lastSaveChoice().fileName, inTarget("two"));
+    EXPECT_EQ(commands.lastSaveChoice().filterIndex, 2);
 }
 
 TEST_F(PictureCommandsTest, CancelledDialogWritesNothing)

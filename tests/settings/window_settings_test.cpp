@@ -107,7 +107,7 @@ QMap<QString, QString> Snapshot(Application& app)
                                           .arg(m.normalGeometry().height())
                                           .arg(m.isMaximized());
     out[QStringLiteral("frame interval")] = QString::number(Controls(m).frameTimer->interval());
-    const SaveChoice& dialog = m.pictures().dlg1();
+    const SaveChoice& dialog = m.pictures().lastSaveChoice();
     out[QStringLiteral("save dialog")] =
         QStringLiteral("%1|%2|%3").arg(dialog.fileName).arg(dialog.filterIndex).arg(m.pictures().lastFolder());
     return out;
@@ -222,7 +222,7 @@ TEST_F(WindowSettings, KeptSettingsComeBackInEveryControl)
     EXPECT_EQ(in.display.axisColour6, 1);
     EXPECT_EQ(in.display.screwColour, 3);
     EXPECT_EQ(m.pictures().lastFolder(), dir.path());
-    EXPECT_EQ(m.pictures().dlg1().filterIndex, 3);
+    EXPECT_EQ(m.pictures().lastSaveChoice().filterIndex, 3);
 }
 
 TEST_F(WindowSettings, SavedAtTheEndOfOneRunRestoredAtTheStartOfTheNext)
