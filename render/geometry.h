@@ -45,6 +45,14 @@ inline Vec3 normalised(const Vec3& a)
 
 inline double distance(const Vec3& a, const Vec3& b) { return length(a - b); }
 
+// Some unit vector at right angles to the unit vector n, always the same one
+// for the same n.
+inline Vec3 anyPerpendicular(const Vec3& n)
+{
+    const Vec3 helper = std::abs(n.x) < 0.9 ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
+    return normalised(cross(helper, n));
+}
+
 // A 3x3 matrix, row-major: rows[r][c].
 struct Mat3 {
     std::array<std::array<double, 3>, 3> rows{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};

@@ -18,9 +18,9 @@ namespace {
 
 constexpr double kDegree = std::numbers::pi / 180;
 
-Vector3 FaceCentre(const Polyhedron& s, const PolyFace& f)
+Vec3 FaceCentre(const Polyhedron& s, const PolyFace& f)
 {
-    Vector3 c;
+    Vec3 c;
     for (int i : f.corners)
         c = c + s.vertices[i];
     return c * (1.0 / f.corners.size());
@@ -86,21 +86,21 @@ TEST_P(HabitShape, IsAClosedConvexSolidWithOutwardFaces)
         EXPECT_EQ(directed.count({edge.second, edge.first}), 1u);
     }
 
-    const Vector3 centre = Centroid(s);
+    const Vec3 centre = Centroid(s);
     for (const PolyFace& face : s.faces) {
-        EXPECT_NEAR(Length(face.normal), 1, 1e-9);
-        EXPECT_GT(Dot(face.normal, FaceCentre(s, face) - centre), 0) << "normal points inwards";
+        EXPECT_NEAR(length(face.normal), 1, 1e-9);
+        EXPECT_GT(dot(face.normal, FaceCentre(s, face) - centre), 0) << "normal points inwards";
         // Corners run counter-clockwise seen from outside.
-        const Vector3 a = s.vertices[face.corners[0]], b = s.vertices[face.corners[1]], c = s.vertices[face.corners[2]];
-        EXPECT_GT(Dot(Cross(b - a, c - b), face.normal), 0);
+        const Vec3 a = s.vertices[face.corners[0]], b = s.vertices[face.corners[1]], c = s.vertices[face.corners[2]];
+        EXPECT_GT(dot(cross(b - a, c - b), face.normal), 0);
         // All corners lie in the face's plane, every vertex on its inner side.
-        const double offset = Dot(face.normal, a);
+        const double offset = dot(face.normal, a);
         for (int i : face.corners)
-            EXPECT_NEAR(Dot(face.normal, s.vertices[i]), offset, 1e-6);
-        for (Vector3 p : s.vertices)
-            EXPECT_LE(Dot(face.normal, p), offset + 1e-6);
+            EXPECT_NEAR(dot(face.normal, s.vertices[i]), offset, 1e-6);
+        for (Vec3 p : s.vertices)
+            EXPECT_LE(dot(face.normal, p), offset + 1e-6);
     }
-    EXPECT_NEAR(Length(centre), 0, 1e-9) << "centred on the origin";
+    EXPECT_NEAR(length(centre), 0, 1e-9) << "centred on the origin";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllHabits, HabitShape, ::testing::ValuesIn(kHabits),
@@ -112,7 +112,7 @@ TEST(PolyhedronFromPlanes, CutsTheCubeOutOfSixHalfSpaces)
                             {{0, -1, 0}, 2}, {{0, 0, 1}, 2}, {{0, 0, -1}, 2}};
     const Polyhedron s = PolyhedronFromPlanes(planes);
     ASSERT_EQ(s.vertices.size(), 8u);
-    for (Vector3 v : s.vertices) {
+    for (Vec3 v : s.vertices) {
         EXPECT_NEAR(std::abs(v.x), 2, 1e-9);
         EXPECT_NEAR(std::abs(v.y), 2, 1e-9);
         EXPECT_NEAR(std::abs(v.z), 2, 1e-9);
@@ -133,11 +133,11 @@ TEST(Rhombohedron, HasTheRhombFacesOfCalciteCleavage)
     const Polyhedron s = MakeHabit(Habit::Rhombohedron);
     for (const PolyFace& f : s.faces) {
         ASSERT_EQ(f.corners.size(), 4u);
-        const Vector3 p0 = s.vertices[f.corners[0]], p1 = s.vertices[f.corners[1]], p2 = s.vertices[f.corners[2]],
+        const Vec3 p0 = s.vertices[f.corners[0]], p1 = s.vertices[f.corners[1]], p2 = s.vertices[f.corners[2]],
                       p3 = s.vertices[f.corners[3]];
-        EXPECT_NEAR(Length(p1 - p0), Length(p2 - p1), 1e-9);
-        EXPECT_NEAR(Length(p2 - p1), Length(p3 - p2), 1e-9);
-        const double angle = std::acos(Dot(Normalized(p1 - p0), Normalized(p3 - p0))) / kDegree;
+        EXPECT_NEAR(length(p1 - p0), length(p2 - p1), 1e-9);
+        EXPECT_NEAR(length(p2 - p1), length(p3 - p2), 1e-9);
+        const double angle = std::acos(dot(normalised(p1 - p0), normalised(p3 - p0))) / kDegree;
         const double acute = std::min(angle, 180 - angle);
         EXPECT_NEAR(acute, 78.1, 1.0);
     }
@@ -147,33 +147,33 @@ TEST(Striations, RunAtRightAnglesOnNeighbouringFacesOfPyrite)
 {
     const Polyhedron s = MakeHabit(Habit::StriatedCube);
     for (const PolyFace& f : s.faces) {
-        EXPECT_NEAR(Length(f.striation), 1, 1e-9);
-        EXPECT_NEAR(Dot(f.striation, f.normal), 0, 1e-9);
+        EXPECT_NEAR(length(f.striation), 1, 1e-9);
+        EXPECT_NEAR(dot(f.striation, f.normal), 0, 1e-9);
     }
     int neighbours = 0;
     for (std::size_t i = 0; i < s.faces.size(); ++i)
         for (std::size_t j = i + 1; j < s.faces.size(); ++j) {
-            if (std::abs(Dot(s.faces[i].normal, s.faces[j].normal)) > 0.5)
+            if (std::abs(dot(s.faces[i].normal, s.faces[j].normal)) > 0.5)
                 continue; // opposite faces
             ++neighbours;
-            EXPECT_NEAR(Dot(s.faces[i].striation, s.faces[j].striation), 0, 1e-9);
+            EXPECT_NEAR(dot(s.faces[i].striation, s.faces[j].striation), 0, 1e-9);
         }
     EXPECT_EQ(neighbours, 12);
 }
 
 TEST(Striations, RunAlongTheAxisOfRutileAndAcrossTheAxisOfQuartz)
 {
-    const Vector3 axis{0, 1, 0};
+    const Vec3 axis{0, 1, 0};
     int rutile = 0, quartz = 0;
     for (const PolyFace& f : MakeHabit(Habit::TetragonalPrism).faces)
-        if (Length(f.striation) > 0) {
+        if (length(f.striation) > 0) {
             ++rutile;
-            EXPECT_NEAR(std::abs(Dot(f.striation, axis)), 1, 1e-9);
+            EXPECT_NEAR(std::abs(dot(f.striation, axis)), 1, 1e-9);
         }
     for (const PolyFace& f : MakeHabit(Habit::QuartzPrism).faces)
-        if (Length(f.striation) > 0) {
+        if (length(f.striation) > 0) {
             ++quartz;
-            EXPECT_NEAR(Dot(f.striation, axis), 0, 1e-9);
+            EXPECT_NEAR(dot(f.striation, axis), 0, 1e-9);
         }
     EXPECT_EQ(rutile, 8) << "the eight prism faces";
     EXPECT_EQ(quartz, 6) << "the six prism faces";
@@ -183,13 +183,13 @@ TEST(Transformed, KeepsFacesOutwardUnderAMirrorAndMovesTheSolid)
 {
     const Polyhedron cube = MakeHabit(Habit::Cube);
     const Polyhedron moved = Transformed(cube, Scaling(-2, 1, 1), {5, 0, 0});
-    const Vector3 centre = Centroid(moved);
+    const Vec3 centre = Centroid(moved);
     EXPECT_NEAR(centre.x, 5, 1e-9);
     for (const PolyFace& f : moved.faces) {
-        EXPECT_GT(Dot(f.normal, FaceCentre(moved, f) - centre), 0);
-        const Vector3 a = moved.vertices[f.corners[0]], b = moved.vertices[f.corners[1]],
+        EXPECT_GT(dot(f.normal, FaceCentre(moved, f) - centre), 0);
+        const Vec3 a = moved.vertices[f.corners[0]], b = moved.vertices[f.corners[1]],
                       c = moved.vertices[f.corners[2]];
-        EXPECT_GT(Dot(Cross(b - a, c - b), f.normal), 0);
+        EXPECT_GT(dot(cross(b - a, c - b), f.normal), 0);
     }
 }
 
@@ -198,7 +198,7 @@ TEST(RockLump, IsAConvexLumpWithinItsRadii)
     const Polyhedron rock = RockLump({3, 1, 2}, 7);
     EXPECT_GT(rock.faces.size(), 30u);
     EXPECT_EQ(int(rock.vertices.size()) - EdgeCount(rock) + int(rock.faces.size()), 2);
-    for (Vector3 v : rock.vertices) {
+    for (Vec3 v : rock.vertices) {
         const double r = std::sqrt(v.x * v.x / 9 + v.y * v.y + v.z * v.z / 4);
         EXPECT_GT(r, 0.85);
         EXPECT_LT(r, 1.5);
@@ -207,7 +207,7 @@ TEST(RockLump, IsAConvexLumpWithinItsRadii)
     const Polyhedron again = RockLump({3, 1, 2}, 7);
     ASSERT_EQ(again.vertices.size(), rock.vertices.size());
     for (std::size_t i = 0; i < rock.vertices.size(); ++i)
-        EXPECT_EQ(Length(again.vertices[i] - rock.vertices[i]), 0);
+        EXPECT_EQ(length(again.vertices[i] - rock.vertices[i]), 0);
 }
 
 // ---------------------------------------------------------------- camera
@@ -221,13 +221,13 @@ TEST(Projection, ActsLikeACameraLookingAtItsTarget)
     EXPECT_NEAR(centre.y, 150, 1e-9);
     EXPECT_NEAR(centre.depth, 10, 1e-9);
 
-    EXPECT_LT(p.ToScreen(camera.target + Vector3{0, 1, 0}).y, 150) << "up is up on the screen";
+    EXPECT_LT(p.ToScreen(camera.target + Vec3{0, 1, 0}).y, 150) << "up is up on the screen";
     EXPECT_GT(p.ToScreen(camera.target + p.Right()).x, 200);
     // The eye is raised above the target.
     EXPECT_NEAR(p.Eye().y - camera.target.y, 10 * std::sin(20 * kDegree), 1e-9);
 
     // A sideways offset looks smaller farther away.
-    const Vector3 side = p.Right() * 1.0;
+    const Vec3 side = p.Right() * 1.0;
     const double near = p.ToScreen(camera.target + side + p.Back() * 2).x - 200;
     const double far = p.ToScreen(camera.target + side - p.Back() * 2).x - 200;
     EXPECT_GT(near, far);
@@ -242,12 +242,12 @@ TEST(Projection, CastsTheRayThroughTheScreenPositionOfAPoint)
 {
     const Camera camera{.target = {0, 0, 0}, .distance = 12, .elevation = 25, .azimuth = -15, .fieldOfView = 22};
     const Projection p(camera, 320, 240);
-    for (Vector3 world : {Vector3{1, 1, 0}, Vector3{-2, 0.5, 1}, Vector3{0.3, -1.2, -2}}) {
+    for (Vec3 world : {Vec3{1, 1, 0}, Vec3{-2, 0.5, 1}, Vec3{0.3, -1.2, -2}}) {
         const ScreenPoint s = p.ToScreen(world);
-        const Vector3 ray = p.Ray(s.x, s.y);
-        EXPECT_NEAR(Length(ray), 1, 1e-12);
-        const Vector3 toPoint = Normalized(world - p.Eye());
-        EXPECT_NEAR(Dot(ray, toPoint), 1, 1e-12);
+        const Vec3 ray = p.Ray(s.x, s.y);
+        EXPECT_NEAR(length(ray), 1, 1e-12);
+        const Vec3 toPoint = normalised(world - p.Eye());
+        EXPECT_NEAR(dot(ray, toPoint), 1, 1e-12);
     }
 }
 
@@ -258,7 +258,7 @@ Material Matte(Rgb colour)
     return {.colour = colour, .lustre = Lustre::Dull, .grain = 0, .edgeLight = 0, .outline = 0};
 }
 
-Scene OneCube(const Material& m, Matrix3 turn = RotationXYZ(0, 45, 0), Habit habit = Habit::Cube)
+Scene OneCube(const Material& m, Mat3 turn = RotationXYZ(0, 45, 0), Habit habit = Habit::Cube)
 {
     Scene scene;
     scene.width = 200;
@@ -282,7 +282,7 @@ double MeanLuminance(const QImage& image, QPoint at, int radius)
     return sum / n;
 }
 
-QPoint ScreenPixel(const Scene& scene, Vector3 world)
+QPoint ScreenPixel(const Scene& scene, Vec3 world)
 {
     const ScreenPoint s = Projection(scene.camera, scene.width, scene.height).ToScreen(world);
     return {int(s.x), int(s.y)};
@@ -302,13 +302,13 @@ TEST(RenderScene, LightsTheFacesTheMoreTheCloserTheyTurnToTheKeyLight)
     const Scene scene = OneCube(Matte({0.7, 0.7, 0.7}));
     const QImage image = RenderScene(scene, 2);
     const Polyhedron& cube = scene.solids[0].shape;
-    const Vector3 eye = Projection(scene.camera, scene.width, scene.height).Eye();
+    const Vec3 eye = Projection(scene.camera, scene.width, scene.height).Eye();
     std::vector<std::pair<double, double>> faces; // (cosine to the light, brightness)
     for (const PolyFace& f : cube.faces) {
-        const Vector3 centre = FaceCentre(cube, f);
-        if (Dot(f.normal, eye - centre) <= 0)
+        const Vec3 centre = FaceCentre(cube, f);
+        if (dot(f.normal, eye - centre) <= 0)
             continue;
-        faces.push_back({Dot(f.normal, KeyLightDirection()), MeanLuminance(image, ScreenPixel(scene, centre), 2)});
+        faces.push_back({dot(f.normal, KeyLightDirection()), MeanLuminance(image, ScreenPixel(scene, centre), 2)});
     }
     ASSERT_EQ(faces.size(), 3u) << "top and two sides in view";
     std::sort(faces.begin(), faces.end());
@@ -320,9 +320,9 @@ TEST(RenderScene, ShowsWhatLiesBehindASeeThroughCrystal)
 {
     auto overlapColour = [](const Material& front) {
         // A red cube, and in front of it a slab that hides its middle.
-        const Vector3 red{0, -1.5, -3};
+        const Vec3 red{0, -1.5, -3};
         Scene scene = OneCube(Matte({0.85, 0.1, 0.1}), Scaling(0.8, 0.8, 0.8));
-        scene.solids[0].shape = Transformed(scene.solids[0].shape, Matrix3{}, red);
+        scene.solids[0].shape = Transformed(scene.solids[0].shape, Mat3{}, red);
         scene.solids.push_back({Transformed(MakeHabit(Habit::Cube), Scaling(1.2, 1.2, 0.4), {0, 0, 1}), front});
         const QImage image = RenderScene(scene, 2);
         return image.pixel(ScreenPixel(scene, red));
@@ -342,9 +342,9 @@ TEST(RenderScene, CastsAShadowOnTheSurfaceUnderTheSpecimen)
     scene.backdrop.floor = true;
     scene.backdrop.floorHeight = -1;
     // Where the ray from the cube's centre away from the key light meets the surface.
-    const Vector3 key = KeyLightDirection();
-    const Vector3 shaded = key * (-1 / key.y);
-    const Vector3 lit{shaded.x, -1, 2.0};
+    const Vec3 key = KeyLightDirection();
+    const Vec3 shaded = key * (-1 / key.y);
+    const Vec3 lit{shaded.x, -1, 2.0};
     const QImage image = RenderScene(scene, 2);
     scene.backdrop.floor = false;
     const QImage bare = RenderScene(scene, 2);
@@ -362,10 +362,10 @@ TEST(RenderScene, DrawsTheStriationsOfAFaceAsLightAndDarkLines)
         const QImage image = RenderScene(scene, 2);
         const Polyhedron& cube = scene.solids[0].shape;
         // The face that looks most towards the camera.
-        const Vector3 eye = Projection(scene.camera, scene.width, scene.height).Eye();
+        const Vec3 eye = Projection(scene.camera, scene.width, scene.height).Eye();
         const PolyFace* best = &cube.faces[0];
         for (const PolyFace& f : cube.faces)
-            if (Dot(f.normal, Normalized(eye)) > Dot(best->normal, Normalized(eye)))
+            if (dot(f.normal, normalised(eye)) > dot(best->normal, normalised(eye)))
                 best = &f;
         const QPoint c = ScreenPixel(scene, FaceCentre(cube, *best));
         double sum = 0, sum2 = 0;

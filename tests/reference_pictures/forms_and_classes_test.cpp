@@ -78,11 +78,11 @@ TEST_P(SimpleForm, FacesAreOrientedOutwards)
 {
     const ConvexSolid solid = BuildCubicForm(*FindForm(GetParam().name));
     for (const SolidFace& face : solid.faces) {
-        const Point3 a = solid.vertices[face.corners[0]], b = solid.vertices[face.corners[1]],
+        const Vec3 a = solid.vertices[face.corners[0]], b = solid.vertices[face.corners[1]],
                      c = solid.vertices[face.corners[2]];
-        EXPECT_GT(Dot(Cross(b - a, c - b), face.normal), 0);
+        EXPECT_GT(dot(cross(b - a, c - b), face.normal), 0);
         for (int i : face.corners)
-            EXPECT_NEAR(Dot(solid.vertices[i], face.normal), 1.0, 1e-9);
+            EXPECT_NEAR(dot(solid.vertices[i], face.normal), 1.0, 1e-9);
     }
 }
 

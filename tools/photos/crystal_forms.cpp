@@ -13,28 +13,28 @@ namespace {
 constexpr double kDegree = std::numbers::pi / 180;
 
 // Face normals of the cubic forms, in crystal axes.
-constexpr Vector3 kCube[] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
-constexpr Vector3 kOctahedron[] = {{1, 1, 1},  {1, 1, -1},  {1, -1, 1},  {1, -1, -1},
+constexpr Vec3 kCube[] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
+constexpr Vec3 kOctahedron[] = {{1, 1, 1},  {1, 1, -1},  {1, -1, 1},  {1, -1, -1},
                                    {-1, 1, 1}, {-1, 1, -1}, {-1, -1, 1}, {-1, -1, -1}};
-constexpr Vector3 kDodecahedron[] = {{1, 1, 0},  {1, -1, 0},  {-1, 1, 0}, {-1, -1, 0}, {1, 0, 1},  {1, 0, -1},
+constexpr Vec3 kDodecahedron[] = {{1, 1, 0},  {1, -1, 0},  {-1, 1, 0}, {-1, -1, 0}, {1, 0, 1},  {1, 0, -1},
                                      {-1, 0, 1}, {-1, 0, -1}, {0, 1, 1},  {0, 1, -1},  {0, -1, 1}, {0, -1, -1}};
-constexpr Vector3 kPyritohedron[] = {{2, 1, 0},  {2, -1, 0},  {-2, 1, 0}, {-2, -1, 0}, {0, 2, 1},  {0, 2, -1},
+constexpr Vec3 kPyritohedron[] = {{2, 1, 0},  {2, -1, 0},  {-2, 1, 0}, {-2, -1, 0}, {0, 2, 1},  {0, 2, -1},
                                      {0, -2, 1}, {0, -2, -1}, {1, 0, 2},  {-1, 0, 2},  {1, 0, -2}, {-1, 0, -2}};
-constexpr Vector3 kTetrahedron[] = {{1, 1, 1}, {1, -1, -1}, {-1, 1, -1}, {-1, -1, 1}};
+constexpr Vec3 kTetrahedron[] = {{1, 1, 1}, {1, -1, -1}, {-1, 1, -1}, {-1, -1, 1}};
 
 // A crystal form: all faces with these normals at one distance from the centre.
-void AddForm(std::vector<Plane>& planes, std::span<const Vector3> normals, double distance,
-             Vector3 axisScale = {1, 1, 1})
+void AddForm(std::vector<Plane>& planes, std::span<const Vec3> normals, double distance,
+             Vec3 axisScale = {1, 1, 1})
 {
-    for (Vector3 n : normals)
-        planes.push_back({Normalized({n.x * axisScale.x, n.y * axisScale.y, n.z * axisScale.z}), distance});
+    for (Vec3 n : normals)
+        planes.push_back({normalised({n.x * axisScale.x, n.y * axisScale.y, n.z * axisScale.z}), distance});
 }
 
-void AddNegated(std::vector<Plane>& planes, std::span<const Vector3> normals, double distance,
-                Vector3 axisScale = {1, 1, 1})
+void AddNegated(std::vector<Plane>& planes, std::span<const Vec3> normals, double distance,
+                Vec3 axisScale = {1, 1, 1})
 {
-    for (Vector3 n : normals)
-        planes.push_back({Normalized({-n.x * axisScale.x, -n.y * axisScale.y, -n.z * axisScale.z}), distance});
+    for (Vec3 n : normals)
+        planes.push_back({normalised({-n.x * axisScale.x, -n.y * axisScale.y, -n.z * axisScale.z}), distance});
 }
 
 // Six faces around the vertical axis, tilted by tilt degrees from the
@@ -56,13 +56,13 @@ void AddPinacoid(std::vector<Plane>& planes, double top, double bottom)
     planes.push_back({{0, -1, 0}, bottom});
 }
 
-int DominantAxis(Vector3 n)
+int DominantAxis(Vec3 n)
 {
     const double ax = std::abs(n.x), ay = std::abs(n.y), az = std::abs(n.z);
     return ax >= ay && ax >= az ? 0 : (ay >= az ? 1 : 2);
 }
 
-Vector3 AxisVector(int axis) { return axis == 0 ? Vector3{1, 0, 0} : axis == 1 ? Vector3{0, 1, 0} : Vector3{0, 0, 1}; }
+Vec3 AxisVector(int axis) { return axis == 0 ? Vec3{1, 0, 0} : axis == 1 ? Vec3{0, 1, 0} : Vec3{0, 0, 1}; }
 
 // Pyrite's growth lines: on a face across axis i they run along axis i + 1,
 // so that neighbouring faces have them at right angles.
@@ -78,7 +78,7 @@ void StriatePrism(Polyhedron& solid, bool alongAxis)
 {
     for (PolyFace& face : solid.faces)
         if (std::abs(face.normal.y) < 0.05)
-            face.striation = alongAxis ? Vector3{0, 1, 0} : Normalized(Cross(face.normal, {0, 1, 0}));
+            face.striation = alongAxis ? Vec3{0, 1, 0} : normalised(cross(face.normal, {0, 1, 0}));
 }
 
 std::vector<Plane> HabitPlanes(Habit habit)
@@ -142,11 +142,11 @@ std::vector<Plane> HabitPlanes(Habit habit)
         AddPinacoid(p, 10, 1.1);
         break;
     case Habit::TetragonalPrism:
-        AddForm(p, std::array<Vector3, 4>{{{1, 0, 1}, {1, 0, -1}, {-1, 0, 1}, {-1, 0, -1}}}, 1);
-        AddForm(p, std::array<Vector3, 4>{{{1, 0, 0}, {-1, 0, 0}, {0, 0, 1}, {0, 0, -1}}}, 1.12);
+        AddForm(p, std::array<Vec3, 4>{{{1, 0, 1}, {1, 0, -1}, {-1, 0, 1}, {-1, 0, -1}}}, 1);
+        AddForm(p, std::array<Vec3, 4>{{{1, 0, 0}, {-1, 0, 0}, {0, 0, 1}, {0, 0, -1}}}, 1.12);
         // {111} ends: the dipyramid closes the prism at about y = 3.
-        AddForm(p, std::array<Vector3, 4>{{{1, 1.1, 1}, {1, 1.1, -1}, {-1, 1.1, 1}, {-1, 1.1, -1}}}, 2.55);
-        AddForm(p, std::array<Vector3, 4>{{{1, -1.1, 1}, {1, -1.1, -1}, {-1, -1.1, 1}, {-1, -1.1, -1}}}, 2.55);
+        AddForm(p, std::array<Vec3, 4>{{{1, 1.1, 1}, {1, 1.1, -1}, {-1, 1.1, 1}, {-1, 1.1, -1}}}, 2.55);
+        AddForm(p, std::array<Vec3, 4>{{{1, -1.1, 1}, {1, -1.1, -1}, {-1, -1.1, 1}, {-1, -1.1, -1}}}, 2.55);
         break;
     case Habit::Rhombohedron:
         // Cleavage faces 44.6 degrees from the c axis, three above and three below.
@@ -174,11 +174,11 @@ Polyhedron MakeHabit(Habit habit, double stretch)
         StriatePrism(solid, true);
     if (habit == Habit::QuartzPrism)
         StriatePrism(solid, false);
-    const Matrix3 scale = Scaling(1, stretch, 1);
+    const Mat3 scale = Scaling(1, stretch, 1);
     return Transformed(solid, scale, -(scale * Centroid(solid)));
 }
 
-Polyhedron RockLump(Vector3 radii, std::uint64_t seed)
+Polyhedron RockLump(Vec3 radii, std::uint64_t seed)
 {
     FixedRandom random(seed);
     std::vector<Plane> planes;

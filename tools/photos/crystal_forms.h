@@ -32,6 +32,6 @@ enum class Habit {
 Polyhedron MakeHabit(Habit habit, double stretch = 1);
 
 // An irregular rounded lump of rock with the given radii, cut by many planes.
-Polyhedron RockLump(Vector3 radii, std::uint64_t seed);
+Polyhedron RockLump(Vec3 radii, std::uint64_t seed);
 
 } // namespace vestrel::photos

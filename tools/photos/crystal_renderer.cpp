@@ -13,47 +13,23 @@ namespace vestrel::photos {
 
 // ---------------------------------------------------------------- vectors
 
-double Length(Vector3 a) { return std::sqrt(Dot(a, a)); }
-
-Vector3 Normalized(Vector3 a)
-{
-    const double len = Length(a);
-    return len > 0 ? a * (1.0 / len) : a;
-}
-
-Vector3 Reflected(Vector3 d, Vector3 n) { return d - n * (2 * Dot(d, n)); }
+Vec3 Reflected(Vec3 d, Vec3 n) { return d - n * (2 * dot(d, n)); }
 
 Rgb Mix(Rgb a, Rgb b, double t) { return a * (1 - t) + b * t; }
-
-Vector3 operator*(const Matrix3& a, Vector3 v)
-{
-    return {a.m[0][0] * v.x + a.m[0][1] * v.y + a.m[0][2] * v.z,
-            a.m[1][0] * v.x + a.m[1][1] * v.y + a.m[1][2] * v.z,
-            a.m[2][0] * v.x + a.m[2][1] * v.y + a.m[2][2] * v.z};
-}
-
-Matrix3 operator*(const Matrix3& a, const Matrix3& b)
-{
-    Matrix3 r;
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            r.m[i][j] = a.m[i][0] * b.m[0][j] + a.m[i][1] * b.m[1][j] + a.m[i][2] * b.m[2][j];
-    return r;
-}
 
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180;
 
-Matrix3 AxisRotation(int axis, double degrees)
+Mat3 AxisRotation(int axis, double degrees)
 {
     const double c = std::cos(degrees * kDegree), s = std::sin(degrees * kDegree);
-    Matrix3 r;
+    Mat3 r;
     const int i = (axis + 1) % 3, j = (axis + 2) % 3;
-    r.m[i][i] = c;
-    r.m[i][j] = -s;
-    r.m[j][i] = s;
-    r.m[j][j] = c;
+    r.rows[i][i] = c;
+    r.rows[i][j] = -s;
+    r.rows[j][i] = s;
+    r.rows[j][j] = c;
     return r;
 }
 
@@ -69,17 +45,17 @@ double Luminance(Rgb c) { return 0.3 * c.r + 0.59 * c.g + 0.11 * c.b; }
 
 } // namespace
 
-Matrix3 RotationXYZ(double xDegrees, double yDegrees, double zDegrees)
+Mat3 RotationXYZ(double xDegrees, double yDegrees, double zDegrees)
 {
     return AxisRotation(2, zDegrees) * AxisRotation(1, yDegrees) * AxisRotation(0, xDegrees);
 }
 
-Matrix3 Scaling(double sx, double sy, double sz)
+Mat3 Scaling(double sx, double sy, double sz)
 {
-    Matrix3 r;
-    r.m[0][0] = sx;
-    r.m[1][1] = sy;
-    r.m[2][2] = sz;
+    Mat3 r;
+    r.rows[0][0] = sx;
+    r.rows[1][1] = sy;
+    r.rows[2][2] = sz;
     return r;
 }
 
@@ -100,55 +76,21 @@ double FixedRandom::Uniform(double low, double high)
 
 namespace {
 
-bool SolveThreePlanes(const Plane& a, const Plane& b, const Plane& c, Vector3& point)
-{
-    const Vector3 bc = Cross(b.normal, c.normal);
-    const double det = Dot(a.normal, bc);
-    if (std::abs(det) < 1e-9)
-        return false;
-    point = (bc * a.distance + Cross(c.normal, a.normal) * b.distance + Cross(a.normal, b.normal) * c.distance) *
-            (1.0 / det);
-    return true;
-}
-
-Vector3 AnyPerpendicular(Vector3 n)
-{
-    const Vector3 helper = std::abs(n.x) < 0.9 ? Vector3{1, 0, 0} : Vector3{0, 1, 0};
-    return Normalized(Cross(helper, n));
-}
-
-// Orders the corners of a planar convex face counter-clockwise about its
-// outward normal.
-void SortCorners(std::vector<int>& corners, const std::vector<Vector3>& vertices, Vector3 normal)
-{
-    Vector3 centre;
-    for (int i : corners)
-        centre = centre + vertices[i];
-    centre = centre * (1.0 / corners.size());
-    const Vector3 u = AnyPerpendicular(normal);
-    const Vector3 v = Cross(normal, u);
-    auto angle = [&](int i) {
-        const Vector3 d = vertices[i] - centre;
-        return std::atan2(Dot(d, v), Dot(d, u));
-    };
-    std::sort(corners.begin(), corners.end(), [&](int a, int b) { return angle(a) < angle(b); });
-}
-
 // Newell's normal of a face: robust for any planar polygon.
-Vector3 FaceNormal(const std::vector<int>& corners, const std::vector<Vector3>& vertices)
+Vec3 FaceNormal(const std::vector<int>& corners, const std::vector<Vec3>& vertices)
 {
-    Vector3 n;
+    Vec3 n;
     for (std::size_t i = 0; i < corners.size(); ++i) {
-        const Vector3 a = vertices[corners[i]];
-        const Vector3 b = vertices[corners[(i + 1) % corners.size()]];
-        n = n + Vector3{(a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y)};
+        const Vec3 a = vertices[corners[i]];
+        const Vec3 b = vertices[corners[(i + 1) % corners.size()]];
+        n = n + Vec3{(a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y)};
     }
-    return Normalized(n);
+    return normalised(n);
 }
 
-Vector3 FaceCentre(const PolyFace& face, const std::vector<Vector3>& vertices)
+Vec3 FaceCentre(const PolyFace& face, const std::vector<Vec3>& vertices)
 {
-    Vector3 c;
+    Vec3 c;
     for (int i : face.corners)
         c = c + vertices[i];
     return c * (1.0 / face.corners.size());
@@ -160,72 +102,41 @@ Polyhedron PolyhedronFromPlanes(std::span<const Plane> input)
 {
     std::vector<Plane> planes;
     for (const Plane& p : input) {
-        const double len = Length(p.normal);
-        planes.push_back({p.normal * (1 / len), p.distance / len});
+        const double len = length(p.normal);
+        planes.push_back({p.normal * (1 / len), p.offset / len});
     }
-    constexpr double eps = 1e-7;
+    const morphology::ConvexSolid cut = morphology::IntersectHalfSpaces(planes);
     Polyhedron solid;
-    const std::size_t n = planes.size();
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t j = i + 1; j < n; ++j)
-            for (std::size_t k = j + 1; k < n; ++k) {
-                Vector3 p;
-                if (!SolveThreePlanes(planes[i], planes[j], planes[k], p))
-                    continue;
-                const bool inside = std::all_of(planes.begin(), planes.end(), [&](const Plane& q) {
-                    return Dot(q.normal, p) <= q.distance + eps;
-                });
-                if (!inside)
-                    continue;
-                const bool known = std::any_of(solid.vertices.begin(), solid.vertices.end(),
-                                               [&](Vector3 v) { return Length(v - p) < 1e-6; });
-                if (!known)
-                    solid.vertices.push_back(p);
-            }
-    for (std::size_t i = 0; i < n; ++i) {
-        const Plane& plane = planes[i];
-        const bool duplicate = std::any_of(planes.begin(), planes.begin() + i, [&](const Plane& q) {
-            return Length(q.normal - plane.normal) < 1e-9 && std::abs(q.distance - plane.distance) < 1e-9;
-        });
-        if (duplicate)
-            continue;
-        PolyFace face;
-        for (std::size_t v = 0; v < solid.vertices.size(); ++v)
-            if (std::abs(Dot(plane.normal, solid.vertices[v]) - plane.distance) < 1e-6)
-                face.corners.push_back(static_cast<int>(v));
-        if (face.corners.size() < 3)
-            continue;
-        face.normal = plane.normal;
-        SortCorners(face.corners, solid.vertices, face.normal);
-        solid.faces.push_back(std::move(face));
-    }
+    solid.vertices = cut.vertices;
+    for (const morphology::SolidFace& face : cut.faces)
+        solid.faces.push_back({face.corners, planes[face.plane].normal, {}});
     return solid;
 }
 
-Vector3 Centroid(const Polyhedron& solid)
+Vec3 Centroid(const Polyhedron& solid)
 {
-    Vector3 c;
-    for (Vector3 v : solid.vertices)
+    Vec3 c;
+    for (Vec3 v : solid.vertices)
         c = c + v;
     return solid.vertices.empty() ? c : c * (1.0 / solid.vertices.size());
 }
 
-Polyhedron Transformed(const Polyhedron& solid, const Matrix3& linear, Vector3 offset)
+Polyhedron Transformed(const Polyhedron& solid, const Mat3& linear, Vec3 offset)
 {
     Polyhedron out = solid;
-    for (Vector3& v : out.vertices)
+    for (Vec3& v : out.vertices)
         v = linear * v + offset;
-    const Vector3 centre = Centroid(out);
+    const Vec3 centre = Centroid(out);
     for (PolyFace& face : out.faces) {
         face.normal = FaceNormal(face.corners, out.vertices);
-        if (Dot(face.normal, FaceCentre(face, out.vertices) - centre) < 0) {
+        if (dot(face.normal, FaceCentre(face, out.vertices) - centre) < 0) {
             // A mirroring transformation turns the corner order over.
             std::reverse(face.corners.begin(), face.corners.end());
             face.normal = -face.normal;
         }
-        if (Length(face.striation) > 0) {
-            const Vector3 s = linear * face.striation;
-            face.striation = Normalized(s - face.normal * Dot(s, face.normal));
+        if (length(face.striation) > 0) {
+            const Vec3 s = linear * face.striation;
+            face.striation = normalised(s - face.normal * dot(s, face.normal));
         }
     }
     return out;
@@ -249,23 +160,23 @@ Projection::Projection(const Camera& camera, int width, int height)
     const double el = camera.elevation * kDegree, az = camera.azimuth * kDegree;
     back_ = {std::sin(az) * std::cos(el), std::sin(el), std::cos(az) * std::cos(el)};
     eye_ = camera.target + back_ * camera.distance;
-    right_ = Normalized(Cross({0, 1, 0}, back_));
-    up_ = Cross(back_, right_);
+    right_ = normalised(cross({0, 1, 0}, back_));
+    up_ = cross(back_, right_);
     centreX_ = width / 2.0;
     centreY_ = height / 2.0;
     focal_ = (height / 2.0) / std::tan(camera.fieldOfView * kDegree / 2);
 }
 
-ScreenPoint Projection::ToScreen(Vector3 world) const
+ScreenPoint Projection::ToScreen(Vec3 world) const
 {
-    const Vector3 d = world - eye_;
-    const double depth = -Dot(d, back_);
-    return {centreX_ + focal_ * Dot(d, right_) / depth, centreY_ - focal_ * Dot(d, up_) / depth, depth};
+    const Vec3 d = world - eye_;
+    const double depth = -dot(d, back_);
+    return {centreX_ + focal_ * dot(d, right_) / depth, centreY_ - focal_ * dot(d, up_) / depth, depth};
 }
 
-Vector3 Projection::Ray(double x, double y) const
+Vec3 Projection::Ray(double x, double y) const
 {
-    return Normalized(right_ * ((x - centreX_) / focal_) - up_ * ((y - centreY_) / focal_) - back_);
+    return normalised(right_ * ((x - centreX_) / focal_) - up_ * ((y - centreY_) / focal_) - back_);
 }
 
 // ---------------------------------------------------------------- lighting
@@ -273,21 +184,21 @@ Vector3 Projection::Ray(double x, double y) const
 namespace {
 
 struct Light {
-    Vector3 direction; // towards the light, world space
+    Vec3 direction; // towards the light, world space
     Rgb colour;
 };
 
-const Light kKey{Normalized({-0.55, 0.85, 0.5}), {0.86, 0.82, 0.76}};
-const Light kFill{Normalized({0.85, 0.3, 0.45}), {0.26, 0.27, 0.30}};
-const Light kRim{Normalized({0.35, 0.6, -0.7}), {0.32, 0.32, 0.32}};
-const Vector3 kUp{0, 1, 0};
+const Light kKey{normalised({-0.55, 0.85, 0.5}), {0.86, 0.82, 0.76}};
+const Light kFill{normalised({0.85, 0.3, 0.45}), {0.26, 0.27, 0.30}};
+const Light kRim{normalised({0.35, 0.6, -0.7}), {0.32, 0.32, 0.32}};
+const Vec3 kUp{0, 1, 0};
 
-double AmbientLight(Vector3 n) { return 0.24 + 0.08 * n.y; }
+double AmbientLight(Vec3 n) { return 0.24 + 0.08 * n.y; }
 
 // Brightness of the studio seen in direction r from the specimen: a light
 // ceiling and dark table, bright soft boxes where the lights are, and a
 // darker photographer's side towards the camera.
-Rgb Environment(Vector3 r, Vector3 towardsCamera)
+Rgb Environment(Vec3 r, Vec3 towardsCamera)
 {
     const double e = r.y;
     const Rgb horizon{0.56, 0.54, 0.51}, zenith{0.95, 0.95, 0.96}, table{0.30, 0.28, 0.25};
@@ -295,10 +206,10 @@ Rgb Environment(Vector3 r, Vector3 towardsCamera)
     // A dark band just under the horizon and the darker photographer's side
     // give metals their contrast.
     c = c * (1 - 0.45 * SmoothStep(0.0, 0.12, -e) * (1 - SmoothStep(0.12, 0.45, -e)));
-    c = c * (1 - 0.25 * SmoothStep(0.4, 0.95, Dot(r, towardsCamera)));
-    c = c + Rgb{1, 0.97, 0.92} * (2.4 * SmoothStep(0.93, 0.985, Dot(r, kKey.direction)));
-    c = c + Rgb{0.9, 0.95, 1.0} * (0.9 * SmoothStep(0.88, 0.97, Dot(r, kFill.direction)));
-    c = c + Rgb{1, 1, 1} * (1.1 * SmoothStep(0.93, 0.99, Dot(r, kRim.direction)));
+    c = c * (1 - 0.25 * SmoothStep(0.4, 0.95, dot(r, towardsCamera)));
+    c = c + Rgb{1, 0.97, 0.92} * (2.4 * SmoothStep(0.93, 0.985, dot(r, kKey.direction)));
+    c = c + Rgb{0.9, 0.95, 1.0} * (0.9 * SmoothStep(0.88, 0.97, dot(r, kFill.direction)));
+    c = c + Rgb{1, 1, 1} * (1.1 * SmoothStep(0.93, 0.99, dot(r, kRim.direction)));
     return c;
 }
 
@@ -316,7 +227,7 @@ std::uint32_t HashLattice(int x, int y, int z)
 
 double LatticeValue(int x, int y, int z) { return (HashLattice(x, y, z) & 0xFFFFFF) / double(0xFFFFFF); }
 
-double ValueNoise(Vector3 p)
+double ValueNoise(Vec3 p)
 {
     const double fx = std::floor(p.x), fy = std::floor(p.y), fz = std::floor(p.z);
     const int x = int(fx), y = int(fy), z = int(fz);
@@ -331,13 +242,13 @@ double ValueNoise(Vector3 p)
 }
 
 // Fractal noise in 0..1.
-double Fractal(Vector3 p, int octaves)
+double Fractal(Vec3 p, int octaves)
 {
     double sum = 0, amplitude = 0.5, total = 0;
     for (int i = 0; i < octaves; ++i) {
         sum += amplitude * ValueNoise(p);
         total += amplitude;
-        p = p * 2.03 + Vector3{17.1, 5.3, 9.7};
+        p = p * 2.03 + Vec3{17.1, 5.3, 9.7};
         amplitude *= 0.5;
     }
     return sum / total;
@@ -377,7 +288,7 @@ LustreResponse ResponseOf(Lustre lustre)
 
 } // namespace
 
-Vector3 KeyLightDirection() { return kKey.direction; }
+Vec3 KeyLightDirection() { return kKey.direction; }
 
 // ---------------------------------------------------------------- rendering
 
@@ -427,17 +338,17 @@ class ShadowMap {
 public:
     static constexpr int kSize = 1024;
 
-    ShadowMap(Vector3 towardsLight, const std::vector<Solid>& solids) : w_(towardsLight)
+    ShadowMap(Vec3 towardsLight, const std::vector<Solid>& solids) : w_(towardsLight)
     {
-        u_ = AnyPerpendicular(w_);
-        v_ = Cross(w_, u_);
+        u_ = anyPerpendicular(w_);
+        v_ = cross(w_, u_);
         double minU = 1e30, maxU = -1e30, minV = 1e30, maxV = -1e30;
         for (const Solid& s : solids)
-            for (Vector3 p : s.shape.vertices) {
-                minU = std::min(minU, Dot(p, u_));
-                maxU = std::max(maxU, Dot(p, u_));
-                minV = std::min(minV, Dot(p, v_));
-                maxV = std::max(maxV, Dot(p, v_));
+            for (Vec3 p : s.shape.vertices) {
+                minU = std::min(minU, dot(p, u_));
+                maxU = std::max(maxU, dot(p, u_));
+                minV = std::min(minV, dot(p, v_));
+                maxV = std::max(maxV, dot(p, v_));
             }
         const double margin = 0.05 * std::max(maxU - minU, maxV - minV) + 1e-3;
         originU_ = minU - margin;
@@ -451,13 +362,13 @@ public:
 
     // Fraction of light arriving at p (1 lit, 0 in full shadow), averaged
     // over a square of (2 * taps + 1)^2 samples spaced by spread world units.
-    double Lit(Vector3 p, Vector3 normal, double spread, int taps) const
+    double Lit(Vec3 p, Vec3 normal, double spread, int taps) const
     {
-        const double cosine = std::clamp(Dot(normal, w_), 0.05, 1.0);
+        const double cosine = std::clamp(dot(normal, w_), 0.05, 1.0);
         const double slope = std::sqrt(1 - cosine * cosine) / cosine;
         const double bias = texel_ * (1.5 + 1.5 * std::min(slope, 6.0)) + spread * std::min(slope, 3.0) * taps;
-        const double depth = Dot(p, w_) + bias;
-        const double cu = (Dot(p, u_) - originU_) / texel_, cv = (Dot(p, v_) - originV_) / texel_;
+        const double depth = dot(p, w_) + bias;
+        const double cu = (dot(p, u_) - originU_) / texel_, cv = (dot(p, v_) - originV_) / texel_;
         const double step = spread / texel_;
         double shade = 0;
         int count = 0;
@@ -480,16 +391,16 @@ private:
         const float opacity = float(1 - 0.55 * s.material.transparency);
         for (const PolyFace& face : s.shape.faces) {
             // Depth over the face is linear in (u, v): solve its plane once.
-            const Vector3 n = face.normal;
-            const double nw = Dot(n, w_);
+            const Vec3 n = face.normal;
+            const double nw = dot(n, w_);
             if (std::abs(nw) < 1e-6)
                 continue;
-            const double c = Dot(n, s.shape.vertices[face.corners[0]]);
-            const double du = Dot(n, u_), dv = Dot(n, v_);
+            const double c = dot(n, s.shape.vertices[face.corners[0]]);
+            const double du = dot(n, u_), dv = dot(n, v_);
             std::vector<Point2> pts;
             for (int i : face.corners) {
-                const Vector3 p = s.shape.vertices[i];
-                pts.push_back({(Dot(p, u_) - originU_) / texel_, (Dot(p, v_) - originV_) / texel_});
+                const Vec3 p = s.shape.vertices[i];
+                pts.push_back({(dot(p, u_) - originU_) / texel_, (dot(p, v_) - originV_) / texel_});
             }
             RasterizeConvex(pts, kSize, kSize, [&](int ix, int iy) {
                 const double u = originU_ + (ix + 0.5) * texel_, v = originV_ + (iy + 0.5) * texel_;
@@ -503,7 +414,7 @@ private:
         }
     }
 
-    Vector3 w_, u_, v_;
+    Vec3 w_, u_, v_;
     double originU_ = 0, originV_ = 0, texel_ = 1;
     std::vector<double> depth_;
     std::vector<float> opacity_;
@@ -553,27 +464,27 @@ public:
     }
 
 private:
-    double distanceTo(Vector3 p) const { return Length(p - eye_); }
+    double distanceTo(Vec3 p) const { return length(p - eye_); }
 
-    Vector3 worldRay(int ix, int iy) const { return projection_.Ray(ix + 0.5, iy + 0.5); }
+    Vec3 worldRay(int ix, int iy) const { return projection_.Ray(ix + 0.5, iy + 0.5); }
 
     Rgb& at(int ix, int iy) { return colour_[std::size_t(iy) * width_ + ix]; }
 
     // Key and fill are lamps a few units from the specimen, so their light
     // falls on a flat face at slightly different angles from one side to
     // the other and its highlight is a spot, not the whole face.
-    Vector3 towardsLamp(const Light& light, Vector3 p) const
+    Vec3 towardsLamp(const Light& light, Vec3 p) const
     {
         constexpr double kLampDistance = 7;
-        return Normalized(scene_.camera.target + light.direction * kLampDistance - p);
+        return normalised(scene_.camera.target + light.direction * kLampDistance - p);
     }
 
     // The studio is not infinitely far: a reflected ray from p meets it in a
     // direction that also depends on where p lies, which shades a flat
     // mirror-like face from one side to the other.
-    Vector3 studioDirection(Vector3 p, Vector3 reflected) const
+    Vec3 studioDirection(Vec3 p, Vec3 reflected) const
     {
-        return Normalized(reflected + (p - scene_.camera.target) * 0.28);
+        return normalised(reflected + (p - scene_.camera.target) * 0.28);
     }
 
     void drawBackdrop()
@@ -594,7 +505,7 @@ private:
     }
 
     // Darkening of the backdrop where the specimen shades the surface it stands on.
-    double floorShade(Vector3 ray) const
+    double floorShade(Vec3 ray) const
     {
         const Backdrop& b = scene_.backdrop;
         if (ray.y >= -1e-6)
@@ -602,7 +513,7 @@ private:
         const double t = (b.floorHeight - eye_.y) / ray.y;
         if (t <= 0)
             return 1;
-        const Vector3 p = eye_ + ray * t;
+        const Vec3 p = eye_ + ray * t;
         const double key = keyShadow_.Lit(p, kUp, 0.02, 2);
         const double sky = skyShadow_.Lit(p, kUp, 0.09, 3);
         return 1 - b.shadowStrength * (0.45 * (1 - key) + 0.55 * (1 - sky));
@@ -610,7 +521,7 @@ private:
 
     bool facesCamera(const Polyhedron& shape, const PolyFace& face) const
     {
-        return Dot(face.normal, eye_ - shape.vertices[face.corners[0]]) > 0;
+        return dot(face.normal, eye_ - shape.vertices[face.corners[0]]) > 0;
     }
 
     std::vector<Point2> screenCorners(const Polyhedron& shape, const PolyFace& face, bool& visible) const
@@ -638,18 +549,18 @@ private:
             const std::vector<Point2> pts = screenCorners(shape, face, visible);
             if (!visible)
                 continue;
-            const double planeOffset = Dot(face.normal, shape.vertices[face.corners[0]]);
+            const double planeOffset = dot(face.normal, shape.vertices[face.corners[0]]);
             const double faceTone = LatticeValue(int(f) * 7 + 3, int(shape.vertices.size()), 11);
             RasterizeConvex(pts, width_, height_, [&](int ix, int iy) {
-                const Vector3 ray = worldRay(ix, iy);
-                const double denom = Dot(face.normal, ray);
+                const Vec3 ray = worldRay(ix, iy);
+                const double denom = dot(face.normal, ray);
                 if (std::abs(denom) < 1e-9)
                     return;
-                const double t = (planeOffset - Dot(face.normal, eye_)) / denom;
+                const double t = (planeOffset - dot(face.normal, eye_)) / denom;
                 const std::size_t at = std::size_t(iy) * width_ + ix;
                 if (t <= 0 || t >= depth_[at])
                     return;
-                const Vector3 p = eye_ + ray * t;
+                const Vec3 p = eye_ + ray * t;
                 if (front) {
                     colour_[at] = shadeFront(solid, face, p, ray, faceTone, colour_[at], ix, iy);
                     depth_[at] = t;
@@ -662,42 +573,42 @@ private:
 
     // What is seen behind a see-through crystal at a sample: the picture
     // without the crystal, shifted as the light bends at the face it leaves by.
-    Rgb refracted(Vector3 normal, int ix, int iy) const
+    Rgb refracted(Vec3 normal, int ix, int iy) const
     {
         const double shift = 18.0 * s_;
-        const int x = std::clamp(int(ix + shift * Dot(normal, projection_.Right())), 0, width_ - 1);
-        const int y = std::clamp(int(iy - shift * Dot(normal, projection_.Up())), 0, height_ - 1);
+        const int x = std::clamp(int(ix + shift * dot(normal, projection_.Right())), 0, width_ - 1);
+        const int y = std::clamp(int(iy - shift * dot(normal, projection_.Up())), 0, height_ - 1);
         return behind_[std::size_t(y) * width_ + x];
     }
 
     // The surface normal with growth lines and roughness worked in.
-    Vector3 surfaceNormal(const Material& m, const PolyFace& face, Vector3 p) const
+    Vec3 surfaceNormal(const Material& m, const PolyFace& face, Vec3 p) const
     {
-        Vector3 n = face.normal;
-        if (m.striation > 0 && Length(face.striation) > 0) {
-            const Vector3 across = Cross(n, face.striation);
-            const double w = Dot(p, across) * 16;
+        Vec3 n = face.normal;
+        if (m.striation > 0 && length(face.striation) > 0) {
+            const Vec3 across = cross(n, face.striation);
+            const double w = dot(p, across) * 16;
             const double cell = std::floor(w);
-            const double jitter = LatticeValue(int(cell), 5, int(Dot(n, {3, 5, 7}) * 10));
+            const double jitter = LatticeValue(int(cell), 5, int(dot(n, {3, 5, 7}) * 10));
             const double phase = w - cell;
             const double slope = std::sin(phase * 2 * std::numbers::pi) * (0.4 + jitter);
-            n = Normalized(n + across * (slope * m.striation));
+            n = normalised(n + across * (slope * m.striation));
         }
         if (m.bump > 0) {
             // Fine grain on top of broad lumps.
-            auto relief = [](Vector3 q) { return Fractal(q * 9, 4) + 2.2 * Fractal(q * 2.2 + Vector3{3, 7, 1}, 3); };
+            auto relief = [](Vec3 q) { return Fractal(q * 9, 4) + 2.2 * Fractal(q * 2.2 + Vec3{3, 7, 1}, 3); };
             const double h = 0.02;
             const double base = relief(p);
-            const Vector3 g = Vector3{relief(p + Vector3{h, 0, 0}) - base, relief(p + Vector3{0, h, 0}) - base,
-                                      relief(p + Vector3{0, 0, h}) - base} *
+            const Vec3 g = Vec3{relief(p + Vec3{h, 0, 0}) - base, relief(p + Vec3{0, h, 0}) - base,
+                                      relief(p + Vec3{0, 0, h}) - base} *
                               (1 / h);
-            const Vector3 tangent = g - n * Dot(g, n);
-            n = Normalized(n - tangent * (m.bump * 0.12));
+            const Vec3 tangent = g - n * dot(g, n);
+            n = normalised(n - tangent * (m.bump * 0.12));
         }
         return n;
     }
 
-    Rgb bodyColour(const Material& m, const PolyFace& face, Vector3 p, double faceTone) const
+    Rgb bodyColour(const Material& m, const PolyFace& face, Vec3 p, double faceTone) const
     {
         Rgb c = m.colour;
         if (m.grain > 0) {
@@ -713,38 +624,38 @@ private:
             }
         }
         if (m.iridescence > 0) {
-            const double hue = 0.9 * Dot(face.normal, {0.31, 0.62, 0.45}) + 0.8 * Fractal(p * 1.6, 3) + 0.37 * faceTone;
-            c = Mix(c, TarnishColour(hue), m.iridescence * SmoothStep(0.2, 0.8, Fractal(p * 1.1 + Vector3{4, 1, 2}, 2) + 0.15));
+            const double hue = 0.9 * dot(face.normal, {0.31, 0.62, 0.45}) + 0.8 * Fractal(p * 1.6, 3) + 0.37 * faceTone;
+            c = Mix(c, TarnishColour(hue), m.iridescence * SmoothStep(0.2, 0.8, Fractal(p * 1.1 + Vec3{4, 1, 2}, 2) + 0.15));
         }
         return c;
     }
 
-    Rgb shadeFront(const Solid& solid, const PolyFace& face, Vector3 p, Vector3 ray, double faceTone, Rgb behind,
+    Rgb shadeFront(const Solid& solid, const PolyFace& face, Vec3 p, Vec3 ray, double faceTone, Rgb behind,
                    int ix, int iy)
     {
         const Material& m = solid.material;
         const LustreResponse lr = ResponseOf(m.lustre);
-        const Vector3 n = surfaceNormal(m, face, p);
-        const Vector3 view = -ray;
+        const Vec3 n = surfaceNormal(m, face, p);
+        const Vec3 view = -ray;
         const Rgb body = bodyColour(m, face, p, faceTone);
         const double keyLit = keyShadow_.Lit(p, face.normal, 0.004, 1);
         const double skyLit = skyShadow_.Lit(p, face.normal, 0.05, 2);
 
-        const Vector3 toKey = towardsLamp(kKey, p), toFill = towardsLamp(kFill, p);
+        const Vec3 toKey = towardsLamp(kKey, p), toFill = towardsLamp(kFill, p);
         const double ambient = AmbientLight(n) * (0.55 + 0.45 * skyLit);
-        const double diffuse = ambient + std::max(0.0, Dot(n, toKey)) * keyLit * Luminance(kKey.colour) +
-                               std::max(0.0, Dot(n, toFill)) * Luminance(kFill.colour) +
-                               std::max(0.0, Dot(n, kRim.direction)) * Luminance(kRim.colour) * 0.6;
+        const double diffuse = ambient + std::max(0.0, dot(n, toKey)) * keyLit * Luminance(kKey.colour) +
+                               std::max(0.0, dot(n, toFill)) * Luminance(kFill.colour) +
+                               std::max(0.0, dot(n, kRim.direction)) * Luminance(kRim.colour) * 0.6;
         double highlight = 0;
         for (const auto& [direction, strength] : {std::pair{toKey, Luminance(kKey.colour) * keyLit},
                                                   std::pair{toFill, Luminance(kFill.colour)},
                                                   std::pair{kRim.direction, Luminance(kRim.colour)}}) {
-            const Vector3 h = Normalized(direction + view);
-            highlight += strength * std::pow(std::max(0.0, Dot(n, h)), lr.shininess);
+            const Vec3 h = normalised(direction + view);
+            highlight += strength * std::pow(std::max(0.0, dot(n, h)), lr.shininess);
         }
         highlight *= lr.specular;
 
-        const double cosine = std::clamp(Dot(n, view), 0.0, 1.0);
+        const double cosine = std::clamp(dot(n, view), 0.0, 1.0);
         const double fresnel = lr.fresnelBase + (1 - lr.fresnelBase) * std::pow(1 - cosine, 5);
         const Rgb mirror = Environment(studioDirection(p, Reflected(ray, n)), view) * (0.6 + 0.4 * skyLit);
 
@@ -760,7 +671,7 @@ private:
                 lit = Mix(lit, behind, m.transparency * (1 - fresnel));
             c = lit * (1 - fresnel) + mirror * (fresnel * lr.reflection * 1.4) + Rgb{1, 1, 1} * highlight;
             if (m.lustre == Lustre::Pearly) {
-                const double sheen = std::pow(std::max(0.0, Dot(n, Normalized(toKey + view))), 4);
+                const double sheen = std::pow(std::max(0.0, dot(n, normalised(toKey + view))), 4);
                 c = c + Rgb{0.95, 0.93, 1.0} * (0.18 * sheen * keyLit);
             }
         }
@@ -772,7 +683,7 @@ private:
     // Light seen through the crystal: what lies behind it, tinted by the body
     // colour, and the inner faces mirroring the studio. Adamantine crystals
     // reflect more inside and split the light into colours.
-    Rgb shadeInside(const Material& m, const PolyFace& face, Vector3 p, Vector3 ray, Rgb behind, double faceTone) const
+    Rgb shadeInside(const Material& m, const PolyFace& face, Vec3 p, Vec3 ray, Rgb behind, double faceTone) const
     {
         const bool adamantine = m.lustre == Lustre::Adamantine;
         const Rgb tint = Mix({1, 1, 1}, m.colour, 0.75);
@@ -785,7 +696,7 @@ private:
             inner = {contrast(inner.r), contrast(inner.g), contrast(inner.b)};
         }
         inner = inner * tint;
-        const double grazing = std::abs(Dot(face.normal, ray));
+        const double grazing = std::abs(dot(face.normal, ray));
         Rgb through = behind * tint * (0.8 + 0.2 * grazing);
         Rgb c = Mix(through, inner, adamantine ? 0.55 : 0.35);
         if (adamantine && m.transparency > 0.5)
@@ -812,15 +723,15 @@ private:
                 continue;
             const bool f0 = facesCamera(shape, shape.faces[faces[0]]);
             const bool f1 = facesCamera(shape, shape.faces[faces[1]]);
-            const Vector3 a = shape.vertices[edge.first], b = shape.vertices[edge.second];
+            const Vec3 a = shape.vertices[edge.first], b = shape.vertices[edge.second];
             if (backEdges) {
                 if (!f0 && !f1)
                     drawLine(a, b, 0.5, m.colour * 0.4 + Rgb{0.75, 0.75, 0.75}, m.edgeLight * 0.55 * m.transparency, true);
                 continue;
             }
             if (f0 && f1) {
-                const Vector3 bisector = Normalized(shape.faces[faces[0]].normal + shape.faces[faces[1]].normal);
-                const double lit = 0.55 + 0.45 * std::max(0.0, Dot(bisector, kKey.direction));
+                const Vec3 bisector = normalised(shape.faces[faces[0]].normal + shape.faces[faces[1]].normal);
+                const double lit = 0.55 + 0.45 * std::max(0.0, dot(bisector, kKey.direction));
                 drawLine(a, b, 0.45, Mix(m.colour, {1, 1, 0.97}, 0.85), m.edgeLight * lit, false);
             } else if (f0 != f1) {
                 drawLine(a, b, 0.6, m.colour * 0.25, m.outline, false);
@@ -830,7 +741,7 @@ private:
 
     // An anti-aliased line of halfWidth output pixels between two world points,
     // hidden where something lies in front of it.
-    void drawLine(Vector3 a, Vector3 b, double halfWidth, Rgb colour, double alpha, bool behindSurfaces)
+    void drawLine(Vec3 a, Vec3 b, double halfWidth, Rgb colour, double alpha, bool behindSurfaces)
     {
         if (alpha <= 0)
             return;
@@ -857,8 +768,8 @@ private:
                 // Perspective-correct distance along the ray at this point of the edge.
                 const double inv = (1 - t) / pa.depth + t / pb.depth;
                 const double depth = 1 / inv;
-                const Vector3 ray = worldRay(ix, iy);
-                const double rayDistance = depth / std::max(1e-6, -Dot(ray, back_));
+                const Vec3 ray = worldRay(ix, iy);
+                const double rayDistance = depth / std::max(1e-6, -dot(ray, back_));
                 const std::size_t at = std::size_t(iy) * width_ + ix;
                 if (!behindSurfaces && rayDistance > depth_[at] * 1.004 + 1e-3)
                     continue;
@@ -949,7 +860,7 @@ private:
     int width_, height_;
     Projection projection_;
     ShadowMap keyShadow_, skyShadow_;
-    Vector3 eye_, back_;
+    Vec3 eye_, back_;
     std::vector<Rgb> colour_;
     std::vector<Rgb> behind_; // the picture before the current see-through crystal
     std::vector<double> depth_;

@@ -6,6 +6,9 @@
 // Everything is deterministic: the same scene always gives the same picture.
 #pragma once
 
+#include "logic/morphology/convex_solid.h"
+#include "render/geometry.h"
+
 #include <QImage>
 
 #include <cstdint>
@@ -14,24 +17,8 @@
 
 namespace vestrel::photos {
 
-struct Vector3 {
-    double x = 0, y = 0, z = 0;
-};
-
-inline Vector3 operator+(Vector3 a, Vector3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Vector3 operator-(Vector3 a, Vector3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline Vector3 operator-(Vector3 a) { return {-a.x, -a.y, -a.z}; }
-inline Vector3 operator*(Vector3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-inline Vector3 operator*(double s, Vector3 a) { return a * s; }
-inline double Dot(Vector3 a, Vector3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vector3 Cross(Vector3 a, Vector3 b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double Length(Vector3 a);
-Vector3 Normalized(Vector3 a);
 // The mirror image of the direction d in a surface with unit normal n.
-Vector3 Reflected(Vector3 d, Vector3 n);
+Vec3 Reflected(Vec3 d, Vec3 n);
 
 struct Rgb {
     double r = 0, g = 0, b = 0;
@@ -48,39 +35,30 @@ constexpr Rgb FromHex(std::uint32_t hex)
     return {((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0, (hex & 0xFF) / 255.0};
 }
 
-// Row-major 3 x 3 matrix.
-struct Matrix3 {
-    double m[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-};
-Vector3 operator*(const Matrix3& a, Vector3 v);
-Matrix3 operator*(const Matrix3& a, const Matrix3& b);
 // Turns about x, then y, then z (degrees, right-handed).
-Matrix3 RotationXYZ(double xDegrees, double yDegrees, double zDegrees);
-Matrix3 Scaling(double sx, double sy, double sz);
+Mat3 RotationXYZ(double xDegrees, double yDegrees, double zDegrees);
+Mat3 Scaling(double sx, double sy, double sz);
 
-// The half-space Dot(normal, p) <= distance; the normal need not be a unit vector.
-struct Plane {
-    Vector3 normal;
-    double distance = 1;
-};
+using morphology::Plane;
 
 struct PolyFace {
     std::vector<int> corners; // counter-clockwise seen from outside
-    Vector3 normal;           // unit, pointing out of the solid
-    Vector3 striation;        // direction of the growth lines on the face, or zero
+    Vec3 normal;           // unit, pointing out of the solid
+    Vec3 striation;        // direction of the growth lines on the face, or zero
 };
 
 struct Polyhedron {
-    std::vector<Vector3> vertices;
+    std::vector<Vec3> vertices;
     std::vector<PolyFace> faces;
 };
 
-// The convex solid bounded by the planes. Planes that do not touch the solid
-// give no face. The planes must enclose a bounded region.
+// The convex solid bounded by the planes (morphology::IntersectHalfSpaces,
+// on the planes scaled to unit normals). Planes that do not touch the solid
+// give no face; planes that leave it open give an empty solid.
 Polyhedron PolyhedronFromPlanes(std::span<const Plane> planes);
 // The solid moved by p -> linear * p + offset (normals and striations follow).
-Polyhedron Transformed(const Polyhedron& solid, const Matrix3& linear, Vector3 offset);
-Vector3 Centroid(const Polyhedron& solid);
+Polyhedron Transformed(const Polyhedron& solid, const Mat3& linear, Vec3 offset);
+Vec3 Centroid(const Polyhedron& solid);
 // Number of edges: each pair of faces that share two corners.
 int EdgeCount(const Polyhedron& solid);
 
@@ -107,7 +85,7 @@ struct Solid {
 // Looks at target from a point raised by elevation (degrees, looking down) and
 // turned about the vertical by azimuth; the view spans fieldOfView vertically.
 struct Camera {
-    Vector3 target;
+    Vec3 target;
     double distance = 10;
     double elevation = 20;
     double azimuth = 0;
@@ -141,23 +119,23 @@ class Projection {
 public:
     Projection(const Camera& camera, int width, int height);
     // Screen position of a world point.
-    ScreenPoint ToScreen(Vector3 world) const;
+    ScreenPoint ToScreen(Vec3 world) const;
     // Unit world direction of the ray from the eye through a screen position.
-    Vector3 Ray(double x, double y) const;
-    Vector3 Eye() const { return eye_; }
-    Vector3 Right() const { return right_; }
-    Vector3 Up() const { return up_; }
+    Vec3 Ray(double x, double y) const;
+    Vec3 Eye() const { return eye_; }
+    Vec3 Right() const { return right_; }
+    Vec3 Up() const { return up_; }
     // Unit vector from the target towards the eye.
-    Vector3 Back() const { return back_; }
+    Vec3 Back() const { return back_; }
 
 private:
-    Vector3 eye_, right_, up_, back_;
+    Vec3 eye_, right_, up_, back_;
     double centreX_, centreY_, focal_;
 };
 
 // Unit world vector towards the key light, the main lamp of the studio
 // (above, to the left and in front of the specimen); it casts the shadows.
-Vector3 KeyLightDirection();
+Vec3 KeyLightDirection();
 
 // The picture of the scene, anti-aliased by rendering supersample^2 samples
 // per pixel.

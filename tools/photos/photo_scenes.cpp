@@ -74,11 +74,11 @@ std::vector<RockSpec> Matrix(std::uint64_t seed)
 // Native copper grows as a tree of small crystals in parallel position:
 // branches leave every other crystal of a stem at 60 degrees, alternately to
 // either side, and thin out towards their tips.
-void AddCopperBranch(std::vector<CrystalSpec>& out, Vector3 start, Vector3 direction, int count, double size,
+void AddCopperBranch(std::vector<CrystalSpec>& out, Vec3 start, Vec3 direction, int count, double size,
                      int depth, FixedRandom& random)
 {
     constexpr double kBranchAngle = 60 * std::numbers::pi / 180;
-    Vector3 p = start;
+    Vec3 p = start;
     for (int i = 0; i < count; ++i) {
         const double s = size * (1 - 0.45 * i / count);
         const int material = random.Uniform(0, 1) < 0.25 ? 1 : 0;
@@ -86,7 +86,7 @@ void AddCopperBranch(std::vector<CrystalSpec>& out, Vector3 start, Vector3 direc
         if (depth < 2 && i >= 1 && i + 1 < count) {
             const double side = i % 2 == 0 ? 1 : -1;
             const double c = std::cos(kBranchAngle), sn = std::sin(kBranchAngle) * side;
-            const Vector3 branch = Normalized({direction.x * c - direction.y * sn, direction.x * sn + direction.y * c,
+            const Vec3 branch = normalised({direction.x * c - direction.y * sn, direction.x * sn + direction.y * c,
                                                random.Uniform(-0.2, 0.2)});
             AddCopperBranch(out, p + branch * (s * 1.2), branch, (count - i) * 2 / 3, s * 0.72, depth + 1, random);
         }
@@ -98,7 +98,7 @@ std::vector<CrystalSpec> CopperDendrite()
 {
     std::vector<CrystalSpec> crystals;
     FixedRandom random(17);
-    AddCopperBranch(crystals, {-0.6, -1.35, 0}, Normalized({0.12, 1, 0}), 9, 0.4, 0, random);
+    AddCopperBranch(crystals, {-0.6, -1.35, 0}, normalised({0.12, 1, 0}), 9, 0.4, 0, random);
     return crystals;
 }
 
@@ -295,9 +295,9 @@ Scene BuildScene(const PhotoSpec& spec)
     scene.camera = spec.camera;
     scene.backdrop = spec.backdrop;
     for (const RockSpec& r : spec.rocks)
-        scene.solids.push_back({Transformed(RockLump(r.radii, r.seed), Matrix3{}, r.centre), spec.rock});
+        scene.solids.push_back({Transformed(RockLump(r.radii, r.seed), Mat3{}, r.centre), spec.rock});
     for (const CrystalSpec& c : spec.crystals) {
-        const Matrix3 place = RotationXYZ(c.turn.x, c.turn.y, c.turn.z) * Scaling(c.size, c.size, c.size);
+        const Mat3 place = RotationXYZ(c.turn.x, c.turn.y, c.turn.z) * Scaling(c.size, c.size, c.size);
         scene.solids.push_back({Transformed(MakeHabit(c.habit, c.stretch), place, c.position), spec.materials[c.material]});
     }
     return scene;

@@ -17,16 +17,16 @@ namespace vestrel::photos {
 struct CrystalSpec {
     Habit habit = Habit::Cube;
     double size = 1;        // scale of the habit (about the half-width)
-    Vector3 position;       // world position of its centre
-    Vector3 turn;           // turns about x, y and z, degrees
+    Vec3 position;       // world position of its centre
+    Vec3 turn;           // turns about x, y and z, degrees
     double stretch = 1;     // length along its c axis
     int material = 0;       // index into the specimen's materials
 };
 
 // A lump of the rock the crystals grow on.
 struct RockSpec {
-    Vector3 centre;
-    Vector3 radii;
+    Vec3 centre;
+    Vec3 radii;
     std::uint64_t seed = 1;
 };
 

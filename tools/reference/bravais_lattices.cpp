@@ -2,7 +2,7 @@
 // "Пространственные решетки Браве": the 14 Bravais lattices as cells in an
 // orthographic view, grouped by crystal system; lattice points as dots,
 // hidden edges dashed, in grey only.
-#include "tools/reference/convex_solid.h"
+#include "tools/reference/solid_view.h"
 #include "tools/reference/reference_pictures.h"
 #include "tools/reference/rich_text.h"
 #include "tools/reference/solid_drawing.h"
@@ -41,7 +41,7 @@ enum class Shape { Parallelepiped, HexagonalPrism };
 
 struct Cell {
     Shape shape = Shape::Parallelepiped;
-    Point3 a, b, c;   // edges of the parallelepiped; for the prism a is the hexagon's edge, c its height
+    Vec3 a, b, c;   // edges of the parallelepiped; for the prism a is the hexagon's edge, c its height
 };
 
 struct SystemCells {
@@ -66,7 +66,7 @@ Cell Rhombohedron(double a, double alpha)
 {
     const double h = a * std::sqrt((1 + 2 * std::cos(Rad(alpha))) / 3);
     const double r = std::sqrt(a * a - h * h);
-    auto edge = [&](double angle) { return Point3{r * std::cos(Rad(angle)), r * std::sin(Rad(angle)), h}; };
+    auto edge = [&](double angle) { return Vec3{r * std::cos(Rad(angle)), r * std::sin(Rad(angle)), h}; };
     return {Shape::Parallelepiped, edge(-90), edge(30), edge(150)};
 }
 
@@ -97,24 +97,24 @@ const std::vector<std::vector<SystemCells>>& Rows()
     return rows;
 }
 
-Plane FacePlane(Point3 normalDirection, double distance) { return {Normalized(normalDirection), distance}; }
+Plane FacePlane(Vec3 normalDirection, double distance) { return {normalised(normalDirection), distance}; }
 
 // The cell centred on the origin, as a solid.
 ConvexSolid CellSolid(const Cell& cell)
 {
     std::vector<Plane> planes;
     if (cell.shape == Shape::HexagonalPrism) {
-        const double apothem = Length(cell.a) * std::cos(Rad(30));
+        const double apothem = length(cell.a) * std::cos(Rad(30));
         for (int k = 0; k < 6; ++k)
             planes.push_back(FacePlane({std::cos(Rad(30 + 60 * k)), std::sin(Rad(30 + 60 * k)), 0}, apothem));
         planes.push_back(FacePlane({0, 0, 1}, cell.c.z / 2));
         planes.push_back(FacePlane({0, 0, -1}, cell.c.z / 2));
         return IntersectHalfSpaces(planes);
     }
-    const Point3 edges[3] = {cell.a, cell.b, cell.c};
+    const Vec3 edges[3] = {cell.a, cell.b, cell.c};
     for (int i = 0; i < 3; ++i) {
-        const Point3 n = Normalized(Cross(edges[(i + 1) % 3], edges[(i + 2) % 3]));
-        const double half = std::abs(Dot(n, edges[i])) / 2;
+        const Vec3 n = normalised(cross(edges[(i + 1) % 3], edges[(i + 2) % 3]));
+        const double half = std::abs(dot(n, edges[i])) / 2;
         planes.push_back({n, half});
         planes.push_back({-1.0 * n, half});
     }
@@ -123,7 +123,7 @@ ConvexSolid CellSolid(const Cell& cell)
 
 // Lattice points of the cell besides its corners, from fractional
 // coordinates of the parallelepiped.
-std::vector<Point3> CentringPoints(const Cell& cell, Centring centring)
+std::vector<Vec3> CentringPoints(const Cell& cell, Centring centring)
 {
     if (cell.shape == Shape::HexagonalPrism)
         return {{0, 0, cell.c.z / 2}, {0, 0, -cell.c.z / 2}};
@@ -137,7 +137,7 @@ std::vector<Point3> CentringPoints(const Cell& cell, Centring centring)
         fractions = {{0.5, 0.5, 0}, {0.5, 0.5, 1}, {0.5, 0, 0.5}, {0.5, 1, 0.5}, {0, 0.5, 0.5}, {1, 0.5, 0.5}};
         break;
     }
-    std::vector<Point3> points;
+    std::vector<Vec3> points;
     for (const auto& f : fractions)
         points.push_back((f[0] - 0.5) * cell.a + (f[1] - 0.5) * cell.b + (f[2] - 0.5) * cell.c);
     return points;
@@ -155,25 +155,25 @@ const char* Letter(Centring centring)
     return "";
 }
 
-bool OnSeenFace(const ConvexSolid& solid, Point3 p)
+bool OnSeenFace(const ConvexSolid& solid, Vec3 p)
 {
     for (const SolidFace& face : solid.faces) {
-        const double offset = Dot(face.normal, solid.vertices[face.corners.front()]);
-        if (FacesViewer(CellView, face) && std::abs(Dot(face.normal, p) - offset) < 1e-6)
+        const double offset = dot(face.normal, solid.vertices[face.corners.front()]);
+        if (FacesViewer(CellView, face) && std::abs(dot(face.normal, p) - offset) < 1e-6)
             return true;
     }
     return false;
 }
 
-bool OnSurface(const ConvexSolid& solid, Point3 p)
+bool OnSurface(const ConvexSolid& solid, Vec3 p)
 {
     for (const SolidFace& face : solid.faces)
-        if (std::abs(Dot(face.normal, p) - Dot(face.normal, solid.vertices[face.corners.front()])) < 1e-6)
+        if (std::abs(dot(face.normal, p) - dot(face.normal, solid.vertices[face.corners.front()])) < 1e-6)
             return true;
     return false;
 }
 
-void DrawLine(QPainter& painter, const Placement& placement, Point3 from, Point3 to, bool hidden)
+void DrawLine(QPainter& painter, const Placement& placement, Vec3 from, Vec3 to, bool hidden)
 {
     QPen pen(hidden ? HiddenInk : Ink, hidden ? 0.9 : 1.3);
     if (hidden)
@@ -195,11 +195,11 @@ void DrawEdges(QPainter& painter, const Placement& placement, const ConvexSolid&
 // the axis to two corners of each hexagon, and the axis itself.
 void DrawPrimitiveCellOfPrism(QPainter& painter, const Placement& placement, const Cell& cell)
 {
-    const double a = Length(cell.a), half = cell.c.z / 2;
+    const double a = length(cell.a), half = cell.c.z / 2;
     for (double angle : {-60.0, 60.0}) {
-        const Point3 corner{a * std::cos(Rad(angle)), a * std::sin(Rad(angle)), 0};
-        DrawLine(painter, placement, {0, 0, half}, corner + Point3{0, 0, half}, false);
-        DrawLine(painter, placement, {0, 0, -half}, corner + Point3{0, 0, -half}, true);
+        const Vec3 corner{a * std::cos(Rad(angle)), a * std::sin(Rad(angle)), 0};
+        DrawLine(painter, placement, {0, 0, half}, corner + Vec3{0, 0, half}, false);
+        DrawLine(painter, placement, {0, 0, -half}, corner + Vec3{0, 0, -half}, true);
     }
     DrawLine(painter, placement, {0, 0, -half}, {0, 0, half}, true);
 }
@@ -213,11 +213,11 @@ void DrawPoint(QPainter& painter, QPointF at, bool hidden)
 }
 
 void DrawLatticePoints(QPainter& painter, const Placement& placement, const ConvexSolid& solid,
-                       const std::vector<Point3>& extra)
+                       const std::vector<Vec3>& extra)
 {
-    std::vector<Point3> points = solid.vertices;
+    std::vector<Vec3> points = solid.vertices;
     points.insert(points.end(), extra.begin(), extra.end());
-    for (const Point3& p : points) {
+    for (const Vec3& p : points) {
         // Points inside the cell are drawn as seen; points on the surface only
         // when they lie on a face turned towards the viewer.
         const bool hidden = OnSurface(solid, p) && !OnSeenFace(solid, p);

@@ -2,7 +2,7 @@
 // "Плотнейшие упаковки": hexagonal (ABAB...) and cubic (ABCABC...) closest
 // packings of equal spheres, each shown as four close-packed layers drawn
 // apart from one another so that the position of every layer can be seen.
-#include "tools/reference/convex_solid.h"
+#include "tools/reference/solid_view.h"
 #include "tools/reference/reference_pictures.h"
 #include "tools/reference/rich_text.h"
 
@@ -31,13 +31,13 @@ const View PackingView = ViewFrom(-90, 55);
 enum class Layer { A, B, C };
 
 struct Ball {
-    Point3 centre;
+    Vec3 centre;
     Layer layer;
 };
 
 // Sites of a close-packed layer of spheres of diameter 1: A on the
 // triangular lattice, B and C over the two kinds of hollows of A.
-Point3 LayerShift(Layer layer)
+Vec3 LayerShift(Layer layer)
 {
     const double s = std::sqrt(3.0);
     switch (layer) {
@@ -51,12 +51,12 @@ Point3 LayerShift(Layer layer)
 std::vector<Ball> LayerBalls(Layer layer, double height)
 {
     std::vector<Ball> balls;
-    const Point3 shift = LayerShift(layer);
+    const Vec3 shift = LayerShift(layer);
     for (int i = -3; i <= 3; ++i)
         for (int j = -3; j <= 3; ++j) {
-            Point3 p = Point3{i + 0.5 * j, j * std::sqrt(3.0) / 2, 0} + shift;
+            Vec3 p = Vec3{i + 0.5 * j, j * std::sqrt(3.0) / 2, 0} + shift;
             if (std::hypot(p.x, p.y) <= PatchRadius)
-                balls.push_back({p + Point3{0, 0, height}, layer});
+                balls.push_back({p + Vec3{0, 0, height}, layer});
         }
     return balls;
 }
@@ -90,9 +90,9 @@ void DrawSphere(QPainter& painter, QPointF centre, double radius, const QColor& 
     painter.drawEllipse(centre, radius, radius);
 }
 
-QPointF ToScreen(Point3 p, QPointF origin)
+QPointF ToScreen(Vec3 p, QPointF origin)
 {
-    return {origin.x() + SpherePixels * Dot(p, PackingView.right), origin.y() - SpherePixels * Dot(p, PackingView.up)};
+    return {origin.x() + SpherePixels * dot(p, PackingView.right), origin.y() - SpherePixels * dot(p, PackingView.up)};
 }
 
 void DrawStack(QPainter& painter, const std::vector<Layer>& layers, double centreX)
@@ -108,7 +108,7 @@ void DrawStack(QPainter& painter, const std::vector<Layer>& layers, double centr
     painter.setPen(axis);
     painter.drawLine(ToScreen({0, 0, 0}, origin), ToScreen({0, 0, (layers.size() - 1) * LayerGap}, origin));
     std::sort(balls.begin(), balls.end(), [](const Ball& a, const Ball& b) {
-        return Dot(a.centre, PackingView.toward) < Dot(b.centre, PackingView.toward);
+        return dot(a.centre, PackingView.toward) < dot(b.centre, PackingView.toward);
     });
     for (const Ball& ball : balls)
         DrawSphere(painter, ToScreen(ball.centre, origin), SpherePixels / 2, LayerColour(ball.layer));

@@ -4,7 +4,7 @@
 // distance from the centre.
 #pragma once
 
-#include "tools/reference/convex_solid.h"
+#include "tools/reference/solid_view.h"
 
 #include <algorithm>
 #include <array>
@@ -104,7 +104,7 @@ inline ConvexSolid BuildCubicForm(const CubicForm& form)
 {
     std::vector<Plane> planes;
     for (const auto& n : FaceNormals(form))
-        planes.push_back({Normalized(Point3{double(n[0]), double(n[1]), double(n[2])}), 1.0});
+        planes.push_back({normalised(Vec3{double(n[0]), double(n[1]), double(n[2])}), 1.0});
     return IntersectHalfSpaces(planes);
 }
 

@@ -17,9 +17,9 @@ constexpr double EdgeDarkening = 0.35;
 constexpr double EdgeWidth = 1.6;
 
 // In view terms: from the left, above and in front.
-Point3 LightDirection(const View& view)
+Vec3 LightDirection(const View& view)
 {
-    return Normalized(-0.40 * view.right + 0.55 * view.up + 0.85 * view.toward);
+    return normalised(-0.40 * view.right + 0.55 * view.up + 0.85 * view.toward);
 }
 
 QColor Lit(const QColor& colour, double brightness)
@@ -30,16 +30,16 @@ QColor Lit(const QColor& colour, double brightness)
 
 } // namespace
 
-QPointF ToPicture(const View& view, const Placement& placement, Point3 p)
+QPointF ToPicture(const View& view, const Placement& placement, Vec3 p)
 {
-    return {placement.origin.x() + placement.scale * Dot(p, view.right),
-            placement.origin.y() - placement.scale * Dot(p, view.up)};
+    return {placement.origin.x() + placement.scale * dot(p, view.right),
+            placement.origin.y() - placement.scale * dot(p, view.up)};
 }
 
 QRectF ProjectedBounds(const View& view, const ConvexSolid& solid)
 {
     double minX = std::numeric_limits<double>::max(), maxX = -minX, minY = minX, maxY = -minX;
-    for (const Point3& v : solid.vertices) {
+    for (const Vec3& v : solid.vertices) {
         const QPointF p = ToPicture(view, {}, v);
         minX = std::min(minX, p.x());
         maxX = std::max(maxX, p.x());
@@ -59,7 +59,7 @@ Placement FitInto(const View& view, const ConvexSolid& solid, const QRectF& box)
 void DrawShadedSolid(QPainter& painter, const View& view, const Placement& placement, const ConvexSolid& solid,
                      const QColor& colour)
 {
-    const Point3 light = LightDirection(view);
+    const Vec3 light = LightDirection(view);
     painter.save();
     painter.setPen(QPen(Lit(colour, EdgeDarkening), EdgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const SolidFace& face : solid.faces) {
@@ -68,7 +68,7 @@ void DrawShadedSolid(QPainter& painter, const View& view, const Placement& place
         QPolygonF polygon;
         for (int corner : face.corners)
             polygon << ToPicture(view, placement, solid.vertices[corner]);
-        painter.setBrush(Lit(colour, Ambient + Diffuse * std::max(0.0, Dot(face.normal, light))));
+        painter.setBrush(Lit(colour, Ambient + Diffuse * std::max(0.0, dot(face.normal, light))));
         painter.drawPolygon(polygon);
     }
     painter.restore();

@@ -2,7 +2,7 @@
 // Drawing convex solids in an orthographic view with QPainter.
 #pragma once
 
-#include "tools/reference/convex_solid.h"
+#include "tools/reference/solid_view.h"
 
 #include <QColor>
 #include <QPointF>
@@ -19,7 +19,7 @@ struct Placement {
     double scale = 1;
 };
 
-QPointF ToPicture(const View& view, const Placement& placement, Point3 p);
+QPointF ToPicture(const View& view, const Placement& placement, Vec3 p);
 
 // The bounding box of the solid's projection with origin (0, 0) and scale 1.
 QRectF ProjectedBounds(const View& view, const ConvexSolid& solid);
