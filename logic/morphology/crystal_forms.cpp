@@ -292,8 +292,13 @@ std::vector<ClassEntry> ClassEntries()
 
 std::optional<int> FindClass(std::string_view text)
 {
+    // Digits alone are a number first: "32" is class 32, and the class 32
+    // (number 18) is found by its number.
     for (int n = 1; n <= ClassCount; ++n)
-        if (text == ClassInfo(n).international || text == std::to_string(n))
+        if (text == std::to_string(n))
+            return n;
+    for (int n = 1; n <= ClassCount; ++n)
+        if (text == ClassInfo(n).international)
             return n;
     return std::nullopt;
 }

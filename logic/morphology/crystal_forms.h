@@ -49,7 +49,8 @@ std::vector<ClassEntry> ClassEntries();
 // The international symbol with bars over the inversion axes: "m3̄m".
 std::string InternationalSymbol(int number);
 // A class by its number "1".."32" or its international symbol written with
-// "-" for the bar ("-43m", "4/mmm", "6/mmm").
+// "-" for the bar ("-43m", "4/mmm", "6/mmm"); digits alone are read as the
+// number first, so "32" is class 32 and "222" is class 6.
 std::optional<int> FindClass(std::string_view numberOrSymbol);
 
 struct FormSpec {
