@@ -4,11 +4,13 @@
 #pragma once
 
 #include "frame/frame_inputs.h"
+#include "logic/morphology/crystal_forms.h"
 #include "render/view_state.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace vestrel {
@@ -26,6 +28,9 @@ struct RenderOptions {
     QString cif;           // a structure file to show, drawn after any built-in scene
     int cells = 1;         // cells per axis of its block
     bool describe = false; // print the structure's information text instead of drawing
+    // --class K with its --form h,k,l[,d]: the crystal drawn (its scene is
+    // inputs.crystalForm).
+    std::shared_ptr<const morphology::BuiltCrystal> crystal;
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
