@@ -15,7 +15,7 @@ namespace {
 using Kind = polyhedra::SymmetryOperationElement::Kind;
 
 constexpr double AxisOverhang = 0.4;  // beyond the solid, in circumradii
-constexpr double PlaneHalfSize = 1.15; // in circumradii
+constexpr double PlaneHalfSize = 0.95; // in circumradii
 constexpr float PlaneGreys[] = {0.2f, 0.35f, 0.5f, 0.65f, 0.8f, 0.3f, 0.45f, 0.6f, 0.75f};
 // Beyond every form, to find where an open form runs off.
 constexpr double BoxFactor = 100;
