@@ -10,7 +10,7 @@ using polyhedra::AxisGroup;
 using polyhedra::MarkerGroup;
 
 constexpr int AxisOrders[] = {6, 4, 3, 2};
-constexpr double LabelLift = 1.5; // model units outside the face
+constexpr double LabelLift = 5; // model units outside the face, clear of it in depth
 
 void DrawFaces(Draw& gl, const CrystalFormScene& scene)
 {
