@@ -80,7 +80,7 @@ std::vector<SimpleForm> Close(Cut& cut, int classNumber, const Lattice& lattice,
     std::vector<SimpleForm> added;
     const double offset = distance * ModelUnitsPerDistance;
     for (const IntVector& candidate : ClosingCandidates) {
-        if (IntersectHalfSpaces(cut.planes).bounded)
+        if (!added.empty() && IntersectHalfSpaces(cut.planes).bounded)
             break;
         if (Contains(cut, candidate))
             continue;
@@ -343,8 +343,12 @@ BuiltCrystal Combination::build() const
         farthest = std::max(farthest, forms_[i].distance);
     }
     if (!forms_.empty()) {
-        built.closing = Close(cut, class_, lattice, farthest * ClosingDistanceFactor);
-        AddFaces(built.scene, IntersectHalfSpaces(cut.planes), cut, class_);
+        ConvexSolid solid = IntersectHalfSpaces(cut.planes);
+        if (!solid.bounded) {
+            built.closing = Close(cut, class_, lattice, farthest * ClosingDistanceFactor);
+            solid = IntersectHalfSpaces(cut.planes);
+        }
+        AddFaces(built.scene, solid, cut, class_);
     }
     AddElements(built, class_);
     built.extent = built.scene.circumradius;
