@@ -14,6 +14,7 @@ namespace {
 
 using Kind = polyhedra::SymmetryOperationElement::Kind;
 
+constexpr double FitRadius = 55;      // model units: about the height the view shows at the start distance
 constexpr double AxisOverhang = 0.4;  // beyond the solid, in circumradii
 constexpr double PlaneHalfSize = 0.95; // in circumradii
 constexpr float PlaneGreys[] = {0.2f, 0.35f, 0.5f, 0.65f, 0.8f, 0.3f, 0.45f, 0.6f, 0.75f};
@@ -137,6 +138,22 @@ void AddFaces(forms::CrystalFormScene& scene, const ConvexSolid& solid, const Cu
         scene.edges.push_back({e.from, e.to});
     for (const Vec3& v : solid.vertices)
         scene.circumradius = std::max(scene.circumradius, length(v));
+}
+
+// A solid that reaches farther than the catalogue's polyhedra is made
+// smaller as a whole, so that it fits the view as they do; its forms keep
+// their distances in proportion.
+void FitIntoView(forms::CrystalFormScene& scene)
+{
+    if (scene.circumradius <= FitRadius)
+        return;
+    const double s = FitRadius / scene.circumradius;
+    for (Vec3& v : scene.vertices)
+        v = s * v;
+    for (forms::FormFace& f : scene.faces)
+        for (Vec3& c : f.corners)
+            c = s * c;
+    scene.circumradius = FitRadius;
 }
 
 // How far the solid reaches along the unit direction u.
@@ -349,6 +366,7 @@ BuiltCrystal Combination::build() const
             solid = IntersectHalfSpaces(cut.planes);
         }
         AddFaces(built.scene, solid, cut, class_);
+        FitIntoView(built.scene);
     }
     AddElements(built, class_);
     built.extent = built.scene.circumradius;

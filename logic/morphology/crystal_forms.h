@@ -33,7 +33,8 @@
 namespace vestrel::morphology {
 
 // Model units per unit of a form's distance from the centre: a cube {100}
-// at distance 1 is the size of the catalogue's cube.
+// at distance 1 is the size of the catalogue's cube. A solid that would
+// reach farther than 55 units from the centre is drawn smaller as a whole.
 inline constexpr double ModelUnitsPerDistance = 30;
 // Faces that close an open form lie this much farther out than the
 // farthest form.
