@@ -289,7 +289,7 @@ std::string InternationalSymbol(int number)
         }
         out += ch;
         if (bar)
-            out += "\xCC\x85"; // U+0305 over the digit
+            out += "\xCC\x84"; // U+0304, the bar over the digit
         bar = false;
     }
     return out;

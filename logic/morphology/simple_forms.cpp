@@ -13,7 +13,7 @@ namespace vestrel::morphology {
 namespace {
 
 constexpr double Tolerance = 1e-6;
-constexpr const char* Overline = "\xCC\x85"; // U+0305, over the digit before it
+constexpr const char* Overline = "\xCC\x84"; // U+0304, the bar over the digit before it
 
 bool Near(double a, double b) { return std::abs(a - b) < Tolerance; }
 
@@ -181,9 +181,9 @@ const std::vector<Pattern>& TetragonalPatterns()
 const std::vector<Pattern>& HexagonalPatterns()
 {
     static const std::vector<Pattern> p{
-        {"{0001}", {0, 0, 1}, {4, 5}}, {"{101\xCC\x85" "0}", {1, 0, 0}, {3, 4}},
-        {"{112\xCC\x85" "0}", {1, 1, 0}, {3, 5}}, {"{hki0}", {2, 1, 0}, {6}},
-        {"{h0h\xCC\x85l}", {1, 0, 1}, {6}}, {"{hh2\xCC\x85hl}", {1, 1, 1}, {6}},
+        {"{0001}", {0, 0, 1}, {4, 5}}, {"{101\xCC\x84" "0}", {1, 0, 0}, {3, 4}},
+        {"{112\xCC\x84" "0}", {1, 1, 0}, {3, 5}}, {"{hki0}", {2, 1, 0}, {6}},
+        {"{h0h\xCC\x84l}", {1, 0, 1}, {6}}, {"{hh2\xCC\x84hl}", {1, 1, 1}, {6}},
         {"{hkil}", {2, 1, 1}, {}},
     };
     return p;

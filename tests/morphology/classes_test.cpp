@@ -116,7 +116,7 @@ TEST(CrystalClasses, ListCaptionsAndSymbols)
     const auto entries = ClassEntries();
     ASSERT_EQ(entries.size(), 32u);
     EXPECT_EQ(entries[0].caption, "1. 1 (C1) — моноэдрический");
-    EXPECT_EQ(entries[31].caption, "32. m3\xCC\x85m (Oh) — гексаоктаэдрический");
+    EXPECT_EQ(entries[31].caption, "32. m3\xCC\x84m (Oh) — гексаоктаэдрический");
     const std::pair<const char*, int> lookups[] = {{"-43m", 31}, {"4/mmm", 15}, {"6/mmm", 27}, {"-3m", 20},
                                                    {"1", 1},     {"32", 32},    {"m", 4},
                                                    {"222", 6},   {"432", 30}};
