@@ -142,13 +142,6 @@ void DrawAuxiliaryAxes(Draw& gl, const AuxiliaryColourMenus& menus, bool ox, boo
     }
 }
 
-Mat4 ModelFrameMatrix(const ViewState& view)
-{
-    const auto f = [](double v) { return static_cast<double>(static_cast<float>(v)); };
-    return Mat4::translation(f(view.PanX), f(view.PanY), f(-view.Distance)) * Mat4::rotation(f(view.RotY), 0, 1, 0)
-        * Mat4::rotation(f(view.RotX), 1, 0, 0) * Mat4::scaling(GlobalScale, GlobalScale, GlobalScale);
-}
-
 bool AdvanceView(const FrameInputs& in, ViewState& view)
 {
     if (in.autoRotate)
@@ -168,12 +161,12 @@ bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
     gl.clear();
     gl.loadIdentity();
     const bool trackBarVisible = advance ? AdvanceView(in, view) : !in.maxDistance;
-    gl.translatef(static_cast<float>(view.PanX), static_cast<float>(view.PanY),
-                  static_cast<float>(-view.Distance));
-    gl.rotatef(static_cast<float>(view.RotY), 0, 1, 0);
-    gl.rotatef(static_cast<float>(view.RotX), 1, 0, 0);
+    const CameraSteps camera = CameraStepsOf(view);
+    gl.translatef(camera.panX, camera.panY, camera.depth);
+    gl.rotatef(camera.rotY, 0, 1, 0);
+    gl.rotatef(camera.rotX, 1, 0, 0);
     gl.lighting(false);
-    gl.scalef(GlobalScale, GlobalScale, GlobalScale);
+    gl.scalef(camera.scale, camera.scale, camera.scale);
     gl.colour(1, 1, 1);
     DrawAuxiliaryPlanes(gl, in.menus, in.planeXZ, in.planeYZ, in.planeXY);
     DrawAuxiliaryAxes(gl, in.menus, in.axisOX, in.axisOZ, in.axisOY);

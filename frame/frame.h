@@ -3,6 +3,7 @@
 // the scene blocks whose switches are on, in frame order.
 #pragma once
 
+#include "render/camera.h"
 #include "render/draw.h"
 #include "frame/frame_inputs.h"
 #include "render/geometry.h"
@@ -11,14 +12,7 @@
 namespace vestrel {
 
 constexpr double AutoRotationStep = 0.3; // degrees per frame
-constexpr float GlobalScale = 0.3f;
 constexpr float FrameEndLineWidth = 0.5f;
-
-// The matrix the frame routine makes current before the auxiliary elements
-// and the scene blocks: camera and global scale, built from the same
-// single-precision values it passes. Its inverse takes what a frame drew
-// back to the model frame.
-Mat4 ModelFrameMatrix(const ViewState& view);
 
 // Advances the automatic rotation and wraps RotY; forces the maximum
 // distance. Returns whether the distance track bar is to be shown.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frame/projection.h"
 
-#include "frame/frame.h"
+#include "render/camera.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,18 +10,18 @@ namespace vestrel {
 
 Vec3 ModelToEye(const ViewState& view, const Vec3& model)
 {
-    const Mat4 m = Mat4::translation(view.PanX, view.PanY, -view.Distance) * Mat4::rotation(view.RotY, 0, 1, 0)
-        * Mat4::rotation(view.RotX, 1, 0, 0) * Mat4::scaling(GlobalScale, GlobalScale, GlobalScale);
-    return m.apply(model);
+    return ModelFrameMatrix(view).apply(model);
 }
 
 PanelPoint ProjectToPanel(const ViewState& view, const Vec3& model, int width, int height)
 {
     const Vec3 eye = ModelToEye(view, model);
-    const double f = 1.0 / std::tan(15.0 * M_PI / 180.0); // gluPerspective(30, ...)
     const double aspect = static_cast<double>(width) / std::max(height, 1);
-    const double ndcX = f / aspect * eye.x / -eye.z;
-    const double ndcY = f * eye.y / -eye.z;
+    const Mat4 p = ProjectionMatrix(ViewPerspective, aspect);
+    // Clip coordinates over w, which is -eye.z for a perspective.
+    const double w = p.at(3, 2) * eye.z;
+    const double ndcX = (p.at(0, 0) * eye.x + p.at(0, 2) * eye.z) / w;
+    const double ndcY = (p.at(1, 1) * eye.y + p.at(1, 2) * eye.z) / w;
     return {(ndcX + 1) / 2 * width, (1 - ndcY) / 2 * height};
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Where a point of the model frame appears on the drawing panel: the camera
-// of the frame routine and the 30 degree perspective of the panel.
+// of the frame routine and the perspective of the panel (render/camera.h).
 #pragma once
 
 #include "render/geometry.h"

@@ -95,7 +95,8 @@ void GlDraw::setProjection(int w, int h)
     glViewport(0, 0, w, h);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(30, static_cast<double>(w) / static_cast<double>(h), 1, 200);
+    gluPerspective(ViewPerspective.fovY, static_cast<double>(w) / static_cast<double>(h), ViewPerspective.zNear,
+                   ViewPerspective.zFar);
     glMatrixMode(GL_MODELVIEW);
 }
 
@@ -104,7 +105,7 @@ void GlDraw::setFrustum(int w, int h, double left, double right, double bottom, 
     glViewport(0, 0, std::max(w, 1), std::max(h, 1));
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glFrustum(left, right, bottom, top, NearPlane, FarPlane);
+    glFrustum(left, right, bottom, top, ViewPerspective.zNear, ViewPerspective.zFar);
     glMatrixMode(GL_MODELVIEW);
 }
 

@@ -3,6 +3,7 @@
 // Needs a current context; owns the one GLU quadric object of the program.
 #pragma once
 
+#include "render/camera.h"
 #include "render/draw.h"
 
 #include <map>
@@ -12,12 +13,6 @@
 struct GLUquadric;
 
 namespace vestrel {
-
-// The perspective of the view: vertical field of view in degrees, near and
-// far planes in eye units.
-constexpr double FieldOfViewY = 30;
-constexpr double NearPlane = 1;
-constexpr double FarPlane = 200;
 
 class GlDraw final : public Draw {
 public:
@@ -29,7 +24,7 @@ public:
     // The start state of the context: depth test, black clear colour,
     // lighting with light 0, colour material, point smoothing, emission 0.1.
     static void initialiseState();
-    // Viewport and a 30 degree perspective for a panel of w x h device pixels.
+    // Viewport and the view's perspective for a panel of w x h device pixels.
     static void setProjection(int w, int h);
     // How many quadric objects exist now, for checks that none is leaked.
     static int liveQuadrics();

@@ -18,10 +18,6 @@ constexpr double ArrowHeadRadius = 1.5;
 // The arrows reach this far beyond the point where they leave the cube.
 constexpr double ArrowOvershoot = 1.3;
 
-Vec3 add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec3 scaled(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-Vec3 unit(Vec3 a) { return scaled(a, 1 / length(a)); }
-
 void setColour(Draw& gl, Colour c) { gl.colour(c.r, c.g, c.b); }
 
 void vertex(Draw& gl, Vec3 p) { gl.vertex(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)); }
@@ -67,7 +63,7 @@ double exitDistance(Vec3 d)
 // An arrowhead: a cone along d whose tip is at tip.
 void drawArrowHead(Draw& gl, Vec3 tip, Vec3 d)
 {
-    const Vec3 base = add(tip, scaled(d, -ArrowHeadLength));
+    const Vec3 base = tip - ArrowHeadLength * d;
     gl.pushMatrix();
     gl.translated(base.x, base.y, base.z);
     // The cone of the quadric points along +z: turn +z onto d.
@@ -87,8 +83,8 @@ void drawArrowHead(Draw& gl, Vec3 tip, Vec3 d)
 void drawArrow(Draw& gl, Colour colour, Vec3 d, bool throughCentre)
 {
     const double reach = exitDistance(d) * ArrowOvershoot;
-    const Vec3 tip = scaled(d, reach);
-    const Vec3 tail = throughCentre ? scaled(d, -reach) : Vec3{};
+    const Vec3 tip = reach * d;
+    const Vec3 tail = throughCentre ? -reach * d : Vec3{};
     setColour(gl, colour);
     gl.lineWidth(ZoneArrowWidth);
     gl.begin(Primitive::Lines);
@@ -142,7 +138,7 @@ std::vector<Vec3> CubeSection(const Vec3& normal, double edge)
     std::vector<Vec3> points;
     if (length(normal) == 0)
         return points;
-    const Vec3 n = unit(normal);
+    const Vec3 n = normalised(normal);
     const double h = edge / 2;
     // Every cube edge that the plane crosses gives a corner of the section.
     for (const auto& [from, to] : cubeEdges(h)) {
@@ -150,14 +146,14 @@ std::vector<Vec3> CubeSection(const Vec3& normal, double edge)
                 if ((sf > 0 && st > 0) || (sf < 0 && st < 0) || sf == st)
                     continue;
                 const double t = sf / (sf - st);
-                const Vec3 p = add(from, scaled(add(to, scaled(from, -1)), t));
+                const Vec3 p = from + t * (to - from);
                 const bool seen = std::any_of(points.begin(), points.end(),
                                               [&](const Vec3& q) { return distance(p, q) < 1e-9 * edge; });
                 if (!seen)
                     points.push_back(p);
     }
     // Order the corners by their angle about the normal.
-    const Vec3 e1 = unit(std::abs(n.x) < 0.9 ? cross(n, {1, 0, 0}) : cross(n, {0, 1, 0}));
+    const Vec3 e1 = normalised(std::abs(n.x) < 0.9 ? cross(n, {1, 0, 0}) : cross(n, {0, 1, 0}));
     const Vec3 e2 = cross(n, e1);
     std::sort(points.begin(), points.end(), [&](const Vec3& p, const Vec3& q) {
         return std::atan2(dot(p, e2), dot(p, e1)) < std::atan2(dot(q, e2), dot(q, e1));
@@ -179,16 +175,16 @@ void DrawZoneScene(Draw& gl, const ZoneScene& scene, const DisplayOptions& optio
     if (scene.kind == ZoneScene::Kind::FacesToEdge) {
         // Arrows first: the translucent planes are blended over them.
         if (!scene.parallel())
-            drawArrow(gl, ZoneProductColour, unit(product), true);
+            drawArrow(gl, ZoneProductColour, normalised(product), true);
         if (!isZero(scene.first))
             drawPlane(gl, ZoneFirstColour, first);
         if (!scene.parallel() && !isZero(scene.second))
             drawPlane(gl, ZoneSecondColour, second);
     } else {
         if (!isZero(scene.first))
-            drawArrow(gl, ZoneFirstColour, unit(first), false);
+            drawArrow(gl, ZoneFirstColour, normalised(first), false);
         if (!scene.parallel() && !isZero(scene.second))
-            drawArrow(gl, ZoneSecondColour, unit(second), false);
+            drawArrow(gl, ZoneSecondColour, normalised(second), false);
         if (!scene.parallel())
             drawPlane(gl, ZoneProductColour, product);
     }

@@ -290,12 +290,11 @@ Vec3 apply(const gb::SymmetryOperation& op, const Vec3& f)
 // The distance between two places of the cell, the nearest images taken.
 double cellDistance(const Crystal& c, const Vec3& p, const Vec3& q)
 {
-    Vec3 d{p.x - q.x, p.y - q.y, p.z - q.z};
+    Vec3 d = p - q;
     d.x -= std::round(d.x);
     d.y -= std::round(d.y);
     d.z -= std::round(d.z);
-    const Vec3 v = c.toCartesian(d);
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    return length(c.toCartesian(d));
 }
 
 Result<Crystal> fromBlock(const Block& block, const std::string& name)

@@ -10,9 +10,6 @@ namespace vestrel::cif {
 
 namespace {
 
-Vec3 add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec3 scale(const Vec3& a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-double lengthSquared(const Vec3& a) { return dot(a, a); }
 
 // Shortens axis i by the combinations ±axis j, ±axis k, ±axis j ± axis k of
 // the other two while that makes it shorter; true when it changed.
@@ -27,17 +24,17 @@ bool shortenAxis(std::array<Vec3, 3>& axes, int i)
         // The nearest multiple of each other axis first, then the small
         // combinations of both, which the three-dimensional reduction needs.
         for (const Vec3& other : {p, q}) {
-            const double n = std::round(dot(axes[i], other) / lengthSquared(other));
-            const Vec3 v = add(axes[i], scale(other, -n));
-            if (n != 0 && lengthSquared(v) < lengthSquared(axes[i]) * (1 - 1e-12)) {
+            const double n = std::round(dot(axes[i], other) / dot(other, other));
+            const Vec3 v = axes[i] + -n * other;
+            if (n != 0 && dot(v, v) < dot(axes[i], axes[i]) * (1 - 1e-12)) {
                 axes[i] = v;
                 shorter = changed = true;
             }
         }
         for (int sp : {-1, 1})
             for (int sq : {-1, 1}) {
-                const Vec3 v = add(axes[i], add(scale(p, sp), scale(q, sq)));
-                if (lengthSquared(v) < lengthSquared(axes[i]) * (1 - 1e-12)) {
+                const Vec3 v = axes[i] + (sp * p + sq * q);
+                if (dot(v, v) < dot(axes[i], axes[i]) * (1 - 1e-12)) {
                     axes[i] = v;
                     shorter = changed = true;
                 }
@@ -133,13 +130,13 @@ std::array<Vec3, 3> ReducedAxes(const std::array<Vec3, 3>& axes)
             break;
     }
     std::sort(reduced.begin(), reduced.end(),
-              [](const Vec3& a, const Vec3& b) { return lengthSquared(a) < lengthSquared(b); });
+              [](const Vec3& a, const Vec3& b) { return dot(a, a) < dot(b, b); });
     return reduced;
 }
 
 double ShortestTranslation(const std::array<Vec3, 3>& axes)
 {
-    return std::sqrt(lengthSquared(ReducedAxes(axes)[0]));
+    return length(ReducedAxes(axes)[0]);
 }
 
 void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::vector<Vec3>& cellFract,
@@ -154,13 +151,13 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::ve
     // flat cell would need images far along its axes to cover a sphere.
     const std::array<Vec3, 3> axes = ReducedAxes(cellAxes);
     const auto cartesianIn = [](const std::array<Vec3, 3>& basis, const Vec3& f) {
-        return add(add(scale(basis[0], f.x), scale(basis[1], f.y)), scale(basis[2], f.z));
+        return f.x * basis[0] + f.y * basis[1] + f.z * basis[2];
     };
     // Sorting the reduced axes by length may have turned the cell's hand.
     const double signedVolume = dot(axes[0], cross(axes[1], axes[2]));
-    const std::array<Vec3, 3> reciprocal{scale(cross(axes[1], axes[2]), 1 / signedVolume),
-                                         scale(cross(axes[2], axes[0]), 1 / signedVolume),
-                                         scale(cross(axes[0], axes[1]), 1 / signedVolume)};
+    const std::array<Vec3, 3> reciprocal{(1 / signedVolume) * cross(axes[1], axes[2]),
+                                         (1 / signedVolume) * cross(axes[2], axes[0]),
+                                         (1 / signedVolume) * cross(axes[0], axes[1])};
     std::vector<Vec3> fract;
     fract.reserve(cellFract.size());
     for (const Vec3& f : cellFract) {
@@ -175,7 +172,7 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::ve
     std::array<double, 3> reach{};
     std::array<int, 3> shifts{};
     for (int k = 0; k < 3; ++k) {
-        reach[k] = maxDistance * std::sqrt(lengthSquared(reciprocal[k]));
+        reach[k] = maxDistance * length(reciprocal[k]);
         shifts[k] = static_cast<int>(std::ceil(reach[k])) + 1;
     }
     const auto cartesian = [&](const Vec3& f) { return cartesianIn(axes, f); };
@@ -195,7 +192,7 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::ve
                 for (int sz = -shifts[2]; sz <= shifts[2]; ++sz) {
                     if (f.z + sz < -reach[2] || f.z + sz > 1 + reach[2])
                         continue;
-                    images.push_back(cartesian({f.x + sx, f.y + sy, f.z + sz}));
+                    images.push_back(cartesian(f + Vec3{double(sx), double(sy), double(sz)}));
                     owner.push_back(i);
                     central.push_back(sx == 0 && sy == 0 && sz == 0);
                 }

@@ -129,7 +129,7 @@ Vec3 ToScene(const Crystal& crystal, const StructureBlock& block, const Vec3& p)
 {
     const CellParameters& c = crystal.cell;
     const double s = CellEdgeInScene / std::max({c.a, c.b, c.c});
-    const Vec3 d{(p.x - block.centre.x) * s, (p.y - block.centre.y) * s, (p.z - block.centre.z) * s};
+    const Vec3 d = (p - block.centre) * s;
     // The structure scenes' half turn about X takes scene (x, y, z) to model
     // (x, -y, -z); so crystal (X, Y, Z) is given as (X, -Z, Y) to reach
     // model (X, Z, -Y): c up ("OZ"), b along the axis "OY" (model -z).

@@ -46,22 +46,6 @@ FileContents cannotOpen(const QString& path, int errnoValue)
     return result;
 }
 
-// Writes everything or fails with errno set.
-bool writeFully(int fd, const char* data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // The file a name finally stands for: a symbolic link is replaced in its
 // target's place, so the link stays.
 QString resolvedTarget(const QString& path)
@@ -151,32 +135,53 @@ FileContents ReadWholeFile(const QString& path, qint64 maxBytes)
     return result;
 }
 
+// Qt's image writers write through this device, so that their bytes meet
+// the same checks and the same fault seam as write().
+class AtomicFileWriter::Device final : public QIODevice {
+public:
+    explicit Device(AtomicFileWriter& writer) : writer_(writer) { QIODevice::open(WriteOnly | Unbuffered); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        return writer_.write(data, static_cast<std::size_t>(size)) ? size : -1;
+    }
+
+private:
+    AtomicFileWriter& writer_;
+};
+
 AtomicFileWriter::AtomicFileWriter(const QString& path) : target_(QFileInfo(path).absoluteFilePath()) {}
 
-AtomicFileWriter::~AtomicFileWriter() { discard(); }
-
-bool AtomicFileWriter::fail(int errnoValue)
+AtomicFileWriter::~AtomicFileWriter()
 {
-    error_ = CannotCreateMessage(target_, errnoValue);
+    discard();
+    device_.reset();
+}
+
+bool AtomicFileWriter::fail(int errnoValue, const QString& fallbackReason)
+{
+    error_ = errnoValue != 0 || fallbackReason.isEmpty()
+        ? CannotCreateMessage(target_, errnoValue)
+        : QStringLiteral("Cannot create file \"%1\". %2").arg(target_, fallbackReason);
     discard();
     return false;
 }
 
+// QSaveFile removes its temporary file when it is destroyed uncommitted.
+// The device stays: an image writer may be inside it.
 void AtomicFileWriter::discard()
 {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-    if (!temporary_.isEmpty()) {
-        ::unlink(temporary_.constData());
-        temporary_.clear();
-    }
+    if (file_)
+        file_->cancelWriting();
+    file_.reset();
 }
 
 bool AtomicFileWriter::open()
 {
     discard();
+    device_.reset();
     error_.clear();
     const QString finalPath = resolvedTarget(target_);
     const QByteArray finalName = encoded(finalPath);
@@ -189,64 +194,57 @@ bool AtomicFileWriter::open()
         return fail(errno);
     if (activeFault && activeFault->createError != 0)
         return fail(activeFault->createError);
-
-    const QFileInfo info(finalPath);
-    const QString stem = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part-%1-%2");
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name = encoded(stem.arg(::getpid()).arg(++counter));
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            fd_ = fd;
-            temporary_ = name;
-            break;
-        }
-        if (errno != EEXIST)
-            return fail(errno);
-    }
-    if (fd_ < 0)
-        return fail(EEXIST);
-    // The replacement keeps the permissions of the file it replaces.
-    if (exists && ::fchmod(fd_, existing.st_mode & 07777) != 0)
+    // The folder's own reason, which QSaveFile does not always pass on.
+    const QByteArray folder = encoded(QFileInfo(finalPath).absolutePath());
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
         return fail(errno);
+
+    file_ = std::make_unique<QSaveFile>(target_);
+    errno = 0;
+    if (!file_->open(QIODevice::WriteOnly))
+        return fail(errno, file_->errorString());
     return true;
+}
+
+QIODevice* AtomicFileWriter::device()
+{
+    if (!file_)
+        return nullptr;
+    if (!device_)
+        device_ = std::make_unique<Device>(*this);
+    return device_.get();
 }
 
 bool AtomicFileWriter::write(const void* data, std::size_t size)
 {
-    if (fd_ < 0)
+    if (!file_)
         return false;
     const char* bytes = static_cast<const char*>(data);
     if (activeFault && activeFault->bytesBeforeError >= 0) {
         const auto room = static_cast<std::size_t>(activeFault->bytesBeforeError);
         if (size > room) {
             // As a disk that fills up: what fits is written, then the write fails.
-            if (!writeFully(fd_, bytes, room))
-                return fail(errno);
+            file_->write(bytes, static_cast<qint64>(room));
             activeFault->bytesBeforeError = 0;
             return fail(activeFault->writeError);
         }
         activeFault->bytesBeforeError -= static_cast<qint64>(size);
     }
-    if (!writeFully(fd_, bytes, size))
-        return fail(errno);
+    errno = 0;
+    if (file_->write(bytes, static_cast<qint64>(size)) != static_cast<qint64>(size))
+        return fail(errno, file_->errorString());
     return true;
 }
 
 bool AtomicFileWriter::commit()
 {
-    if (fd_ < 0)
+    if (!file_)
         return false;
+    errno = 0;
     // A full disk may only show when the data reaches it.
-    if (::fsync(fd_) != 0)
-        return fail(errno);
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0)
-        return fail(errno);
-    if (::rename(temporary_.constData(), encoded(resolvedTarget(target_)).constData()) != 0)
-        return fail(errno);
-    temporary_.clear();
+    if (!file_->commit())
+        return fail(errno, file_->errorString());
+    file_.reset();
     return true;
 }
 

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Reading and writing the program's files safely: a file read is a regular
 // file of bounded size (a folder, a pipe or a device in its place is refused
-// without blocking), and a file written is complete or absent (its bytes go
-// to a temporary file in the same folder that replaces the target only once
-// everything is on the disk).
+// without blocking), and a file written is complete or absent (QSaveFile: its
+// bytes go to a temporary file in the same folder that replaces the target
+// only once everything is on the disk).
 #pragma once
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 
 #include <cerrno>
 #include <cstddef>
+#include <memory>
 
 namespace vestrel {
 
@@ -35,10 +37,13 @@ struct FileContents {
 // the real reason; a larger file gives TooLarge without being read.
 FileContents ReadWholeFile(const QString& path, qint64 maxBytes);
 
-// Writes one file so that it is complete or absent. Bytes go to a temporary
-// file beside the target; commit() flushes it to the disk and renames it over
-// the target. Any failure, or destruction without commit(), removes the
-// temporary file and leaves a previous file of the target's name untouched.
+// Writes one file so that it is complete or absent, through QSaveFile: the
+// bytes go to a temporary file beside the target, and commit() renames it
+// over the target once everything is on the disk. Any failure, or destruction
+// without commit(), removes the temporary file and leaves a previous file of
+// the target's name untouched. Beyond QSaveFile it gives the program's
+// messages with the system's reason, refuses a target the user may not
+// write, and honours ScopedWriteFault.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(const QString& path);
@@ -49,6 +54,9 @@ public:
     bool open();
     bool write(const void* data, std::size_t size);
     bool write(const QByteArray& bytes) { return write(bytes.constData(), static_cast<std::size_t>(bytes.size())); }
+    // The open file as a device for Qt's image writers; what they write goes
+    // through write().
+    QIODevice* device();
     bool commit();
 
     // "Cannot create file "<full path>". <system's reason>" after a failure.
@@ -57,12 +65,14 @@ public:
     const QString& path() const { return target_; }
 
 private:
-    bool fail(int errnoValue);
+    class Device;
+
+    bool fail(int errnoValue, const QString& fallbackReason = QString());
     void discard();
 
     QString target_;
-    QByteArray temporary_; // the temporary file's name in the file system's encoding
-    int fd_ = -1;
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<Device> device_;
     QString error_;
 };
 

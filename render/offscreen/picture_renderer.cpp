@@ -101,7 +101,7 @@ bool PictureRenderer::draw(GlDraw& gl, const PictureRequest& request, const Tile
 
     // The panel's frustum on the near plane, and the picture's, which holds
     // it whole: with other proportions the picture shows more at two sides.
-    const double halfHeight = std::tan(FieldOfViewY / 2 * M_PI / 180) * NearPlane;
+    const double halfHeight = ViewPerspective.halfHeightAt(ViewPerspective.zNear);
     const double viewAspect = static_cast<double>(view.width()) / view.height();
     const double aspect = static_cast<double>(width) / height;
     const bool sameShape = static_cast<qint64>(width) * view.height() == static_cast<qint64>(height) * view.width();

@@ -112,18 +112,15 @@ const SymmetryPlane Planes[] = {
      TurnedIntoPlane({{{30, 30, 50}, {-50, 25, 0}, {-30, -30, -50}, {50, -25, 0}}}, {Root3, 2 * Root6, -3})}, // BD
 };
 
-constexpr Vec3 Times(const Vec3& v, double f) { return {v.x * f, v.y * f, v.z * f}; }
-constexpr Vec3 Mid(const Vec3& a, const Vec3& b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2}; }
-
 // Through a vertex and the centre of the opposite face. The vertical one
 // reaches 75 both ways; the others reach as far as the one through B, whose
 // end beyond B lies at x = 75.
 constexpr double Reach = 75 / (24 * Root2); // in units of a vertex vector
 constexpr Axis Order3Axes[] = {
     {{0, 75, 0}, {0, -75, 0}},
-    {Times(Vertices[D], -Reach), Times(Vertices[D], Reach)},
-    {Times(Vertices[C], Reach), Times(Vertices[C], -Reach)},
-    {Times(Vertices[B], Reach), Times(Vertices[B], -Reach)},
+    {Vertices[D] * -Reach, Vertices[D] * Reach},
+    {Vertices[C] * Reach, Vertices[C] * -Reach},
+    {Vertices[B] * Reach, Vertices[B] * -Reach},
 };
 
 constexpr AxisGroup Order3Group{3, Order3Axes};
@@ -132,9 +129,9 @@ constexpr AxisGroup Order3Group{3, Order3Axes};
 // 12·√3 from the centre) and reach 75 both ways.
 constexpr double EdgeMidpointReach = 75 / (12 * Root3);
 constexpr Axis InversionAxes[] = {
-    {Times(Mid(Vertices[A], Vertices[B]), EdgeMidpointReach), Times(Mid(Vertices[C], Vertices[D]), EdgeMidpointReach)},
-    {Times(Mid(Vertices[A], Vertices[C]), EdgeMidpointReach), Times(Mid(Vertices[B], Vertices[D]), EdgeMidpointReach)},
-    {Times(Mid(Vertices[A], Vertices[D]), EdgeMidpointReach), Times(Mid(Vertices[B], Vertices[C]), EdgeMidpointReach)},
+    {(Vertices[A] + Vertices[B]) / 2 * EdgeMidpointReach, (Vertices[C] + Vertices[D]) / 2 * EdgeMidpointReach},
+    {(Vertices[A] + Vertices[C]) / 2 * EdgeMidpointReach, (Vertices[B] + Vertices[D]) / 2 * EdgeMidpointReach},
+    {(Vertices[A] + Vertices[D]) / 2 * EdgeMidpointReach, (Vertices[B] + Vertices[C]) / 2 * EdgeMidpointReach},
 };
 
 constexpr AxisGroup InversionGroup{4, InversionAxes, true};

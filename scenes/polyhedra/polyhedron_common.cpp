@@ -24,21 +24,13 @@ void drawFaces(Draw& gl, Primitive mode, std::span<const Vec3> vertices,
     gl.end();
 }
 
-Vec3 sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-
-Vec3 unit(Vec3 a)
-{
-    const double l = std::sqrt(dot(a, a));
-    return {a.x / l, a.y / l, a.z / l};
-}
-
 // Rodrigues' rotation of p about the unit axis k by the angle with the
 // cosine c and the sine s.
 Vec3 rotated(Vec3 p, Vec3 k, double c, double s)
 {
     const Vec3 kxp = cross(k, p);
     const double kp = dot(k, p) * (1 - c);
-    return {p.x * c + kxp.x * s + k.x * kp, p.y * c + kxp.y * s + k.y * kp, p.z * c + kxp.z * s + k.z * kp};
+    return c * p + s * kxp + kp * k;
 }
 
 Vec3 atAzimuth(Vec3 p, double degrees)
@@ -51,15 +43,15 @@ Vec3 atAzimuth(Vec3 p, double degrees)
 
 std::array<Vec3, 4> TurnedIntoPlane(const std::array<Vec3, 4>& corners, Vec3 normal)
 {
-    const Vec3 from = unit(cross(sub(corners[2], corners[0]), sub(corners[3], corners[1])));
-    Vec3 to = unit(normal);
+    const Vec3 from = normalised(cross(corners[2] - corners[0], corners[3] - corners[1]));
+    Vec3 to = normalised(normal);
     if (dot(from, to) < 0)
-        to = {-to.x, -to.y, -to.z};
+        to = -to;
     const Vec3 axis = cross(from, to);
     const double s = std::sqrt(dot(axis, axis)), c = dot(from, to);
     if (s < 1e-15)
         return corners;
-    const Vec3 k{axis.x / s, axis.y / s, axis.z / s};
+    const Vec3 k = axis / s;
     std::array<Vec3, 4> out{};
     for (std::size_t i = 0; i < corners.size(); ++i)
         out[i] = rotated(corners[i], k, c, s);

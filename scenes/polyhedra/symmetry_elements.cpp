@@ -9,15 +9,6 @@ namespace vestrel::polyhedra {
 
 namespace {
 
-Vec3 scaled(const Vec3& p, const Vec3& s) { return {p.x * s.x, p.y * s.y, p.z * s.z}; }
-Vec3 sub(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-
-Vec3 unit(const Vec3& a)
-{
-    const double l = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-    return {a.x / l, a.y / l, a.z / l};
-}
-
 SymmetrySource sourceOf(SceneId id)
 {
     switch (id) {
@@ -42,18 +33,19 @@ SymmetrySource sourceOf(SceneId id)
 SymmetryElements SymmetryElementsOf(SceneId id)
 {
     const SymmetrySource source = sourceOf(id);
-    const Vec3& s = source.ownScale;
+    const Vec3& own = source.ownScale;
+    const Mat3 s = Mat3::fromColumns({own.x, 0, 0}, {0, own.y, 0}, {0, 0, own.z});
     SymmetryElements out;
     out.centre = source.centre;
     for (const AxisGroup& group : source.axisGroups)
         for (const Axis& axis : group.axes)
-            out.axes.push_back({unit(sub(scaled(axis.to, s), scaled(axis.from, s))), group.order, group.inversion});
+            out.axes.push_back({normalised(s * axis.to - s * axis.from), group.order, group.inversion});
     for (const SymmetryPlane& plane : source.planes) {
         // The plane through the scaled corners: its normal is the cross
         // product of the quadrilateral's diagonals.
         const auto& c = plane.corners;
-        const Vec3 d1 = sub(scaled(c[2], s), scaled(c[0], s)), d2 = sub(scaled(c[3], s), scaled(c[1], s));
-        out.planes.push_back({unit({d1.y * d2.z - d1.z * d2.y, d1.z * d2.x - d1.x * d2.z, d1.x * d2.y - d1.y * d2.x})});
+        const Vec3 d1 = s * c[2] - s * c[0], d2 = s * c[3] - s * c[1];
+        out.planes.push_back({normalised(cross(d1, d2))});
     }
     return out;
 }

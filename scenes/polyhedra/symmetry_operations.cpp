@@ -19,8 +19,6 @@ using Kind = SymmetryOperationElement::Kind;
 constexpr double ChosenAxisReach = 1.25;
 constexpr double ChosenPlaneReach = 1.15;
 
-Vec3 scaled(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-Vec3 add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 void vertex(Draw& gl, Vec3 p) { gl.vertex(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)); }
 
 // I + (s - 1) n nT: scale by s along the unit vector n.
@@ -119,10 +117,10 @@ void DrawChosenElement(Draw& gl, const SymmetryOperationElement& e, double exten
     switch (e.kind) {
     case Kind::Axis:
     case Kind::InversionAxis: {
-        const Vec3 end = scaled(e.direction, extent * ChosenAxisReach);
+        const Vec3 end = extent * ChosenAxisReach * e.direction;
         gl.lineWidth(ChosenAxisWidth);
         gl.begin(Primitive::Lines);
-        vertex(gl, scaled(end, -1));
+        vertex(gl, -end);
         vertex(gl, end);
         gl.end();
         break;
@@ -131,14 +129,14 @@ void DrawChosenElement(Draw& gl, const SymmetryOperationElement& e, double exten
         // A square in the plane, drawn see-through so that the solid shows.
         const Vec3 n = e.direction;
         const Vec3 helper = std::abs(n.y) < 0.9 ? Vec3{0, 1, 0} : Vec3{1, 0, 0};
-        const Vec3 u = scaled(cross(n, helper), extent * ChosenPlaneReach / length(cross(n, helper)));
+        const Vec3 u = (extent * ChosenPlaneReach / length(cross(n, helper))) * cross(n, helper);
         const Vec3 v = cross(n, u);
         gl.opacity(0.5f);
         gl.begin(Primitive::Quads);
-        vertex(gl, add(u, v));
-        vertex(gl, add(scaled(u, -1), v));
-        vertex(gl, add(scaled(u, -1), scaled(v, -1)));
-        vertex(gl, add(u, scaled(v, -1)));
+        vertex(gl, u + v);
+        vertex(gl, -u + v);
+        vertex(gl, -u - v);
+        vertex(gl, u - v);
         gl.end();
         gl.opacity(1);
         break;

@@ -19,13 +19,12 @@ void vertex(Draw& gl, const Vec3& p)
 
 ArrowHead ArrowheadOn(const Segment& step)
 {
-    const Vec3 d{step.to.x - step.from.x, step.to.y - step.from.y, step.to.z - step.from.z};
-    const double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    const Vec3 d = step.to - step.from;
     // The cone opens along its turned +Z, so +Z is turned onto the step's
     // backward direction t, about Z x t.
-    const Vec3 t{-d.x / length, -d.y / length, -d.z / length};
+    const Vec3 t = -d / length(d);
     const double angle = std::acos(t.z) * 180 / std::numbers::pi;
-    const Vec3 middle{(step.from.x + step.to.x) / 2, (step.from.y + step.to.y) / 2, (step.from.z + step.to.z) / 2};
+    const Vec3 middle = (step.from + step.to) / 2;
     return {middle, static_cast<float>(angle), {-t.y, t.x, 0}};
 }
 
@@ -54,8 +53,8 @@ void DrawArrowHeads(Draw& gl, std::span<const ArrowHead> arrows)
 void DrawTetrahedralBonds(Draw& gl, Vec3 s, double h)
 {
     const double t = h / 2;
-    const Vec3 inner{s.x * t, s.y * t, s.z * t};
-    DrawLine(gl, inner, {s.x * h, s.y * h, s.z * h});
+    const Vec3 inner = s * t;
+    DrawLine(gl, inner, s * h);
     DrawLine(gl, inner, {s.x * h, 0, 0});
     DrawLine(gl, inner, {0, s.y * h, 0});
     DrawLine(gl, inner, {0, 0, s.z * h});

@@ -54,7 +54,7 @@ constexpr std::array<Vec3, N> Scaled(const std::array<Vec3, N>& signs, double fa
 {
     std::array<Vec3, N> out{};
     for (std::size_t i = 0; i < N; ++i)
-        out[i] = {signs[i].x * factor, signs[i].y * factor, signs[i].z * factor};
+        out[i] = signs[i] * factor;
     return out;
 }
 

@@ -41,7 +41,7 @@ constexpr std::array<Vec3, 14> PrismAtomPositions()
     for (const Vec3& centre : {PrismTop, PrismBottom}) {
         atoms[n++] = centre;
         for (const Vec3& v : HexagonOffsets)
-            atoms[n++] = Moved(centre, v);
+            atoms[n++] = centre + v;
     }
     return atoms;
 }
@@ -49,7 +49,7 @@ constexpr std::array<Vec3, 14> PrismAtomPositions()
 void HexagonEdgeVertices(Draw& gl, const Vec3& centre)
 {
     for (const auto& [from, to] : HexagonEdges)
-        LineVertices(gl, {Moved(centre, HexagonOffsets[from]), Moved(centre, HexagonOffsets[to])});
+        LineVertices(gl, {centre + HexagonOffsets[from], centre + HexagonOffsets[to]});
 }
 
 // The vertical edges of the prism, in drawing order.
@@ -59,7 +59,7 @@ std::array<Vec3, 6> RingAtoms(const Vec3& centre)
 {
     std::array<Vec3, 6> atoms{};
     for (std::size_t i = 0; i < HexagonOffsets.size(); ++i)
-        atoms[i] = Moved(centre, HexagonOffsets[i]);
+        atoms[i] = centre + HexagonOffsets[i];
     return atoms;
 }
 
@@ -77,7 +77,7 @@ void DrawPrismFrame(Draw& gl)
     HexagonEdgeVertices(gl, PrismTop);
     HexagonEdgeVertices(gl, PrismBottom);
     for (int v : VerticalEdgeVertices)
-        LineVertices(gl, {Moved(PrismTop, HexagonOffsets[v]), Moved(PrismBottom, HexagonOffsets[v])});
+        LineVertices(gl, {PrismTop + HexagonOffsets[v], PrismBottom + HexagonOffsets[v]});
     LineVertices(gl, {PrismTop, PrismBottom});
 }
 

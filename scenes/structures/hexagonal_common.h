@@ -41,9 +41,6 @@ struct ConnectingLine {
     Vec3 to;
 };
 
-// p moved by the offset v.
-constexpr Vec3 Moved(const Vec3& p, const Vec3& v) { return {p.x + v.x, p.y + v.y, p.z + v.z}; }
-
 // The point of the prism axis at the height of p.
 constexpr Vec3 AxisPoint(const Vec3& p) { return {0, p.y, 0}; }
 

@@ -60,7 +60,7 @@ constexpr std::array<Vec3, 7> WurtziteZincHexagon()
 {
     std::array<Vec3, 7> atoms{WurtziteZincHexagonCentre};
     for (std::size_t i = 0; i < HexagonOffsets.size(); ++i)
-        atoms[i + 1] = Moved(WurtziteZincHexagonCentre, HexagonOffsets[i]);
+        atoms[i + 1] = WurtziteZincHexagonCentre + HexagonOffsets[i];
     return atoms;
 }
 

@@ -25,7 +25,7 @@ struct LayeredNet {
 constexpr Vec3 Below(const Vec3& p) { return {p.x, -40, p.z}; }
 constexpr ConnectingLine Down(const Vec3& centre, int vertex)
 {
-    return {Moved(centre, HexagonOffsets[vertex]), Below(Moved(centre, HexagonOffsets[vertex]))};
+    return {centre + HexagonOffsets[vertex], Below(centre + HexagonOffsets[vertex])};
 }
 
 constexpr Vec3 R1{0, 40, 0};

@@ -9,6 +9,7 @@
 #include "render/recording_draw.h"
 #include "scenes/zone_scene.h"
 #include "tests/support/render_tool.h"
+#include "tests/support/vector_checks.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,9 +26,7 @@ namespace {
 
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 
-Vec3 minus(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double norm(Vec3 a) { return std::sqrt(dot(a, a)); }
-double cosine(Vec3 a, Vec3 b) { return dot(a, b) / (norm(a) * norm(b)); }
+using test::cosine;
 
 struct Drawn {
     std::vector<std::vector<Vec3>> planes;               // filled translucent polygons
@@ -48,13 +47,13 @@ Drawn record(const ZoneScene& scene)
                 v.push_back(r.position);
             d.planes.push_back(v);
         } else if (p.mode == Primitive::Lines && p.lineWidth == ZoneArrowWidth) {
-            d.arrows.push_back({minus(p.vertices[1].position, p.vertices[0].position), p.vertices[0].colour});
+            d.arrows.push_back({p.vertices[1].position - p.vertices[0].position, p.vertices[0].colour});
         }
     }
     return d;
 }
 
-Vec3 polygonNormal(const std::vector<Vec3>& v) { return cross(minus(v[1], v[0]), minus(v[2], v[0])); }
+Vec3 polygonNormal(const std::vector<Vec3>& v) { return cross(v[1] - v[0], v[2] - v[0]); }
 
 // Every polygon lies flat, through the centre, inside the cube.
 void expectInsideCubeAndFlat(const std::vector<Vec3>& polygon)
@@ -62,7 +61,7 @@ void expectInsideCubeAndFlat(const std::vector<Vec3>& polygon)
     ASSERT_GE(polygon.size(), 3u);
     const Vec3 n = polygonNormal(polygon);
     for (const Vec3& p : polygon) {
-        EXPECT_NEAR(dot(n, p) / norm(n), 0, 1e-4);
+        EXPECT_NEAR(dot(n, p) / length(n), 0, 1e-4);
         for (double c : {p.x, p.y, p.z})
             EXPECT_LE(std::abs(c), ZoneCellEdge / 2 + 1e-4);
     }

@@ -104,7 +104,7 @@ TEST(CifBlock, LongestCellEdgeIsFortyUnitsAndTheBlockIsCentred)
             Vec3 sum;
             for (const auto& e : s.sceneData().cellEdges) {
                 longest = std::max(longest, distance(e.from, e.to));
-                sum = {sum.x + e.from.x + e.to.x, sum.y + e.from.y + e.to.y, sum.z + e.from.z + e.to.z};
+                sum = sum + e.from + e.to;
             }
             EXPECT_NEAR(longest, 40.0 * cells, 1e-9) << c.name;
             EXPECT_EQ(s.sceneData().cellEdges.size(), 3u * (cells + 1) * (cells + 1)) << c.name;

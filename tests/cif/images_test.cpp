@@ -3,6 +3,7 @@
 // of every atom that no other atom hides, the picture shows that element's
 // flat colour; the grey lines go with the connecting-lines option.
 #include "frame/projection.h"
+#include "render/camera.h"
 #include "logic/cif/elements.h"
 #include "logic/cif/loaded_structure.h"
 #include "render/recording_draw.h"
@@ -45,21 +46,19 @@ struct Seen {
     Colour colour;
 };
 
-double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 // Whether another ball lies across the line of sight to the centre of ball i.
 bool Hidden(const std::vector<Seen>& balls, std::size_t i)
 {
     const Vec3& p = balls[i].eye;
-    const double length = std::sqrt(Dot(p, p));
-    const Vec3 u{p.x / length, p.y / length, p.z / length};
+    const double reach = length(p);
+    const Vec3 u = p / reach;
     for (std::size_t j = 0; j < balls.size(); ++j) {
         if (j == i)
             continue;
         const Vec3& q = balls[j].eye;
-        const double along = Dot(q, u);
-        const Vec3 off{q.x - along * u.x, q.y - along * u.y, q.z - along * u.z};
-        if (std::sqrt(Dot(off, off)) < balls[j].radius * 1.05 + 0.02 && along < length + balls[i].radius)
+        const double along = dot(q, u);
+        const Vec3 off = q - along * u;
+        if (length(off) < balls[j].radius * 1.05 + 0.02 && along < reach + balls[i].radius)
             return true;
     }
     return false;
@@ -89,7 +88,7 @@ TEST_P(CifImage, EveryUnhiddenAtomShowsItsElementColourAtItsCentre)
     for (std::size_t i = 0; i < balls.size(); ++i) {
         expectedColours.insert({balls[i].colour.r, balls[i].colour.g, balls[i].colour.b});
         const PanelPoint p = ProjectToPanel(view, gl.spheres()[i]->centre, Width, Height);
-        const double pixelRadius = balls[i].radius / -balls[i].eye.z / std::tan(15.0 * M_PI / 180) * Height / 2;
+        const double pixelRadius = balls[i].radius / -balls[i].eye.z / ViewPerspective.halfHeightAt(1) * Height / 2;
         if (pixelRadius < 2.5 || p.x < 2 || p.y < 2 || p.x > Width - 3 || p.y > Height - 3 || Hidden(balls, i))
             continue;
         ++checked;

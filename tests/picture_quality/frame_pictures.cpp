@@ -16,15 +16,12 @@ namespace {
 
 constexpr int PolyhedronCount = 12;
 
-Vec3 sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-
 Vec3 mean(const std::vector<Vec3>& points)
 {
     Vec3 m;
     for (const Vec3& p : points)
-        m = {m.x + p.x, m.y + p.y, m.z + p.z};
-    const double n = static_cast<double>(points.size());
-    return {m.x / n, m.y / n, m.z / n};
+        m += p;
+    return m / static_cast<double>(points.size());
 }
 
 } // namespace
@@ -105,7 +102,7 @@ void RecordFrame(RecordingDraw& gl, const FrameInputs& in, const ViewState& star
 
 QPointF EyeToPixel(const Vec3& eye, QSize size)
 {
-    const double f = 1.0 / std::tan(FieldOfViewY / 2 * M_PI / 180);
+    const double f = 1.0 / ViewPerspective.halfHeightAt(1);
     const double aspect = static_cast<double>(size.width()) / size.height();
     const double ndcX = f / aspect * eye.x / -eye.z;
     const double ndcY = f * eye.y / -eye.z;
@@ -142,9 +139,7 @@ Vec3 DrawnFace::centroid() const { return mean(corners); }
 
 Vec3 DrawnFace::normal() const
 {
-    Vec3 n = cross(sub(corners[1], corners[0]), sub(corners[2], corners[0]));
-    const double length = std::sqrt(dot(n, n));
-    return {n.x / length, n.y / length, n.z / length};
+    return normalised(cross(corners[1] - corners[0], corners[2] - corners[0]));
 }
 
 std::vector<DrawnFace> SolidFaces(const RecordingDraw& gl)
@@ -168,7 +163,7 @@ std::vector<DrawnFace> SolidFaces(const RecordingDraw& gl)
         return faces;
     const Vec3 inside = mean(all);
     for (DrawnFace& face : faces)
-        if (dot(face.normal(), sub(face.centroid(), inside)) < 0)
+        if (dot(face.normal(), face.centroid() - inside) < 0)
             std::reverse(face.corners.begin(), face.corners.end());
     return faces;
 }
@@ -216,7 +211,7 @@ std::vector<const DrawnFace*> PlanesInFront(const std::vector<DrawnFace>& planes
         for (std::size_t i = 0; i < plane.corners.size() && inside; ++i) {
             const Vec3& a = plane.corners[i];
             const Vec3& b = plane.corners[(i + 1) % plane.corners.size()];
-            const double s = dot(cross(sub(b, a), sub(x, a)), n);
+            const double s = dot(cross(b - a, x - a), n);
             const int sign = s > 0 ? 1 : -1;
             if (side == 0)
                 side = sign;
@@ -235,11 +230,11 @@ std::vector<Vec3> InnerPoints(const DrawnFace& face)
     const Vec3 c = face.centroid();
     std::vector<Vec3> points;
     for (std::size_t i = 0; i < face.corners.size(); ++i) {
-        const Vec3 a = sub(face.corners[i], c);
-        const Vec3 b = sub(face.corners[(i + 1) % face.corners.size()], c);
+        const Vec3 a = face.corners[i] - c;
+        const Vec3 b = face.corners[(i + 1) % face.corners.size()] - c;
         for (double u = 0.1; u < 0.9; u += 0.15)
             for (double v = 0.1; u + v < 0.9; v += 0.15)
-                points.push_back({c.x + u * a.x + v * b.x, c.y + u * a.y + v * b.y, c.z + u * a.z + v * b.z});
+                points.push_back(c + u * a + v * b);
     }
     return points;
 }

@@ -101,7 +101,7 @@ TEST_P(ShadedFaces, TakeTheirBrightnessFromTheirOwnNormal)
     for (std::size_t i = 0; i < visible.size(); ++i)
         for (std::size_t k = i + 1; k < visible.size(); ++k) {
             const Vec3 a = visible[i].normal(), b = visible[k].normal();
-            if (a.x * b.x + a.y * b.y + a.z * b.z > 0.9999) {
+            if (dot(a, b) > 0.9999) {
                 EXPECT_NEAR(brightness[i], brightness[k], 6) << "faces " << i << " and " << k << " lie in one plane";
             }
         }

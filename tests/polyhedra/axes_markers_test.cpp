@@ -116,7 +116,7 @@ int CountOf(const std::vector<GroupCount>& groups, int order)
 
 Vec3 SemiAxes(const RecordedSolid& s)
 {
-    const auto column = [&](int c) { return Length({s.transform.at(0, c), s.transform.at(1, c), s.transform.at(2, c)}); };
+    const auto column = [&](int c) { return length({s.transform.at(0, c), s.transform.at(1, c), s.transform.at(2, c)}); };
     return {s.radius * column(0), s.radius * column(1), s.radius * column(2)};
 }
 
@@ -182,11 +182,11 @@ TEST_P(SymmetryAxes, AxesPassThroughTheCentreAndAreDistinct)
         all.insert(all.end(), group.begin(), group.end());
     for (const DrawnAxis& axis : all) {
         EXPECT_LT(DistanceToLine({0, 0, 0}, axis.a, axis.b), 1e-3);
-        EXPECT_LT(Dot(axis.a, axis.b), 0) << "the ends lie on either side of the centre";
+        EXPECT_LT(dot(axis.a, axis.b), 0) << "the ends lie on either side of the centre";
     }
     for (std::size_t i = 0; i < all.size(); ++i)
         for (std::size_t j = i + 1; j < all.size(); ++j)
-            EXPECT_GT(Length(Cross(Normalised(Sub(all[i].b, all[i].a)), Normalised(Sub(all[j].b, all[j].a)))), 0.05);
+            EXPECT_GT(length(cross(normalised(all[i].b - all[i].a), normalised(all[j].b - all[j].a))), 0.05);
 }
 
 // Every solid is exact: each axis of order n takes the corners onto
@@ -206,7 +206,7 @@ TEST_P(RotationAxes, AxesAreRotationAxesOfTheSolid)
         for (const DrawnAxis& axis : groups[g]) {
             std::vector<Vec3> images;
             for (const Vec3& v : corners)
-                images.push_back(Rotated(v, Sub(axis.b, axis.a), 360.0 / c.axes[g].order));
+                images.push_back(Rotated(v, axis.b - axis.a, 360.0 / c.axes[g].order));
             EXPECT_LE(SetMismatch(corners, images), ExactTolerance(r)) << "order " << c.axes[g].order;
         }
     const auto inversion = InversionAxesByGroup(r, c, opt);
@@ -214,7 +214,7 @@ TEST_P(RotationAxes, AxesAreRotationAxesOfTheSolid)
         for (const DrawnAxis& axis : inversion[g]) {
             std::vector<Vec3> images;
             for (const Vec3& v : corners)
-                images.push_back(Inverted(Rotated(v, Sub(axis.b, axis.a), 360.0 / c.inversionAxes[g].order), {}));
+                images.push_back(Inverted(Rotated(v, axis.b - axis.a, 360.0 / c.inversionAxes[g].order), {}));
             EXPECT_LE(SetMismatch(corners, images), ExactTolerance(r)) << "inversion axis";
         }
 }
@@ -376,22 +376,21 @@ TEST(SymmetryAxesDerived, AreAllTheRotationAxesOfTheSolids)
         const double tolerance = ExactTolerance(r);
         std::vector<Vec3> candidates = corners;
         for (const auto& [a, b] : Segments(*r.edges))
-            candidates.push_back({(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2});
+            candidates.push_back((a + b) / 2);
         for (const Polygon& f : FacePolygons(r)) {
             Vec3 sum;
             for (const Vec3& p : f.corners) {
-                sum = {sum.x + p.x, sum.y + p.y, sum.z + p.z};
+                sum += p;
                 candidates.push_back(p);
             }
-            const double n = static_cast<double>(f.corners.size());
-            candidates.push_back({sum.x / n, sum.y / n, sum.z / n});
+            candidates.push_back(sum / static_cast<double>(f.corners.size()));
         }
         std::vector<std::pair<Vec3, int>> derived;
         for (const Vec3& d : candidates) {
-            if (Length(d) < 1e-9)
+            if (length(d) < 1e-9)
                 continue;
-            const Vec3 u = Normalised(d);
-            if (std::any_of(derived.begin(), derived.end(), [&](const auto& e) { return Length(Cross(e.first, u)) < 1e-6; }))
+            const Vec3 u = normalised(d);
+            if (std::any_of(derived.begin(), derived.end(), [&](const auto& e) { return length(cross(e.first, u)) < 1e-6; }))
                 continue;
             for (int order : {6, 4, 3, 2}) {
                 std::vector<Vec3> images;
@@ -413,9 +412,9 @@ TEST(SymmetryAxesDerived, AreAllTheRotationAxesOfTheSolids)
             for (const DrawnAxis& axis : inversion[g])
                 rotations.emplace_back(axis, c.inversionAxes[g].order / 2);
         for (const auto& [axis, order] : rotations) {
-            const Vec3 u = Normalised(Sub(axis.b, axis.a));
+            const Vec3 u = normalised(axis.b - axis.a);
             const auto match = std::find_if(derived.begin(), derived.end(),
-                                            [&](const auto& e) { return Length(Cross(e.first, u)) < 1e-6; });
+                                            [&](const auto& e) { return length(cross(e.first, u)) < 1e-6; });
             ASSERT_NE(match, derived.end()) << "a drawn axis that is no rotation axis";
             EXPECT_EQ(match->second, order);
         }
@@ -436,7 +435,7 @@ TEST(SymmetryAxesDerived, TheCubeHasThreeFourFoldFourThreeFoldAndSixTwoFoldAxes)
     // Four-fold axes are normal to faces, three-fold ones run along body
     // diagonals, two-fold ones through edge midpoints.
     for (const DrawnAxis& a : groups[0])
-        EXPECT_NEAR(std::max({std::abs(a.a.x), std::abs(a.a.y), std::abs(a.a.z)}), Length(a.a), 1e-9);
+        EXPECT_NEAR(std::max({std::abs(a.a.x), std::abs(a.a.y), std::abs(a.a.z)}), length(a.a), 1e-9);
     for (const DrawnAxis& a : groups[1]) {
         EXPECT_NEAR(std::abs(a.a.x), std::abs(a.a.y), 1e-9);
         EXPECT_NEAR(std::abs(a.a.y), std::abs(a.a.z), 1e-9);
@@ -463,7 +462,7 @@ TEST(SymmetryAxesDerived, TheTetrahedronsAxesRunThroughItsCorners)
     ASSERT_NE(r.inversionAxes, nullptr);
     std::vector<Vec3> midpoints;
     for (const auto& [a, b] : Segments(*r.edges))
-        midpoints.push_back({(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2});
+        midpoints.push_back((a + b) / 2);
     const auto inversion = Segments(*r.inversionAxes);
     EXPECT_EQ(inversion.size(), 3u);
     for (const auto& axis : inversion) {
@@ -471,8 +470,8 @@ TEST(SymmetryAxesDerived, TheTetrahedronsAxesRunThroughItsCorners)
         const auto through = std::count_if(midpoints.begin(), midpoints.end(),
                                            [&](const Vec3& m) { return DistanceToLine(m, a, b) < 1e-4; });
         EXPECT_EQ(through, 2) << "joins the midpoints of two opposite edges";
-        EXPECT_NEAR(Length(a), 75, 1e-4);
-        EXPECT_NEAR(Length(b), 75, 1e-4);
+        EXPECT_NEAR(length(a), 75, 1e-4);
+        EXPECT_NEAR(length(b), 75, 1e-4);
     }
     EXPECT_EQ(r.inversionAxes->stipple.enabled, true);
     EXPECT_FALSE(r.gl.currentStipple.enabled) << "the dash is switched off after them";
@@ -507,7 +506,7 @@ TEST(AxisColours, TheCubeWithTheInitialLists)
     ASSERT_EQ(r.gl.spheres().size(), 6u);
     for (const RecordedSolid* s : r.gl.spheres()) {
         EXPECT_EQ(s->colour, (Colour{1, 0, 0}));
-        EXPECT_NEAR(Length(s->centre), 30, 1e-9) << "at a face centre";
+        EXPECT_NEAR(length(s->centre), 30, 1e-9) << "at a face centre";
     }
 }
 

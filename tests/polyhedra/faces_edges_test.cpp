@@ -24,7 +24,7 @@ EdgeKey EdgeOf(Vec3 a, Vec3 b) { return std::minmax(KeyOf(a), KeyOf(b)); }
 
 Vec3 NormalOf(const Polygon& f)
 {
-    return Normalised(Cross(Sub(f.corners[1], f.corners[0]), Sub(f.corners[2], f.corners[0])));
+    return normalised(cross(f.corners[1] - f.corners[0], f.corners[2] - f.corners[0]));
 }
 
 // Every side of every face, with the faces that have it.
@@ -94,10 +94,10 @@ TEST_P(FacesAndEdges, FacesCloseTheSolid)
     EXPECT_EQ(v - e + f, 2) << "the faces make one closed surface without holes";
 
     for (const auto& face : faces) {
-        EXPECT_GT(Length(Cross(Sub(face.corners[1], face.corners[0]), Sub(face.corners[2], face.corners[0]))), 1)
+        EXPECT_GT(length(cross(face.corners[1] - face.corners[0], face.corners[2] - face.corners[0])), 1)
             << "no face is degenerate";
         for (const Vec3& p : face.corners)
-            EXPECT_NEAR(Dot(Sub(p, face.corners[0]), NormalOf(face)), 0, 1e-3) << "faces are flat";
+            EXPECT_NEAR(dot(p - face.corners[0], NormalOf(face)), 0, 1e-3) << "faces are flat";
     }
 }
 
@@ -114,7 +114,7 @@ TEST_P(FacesAndEdges, EdgesAreTheCreasesOfTheSurface)
         if (owners.size() != 2)
             continue;
         // Sides inside a flat face (the fans of the hexagons) are no edges.
-        if (Length(Cross(NormalOf(faces[owners[0]]), NormalOf(faces[owners[1]]))) > 1e-6)
+        if (length(cross(NormalOf(faces[owners[0]]), NormalOf(faces[owners[1]]))) > 1e-6)
             creases.insert(edge);
     }
     const auto drawn = DrawnEdges(r);
@@ -324,7 +324,7 @@ TEST(PolyhedronFaces, TheTetrahedronAndTheOctahedronAreRegular)
     SceneRecording r;
     Record(r, SceneId::Tetrahedron, Options(true, false, false));
     for (const Vec3& p : SolidCorners(r))
-        EXPECT_NEAR(Length(p), 36, 1e-4) << "centred on the origin";
+        EXPECT_NEAR(length(p), 36, 1e-4) << "centred on the origin";
 }
 
 TEST(PolyhedronFaces, TheHexagonalBasesAreFlatHexagonsFannedFromTheirCentres)

@@ -28,7 +28,7 @@ std::vector<DrawnPlane> PlanesOf(const SceneRecording& r)
             p.corners.push_back(v[i + k].position);
             EXPECT_EQ(v[i + k].colour, p.colour) << "one colour per plane";
         }
-        p.normal = Normalised(Cross(Sub(p.corners[1], p.corners[0]), Sub(p.corners[2], p.corners[0])));
+        p.normal = normalised(cross(p.corners[1] - p.corners[0], p.corners[2] - p.corners[0]));
         out.push_back(p);
     }
     return out;
@@ -57,12 +57,12 @@ TEST_P(SymmetryPlanes, EachIsAFlatQuadrilateralThroughTheCentre)
     SceneRecording r;
     Record(r, c.id, Options(true, true, false));
     for (const DrawnPlane& p : PlanesOf(r)) {
-        EXPECT_NEAR(Dot(p.corners[0], p.normal), 0, 1e-3) << "passes through the centre";
-        EXPECT_NEAR(Dot(Sub(p.corners[3], p.corners[0]), p.normal), 0, 1e-3) << "flat";
+        EXPECT_NEAR(dot(p.corners[0], p.normal), 0, 1e-3) << "passes through the centre";
+        EXPECT_NEAR(dot(p.corners[3] - p.corners[0], p.normal), 0, 1e-3) << "flat";
         // Convex, corners in order round the edge: every turn has the same sense.
         for (std::size_t i = 0; i < 4; ++i) {
             const Vec3 a = p.corners[i], b = p.corners[(i + 1) % 4], d = p.corners[(i + 2) % 4];
-            EXPECT_GT(Dot(Cross(Sub(b, a), Sub(d, b)), p.normal), 0) << "corner " << i;
+            EXPECT_GT(dot(cross(b - a, d - b), p.normal), 0) << "corner " << i;
         }
     }
 }
@@ -75,7 +75,7 @@ TEST_P(SymmetryPlanes, AreDistinctInPlaceAndColour)
     const auto planes = PlanesOf(r);
     for (std::size_t i = 0; i < planes.size(); ++i)
         for (std::size_t j = i + 1; j < planes.size(); ++j) {
-            EXPECT_GT(Length(Cross(planes[i].normal, planes[j].normal)), 0.05) << i << " and " << j;
+            EXPECT_GT(length(cross(planes[i].normal, planes[j].normal)), 0.05) << i << " and " << j;
             EXPECT_NE(planes[i].colour, planes[j].colour) << i << " and " << j;
         }
 }
@@ -117,14 +117,14 @@ TEST(SymmetryPlanes, AreAllTheMirrorsOfTheSolids)
         std::vector<Vec3> mirrors;
         for (const Vec3& a : corners)
             for (const Vec3& b : corners) {
-                if (Near(a, b) || std::abs(Length(a) - Length(b)) > tolerance)
+                if (Near(a, b) || std::abs(length(a) - length(b)) > tolerance)
                     continue;
-                const Vec3 n = Normalised(Sub(a, b));
+                const Vec3 n = normalised(a - b);
                 std::vector<Vec3> images;
                 for (const Vec3& v : corners)
                     images.push_back(Reflected(v, n));
                 const bool known = std::any_of(mirrors.begin(), mirrors.end(),
-                                               [&](const Vec3& m) { return Length(Cross(m, n)) < 1e-6; });
+                                               [&](const Vec3& m) { return length(cross(m, n)) < 1e-6; });
                 if (!known && SetMismatch(corners, images) < tolerance)
                     mirrors.push_back(n);
             }
@@ -132,7 +132,7 @@ TEST(SymmetryPlanes, AreAllTheMirrorsOfTheSolids)
         EXPECT_EQ(planes.size(), mirrors.size()) << sceneRegistry()[index(id)].name;
         for (const DrawnPlane& p : planes)
             EXPECT_TRUE(std::any_of(mirrors.begin(), mirrors.end(),
-                                    [&](const Vec3& m) { return Length(Cross(m, p.normal)) < 1e-6; }));
+                                    [&](const Vec3& m) { return length(cross(m, p.normal)) < 1e-6; }));
     }
 }
 

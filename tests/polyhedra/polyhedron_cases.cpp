@@ -154,52 +154,37 @@ std::vector<std::pair<Vec3, Vec3>> Segments(const RecordedPrimitive& p)
     return out;
 }
 
-Vec3 Sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 Cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
-
-Vec3 Normalised(Vec3 a)
-{
-    const double l = Length(a);
-    return {a.x / l, a.y / l, a.z / l};
-}
-
-double DistanceToLine(Vec3 p, Vec3 a, Vec3 b) { return Length(Cross(Sub(p, a), Sub(b, a))) / Length(Sub(b, a)); }
-
-Vec3 Add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+double DistanceToLine(Vec3 p, Vec3 a, Vec3 b) { return length(cross(p - a, b - a)) / length(b - a); }
 
 namespace {
-
-Vec3 Scale(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
 
 // The closest point of triangle abc to p (regions of the triangle's Voronoi
 // diagram, as in Ericson's Real-Time Collision Detection).
 Vec3 ClosestOnTriangle(Vec3 p, Vec3 a, Vec3 b, Vec3 c)
 {
-    const Vec3 ab = Sub(b, a), ac = Sub(c, a), ap = Sub(p, a);
-    const double d1 = Dot(ab, ap), d2 = Dot(ac, ap);
+    const Vec3 ab = b - a, ac = c - a, ap = p - a;
+    const double d1 = dot(ab, ap), d2 = dot(ac, ap);
     if (d1 <= 0 && d2 <= 0)
         return a;
-    const Vec3 bp = Sub(p, b);
-    const double d3 = Dot(ab, bp), d4 = Dot(ac, bp);
+    const Vec3 bp = p - b;
+    const double d3 = dot(ab, bp), d4 = dot(ac, bp);
     if (d3 >= 0 && d4 <= d3)
         return b;
     const double vc = d1 * d4 - d3 * d2;
     if (vc <= 0 && d1 >= 0 && d3 <= 0)
-        return Add(a, Scale(ab, d1 / (d1 - d3)));
-    const Vec3 cp = Sub(p, c);
-    const double d5 = Dot(ab, cp), d6 = Dot(ac, cp);
+        return a + ab * (d1 / (d1 - d3));
+    const Vec3 cp = p - c;
+    const double d5 = dot(ab, cp), d6 = dot(ac, cp);
     if (d6 >= 0 && d5 <= d6)
         return c;
     const double vb = d5 * d2 - d1 * d6;
     if (vb <= 0 && d2 >= 0 && d6 <= 0)
-        return Add(a, Scale(ac, d2 / (d2 - d6)));
+        return a + ac * (d2 / (d2 - d6));
     const double va = d3 * d6 - d5 * d4;
     if (va <= 0 && (d4 - d3) >= 0 && (d5 - d6) >= 0)
-        return Add(b, Scale(Sub(c, b), (d4 - d3) / ((d4 - d3) + (d5 - d6))));
+        return b + (c - b) * ((d4 - d3) / ((d4 - d3) + (d5 - d6)));
     const double denom = 1 / (va + vb + vc);
-    return Add(a, Add(Scale(ab, vb * denom), Scale(ac, vc * denom)));
+    return a + (ab * (vb * denom) + ac * (vc * denom));
 }
 
 } // namespace
@@ -209,20 +194,20 @@ double DistanceToPolygon(Vec3 p, const Polygon& polygon)
     double best = 1e300;
     const auto& v = polygon.corners;
     for (std::size_t i = 1; i + 1 < v.size(); ++i)
-        best = std::min(best, Length(Sub(p, ClosestOnTriangle(p, v[0], v[i], v[i + 1]))));
+        best = std::min(best, length(p - ClosestOnTriangle(p, v[0], v[i], v[i + 1])));
     return best;
 }
 
 Vec3 Rotated(Vec3 p, Vec3 axis, double degrees)
 {
-    const Vec3 k = Normalised(axis);
+    const Vec3 k = normalised(axis);
     const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
-    return Add(Add(Scale(p, c), Scale(Cross(k, p), s)), Scale(k, Dot(k, p) * (1 - c)));
+    return p * c + cross(k, p) * s + k * (dot(k, p) * (1 - c));
 }
 
-Vec3 Reflected(Vec3 p, Vec3 unitNormal) { return Sub(p, Scale(unitNormal, 2 * Dot(p, unitNormal))); }
+Vec3 Reflected(Vec3 p, Vec3 unitNormal) { return p - unitNormal * (2 * dot(p, unitNormal)); }
 
-Vec3 Inverted(Vec3 p, Vec3 centre) { return Sub(Scale(centre, 2), p); }
+Vec3 Inverted(Vec3 p, Vec3 centre) { return centre * 2 - p; }
 
 double SetMismatch(const std::vector<Vec3>& points, const std::vector<Vec3>& images)
 {

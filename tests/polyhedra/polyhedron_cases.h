@@ -94,12 +94,6 @@ std::vector<Vec3> SolidCorners(const SceneRecording& r);
 double ExactTolerance(const SceneRecording& r);
 std::vector<std::pair<Vec3, Vec3>> Segments(const RecordedPrimitive& p);
 
-Vec3 Sub(Vec3 a, Vec3 b);
-Vec3 Add(Vec3 a, Vec3 b);
-Vec3 Cross(Vec3 a, Vec3 b);
-double Dot(Vec3 a, Vec3 b);
-double Length(Vec3 a);
-Vec3 Normalised(Vec3 a);
 double DistanceToLine(Vec3 p, Vec3 a, Vec3 b);
 double DistanceToPolygon(Vec3 p, const Polygon& polygon);
 Vec3 Rotated(Vec3 p, Vec3 axis, double degrees);

@@ -127,7 +127,7 @@ Vec3 NormalOf(const std::vector<Vec3>& corners)
         const Vec3& q = corners[(i + 1) % corners.size()];
         n = {n.x + (p.y - q.y) * (p.z + q.z), n.y + (p.z - q.z) * (p.x + q.x), n.z + (p.x - q.x) * (p.y + q.y)};
     }
-    return Normalised(n);
+    return normalised(n);
 }
 
 std::vector<std::vector<Vec3>> DrawnPlanes(const SceneRecording& r)
@@ -145,9 +145,8 @@ Vec3 Centroid(const std::vector<Vec3>& points)
 {
     Vec3 sum;
     for (const Vec3& p : points)
-        sum = {sum.x + p.x, sum.y + p.y, sum.z + p.z};
-    const double n = static_cast<double>(points.size());
-    return {sum.x / n, sum.y / n, sum.z / n};
+        sum += p;
+    return sum / static_cast<double>(points.size());
 }
 
 // The centres of the solid's faces: the drawn triangles and quadrilaterals
@@ -163,9 +162,9 @@ std::vector<Vec3> FaceCentres(const SceneRecording& r, const std::vector<Vec3>& 
     std::vector<Face> faces;
     for (const Polygon& p : FacePolygons(r)) {
         const Vec3 n = NormalOf(p.corners);
-        const double d = Dot(n, p.corners[0]);
+        const double d = dot(n, p.corners[0]);
         auto face = std::find_if(faces.begin(), faces.end(), [&](const Face& f) {
-            return Length(Sub(f.normal, n)) < 1e-6 && std::abs(f.offset - d) < tolerance;
+            return length(f.normal - n) < 1e-6 && std::abs(f.offset - d) < tolerance;
         });
         if (face == faces.end())
             face = faces.insert(faces.end(), Face{n, d, {}});
@@ -179,7 +178,7 @@ std::vector<Vec3> FaceCentres(const SceneRecording& r, const std::vector<Vec3>& 
     return centres;
 }
 
-bool Parallel(Vec3 a, Vec3 b) { return Length(Cross(Normalised(a), Normalised(b))) < 1e-6; }
+bool Parallel(Vec3 a, Vec3 b) { return length(cross(normalised(a), normalised(b))) < 1e-6; }
 
 class SymmetryFormulaOfSolid : public ::testing::TestWithParam<PolyhedronCase> {};
 
@@ -199,7 +198,7 @@ TEST_P(SymmetryFormulaOfSolid, IsShownWholeAndExactly)
         const Vec3 n = NormalOf(planes[i]);
         std::vector<Vec3> images;
         for (const Vec3& v : corners)
-            images.push_back(Add(Reflected(Sub(v, planes[i][0]), n), planes[i][0]));
+            images.push_back(Reflected(v - planes[i][0], n) + planes[i][0]);
         EXPECT_LE(SetMismatch(corners, images), tolerance) << "plane " << i;
     }
 
@@ -212,7 +211,7 @@ TEST_P(SymmetryFormulaOfSolid, IsShownWholeAndExactly)
         ++drawnAxes[{axis.order, axis.inversion}];
         std::vector<Vec3> images;
         for (const Vec3& v : corners) {
-            const Vec3 turned = Add(Rotated(Sub(v, axis.a), Sub(axis.b, axis.a), 360.0 / axis.order), axis.a);
+            const Vec3 turned = Rotated(v - axis.a, axis.b - axis.a, 360.0 / axis.order) + axis.a;
             images.push_back(axis.inversion ? Inverted(turned, centre) : turned);
         }
         EXPECT_LE(SetMismatch(corners, images), tolerance) << "axis " << i << " of order " << axis.order;
@@ -255,9 +254,9 @@ TEST_P(SymmetryFormulaOfSolid, IsShownWholeAndExactly)
     ASSERT_EQ(elements.axes.size(), axes.size());
     for (std::size_t i = 0; i < axes.size(); ++i) {
         const auto& e = elements.axes[i];
-        EXPECT_TRUE(Parallel(e.direction, Sub(axes[i].b, axes[i].a))) << "axis " << i;
-        EXPECT_GT(Dot(e.direction, Sub(axes[i].b, axes[i].a)), 0) << "from the first end to the second";
-        EXPECT_NEAR(Length(e.direction), 1, 1e-12);
+        EXPECT_TRUE(Parallel(e.direction, axes[i].b - axes[i].a)) << "axis " << i;
+        EXPECT_GT(dot(e.direction, axes[i].b - axes[i].a), 0) << "from the first end to the second";
+        EXPECT_NEAR(length(e.direction), 1, 1e-12);
         EXPECT_EQ(e.order, axes[i].order);
         EXPECT_EQ(e.inversion, axes[i].inversion);
         std::vector<Vec3> images;
@@ -271,7 +270,7 @@ TEST_P(SymmetryFormulaOfSolid, IsShownWholeAndExactly)
     for (std::size_t i = 0; i < planes.size(); ++i) {
         const Vec3 n = elements.planes[i].normal;
         EXPECT_TRUE(Parallel(n, NormalOf(planes[i]))) << "plane " << i;
-        EXPECT_NEAR(Length(n), 1, 1e-12);
+        EXPECT_NEAR(length(n), 1, 1e-12);
         std::vector<Vec3> images;
         for (const Vec3& v : corners)
             images.push_back(Reflected(v, n));

@@ -109,7 +109,7 @@ TEST(SymmetryOperations, HalfWayThroughAQuarterTurnTheSolidIsNotOnItself)
     const Vec3 n = plane.direction;
     for (const Vec3& c : corners) {
         const Vec3 p = SymmetryOperationAt(plane, 0.5).apply(c);
-        EXPECT_NEAR(p.x * n.x + p.y * n.y + p.z * n.z, 0, 1e-9);
+        EXPECT_NEAR(dot(p, n), 0, 1e-9);
     }
 }
 

@@ -40,7 +40,7 @@ TEST(Balls, RecordedOneSphereEachInItsColour)
     ASSERT_EQ(spheres.size(), scene.atoms.size());
     for (std::size_t i = 0; i < spheres.size(); ++i) {
         const Ball& b = scene.atoms[i];
-        EXPECT_EQ(spheres[i]->centre, (Vec3{b.centre.x + 1, b.centre.y + 2, b.centre.z + 3}));
+        EXPECT_EQ(spheres[i]->centre, (b.centre + Vec3{1, 2, 3}));
         EXPECT_EQ(spheres[i]->radius, b.radius);
         EXPECT_EQ(spheres[i]->colour, b.colour);
         EXPECT_EQ(spheres[i]->slices, 24);

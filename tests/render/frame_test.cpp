@@ -211,7 +211,7 @@ TEST_P(AuxiliaryAxis, SegmentOf140AndAWireArrowheadWithItsTipAtTheEnd)
     EXPECT_TRUE(near(cone.centre, c.tip)) << "the radius-0 end sits at the end of the axis";
     // The cone's own +z (where it widens) points back to the centre.
     const Vec3 wide = cone.transform.apply({0, 0, 2});
-    EXPECT_TRUE(near(wide, {c.tip.x + 2 * c.inward.x, c.tip.y + 2 * c.inward.y, c.tip.z + 2 * c.inward.z}));
+    EXPECT_TRUE(near(wide, c.tip + 2 * c.inward));
     EXPECT_EQ(cone.quadric.style, QuadricStyle::Line);
     EXPECT_EQ(cone.quadric.orientation, QuadricOrientation::Inside);
     EXPECT_EQ(cone.quadric.normals, QuadricNormals::Smooth);

@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "scenes/structures/structures.h"
 #include "tests/structures_cubic/scene_check.h"
+#include "tests/support/vector_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ TEST(RockSalt, GridOfTwoCells)
     ASSERT_EQ(lines.size(), 54u);
     for (const Line& l : lines) {
         EXPECT_NEAR(distance(l.a, l.b), 40, 1e-6);
-        const Vec3 d = Sub(l.b, l.a);
+        const Vec3 d = l.b - l.a;
         const int alongAxes = (std::abs(d.x) > 1e-6) + (std::abs(d.y) > 1e-6) + (std::abs(d.z) > 1e-6);
         EXPECT_EQ(alongAxes, 1) << "grid lines run along the axes";
     }
@@ -102,9 +103,9 @@ RockSaltScrew ScrewOf(const RecordingDraw& gl)
 
 double DistanceToAxis(const Vec3& p, const Line& axis)
 {
-    const Vec3 d = Sub(axis.b, axis.a);
-    const Vec3 ap = Sub(p, axis.a);
-    return Length(Sub(ap, Mul(d, Dot(ap, d) / Dot(d, d))));
+    const Vec3 d = axis.b - axis.a;
+    const Vec3 ap = p - axis.a;
+    return length(ap - d * (dot(ap, d) / dot(d, d)));
 }
 
 TEST(RockSalt, ScrewAxisIsAFourfoldScrewThroughChlorine)
@@ -130,9 +131,9 @@ TEST(RockSalt, ScrewAxisIsAFourfoldScrewThroughChlorine)
         EXPECT_NEAR(DistanceToAxis(h.a, s.axis), 10 * std::sqrt(2.0), 1e-4);
         EXPECT_NEAR(std::abs(h.b.y - h.a.y), 20, 1e-6);
         // A quarter turn per step.
-        const Vec3 ra = Sub({h.a.x, 0, h.a.z}, onAxis);
-        const Vec3 rb = Sub({h.b.x, 0, h.b.z}, onAxis);
-        EXPECT_NEAR(Dot(ra, rb), 0, 1e-6);
+        const Vec3 ra = Vec3{h.a.x, 0, h.a.z} - onAxis;
+        const Vec3 rb = Vec3{h.b.x, 0, h.b.z} - onAxis;
+        EXPECT_NEAR(dot(ra, rb), 0, 1e-6);
     }
 }
 
@@ -154,12 +155,12 @@ TEST(RockSalt, ArrowheadsSitOnTheHelixAndPointAlongIt)
         bool found = false;
         for (std::size_t i = 0; i < s.helix.size(); ++i) {
             const Line& h = s.helix[i];
-            if (!Near(c->centre, Mid(h.a, h.b)))
+            if (!Near(c->centre, (h.a + h.b) / 2))
                 continue;
             found = true;
             used[i] = true;
             // The tip points the way the helix runs; the cone opens behind it.
-            EXPECT_LT(AngleDegrees(Mul(ConeOpening(*c), -1), Sub(h.b, h.a)), 10);
+            EXPECT_LT(angleDegrees(-ConeOpening(*c), h.b - h.a), 10);
         }
         EXPECT_TRUE(found) << "cone off the helix";
     }
@@ -283,7 +284,7 @@ TEST(AlphaIron, TwoWholeBodyDiagonalsInHalves)
     ASSERT_EQ(diagonalEnds.size(), 4u);
     // The halves pair up into opposite corners.
     for (const Vec3& p : diagonalEnds)
-        EXPECT_TRUE(Contains(diagonalEnds, Mul(p, -1)));
+        EXPECT_TRUE(Contains(diagonalEnds, -p));
     EXPECT_TRUE(SamePlaces(diagonalEnds, SceneToModel({{-25, -25, 25}, {25, 25, -25}, {25, 25, 25}, {-25, -25, -25}})));
 }
 
@@ -331,7 +332,7 @@ TEST(FaceCentred, CopperHasEdgesAndThreeCentreLines)
     for (const Line& l : lines) {
         EXPECT_NEAR(distance(l.a, l.b), 50, 1e-6);
         edges += Contains(corners, l.a) && Contains(corners, l.b);
-        if (Contains(faces, l.a) && Contains(faces, l.b) && Near(Mid(l.a, l.b), {0, 0, 0}))
+        if (Contains(faces, l.a) && Contains(faces, l.b) && Near((l.a + l.b) / 2, {0, 0, 0}))
             ++centreLines;
     }
     EXPECT_EQ(edges, 12);

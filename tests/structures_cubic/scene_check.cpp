@@ -110,31 +110,18 @@ bool SameColour(const Colour& a, const Colour& b)
     return std::abs(a.r - b.r) < 1e-6f && std::abs(a.g - b.g) < 1e-6f && std::abs(a.b - b.b) < 1e-6f;
 }
 
-Vec3 Sub(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 Add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec3 Mul(const Vec3& a, double f) { return {a.x * f, a.y * f, a.z * f}; }
-Vec3 Mid(const Vec3& a, const Vec3& b) { return Mul(Add(a, b), 0.5); }
-double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-double Length(const Vec3& a) { return std::sqrt(Dot(a, a)); }
-
-double AngleDegrees(const Vec3& a, const Vec3& b)
-{
-    const double c = std::clamp(Dot(a, b) / (Length(a) * Length(b)), -1.0, 1.0);
-    return std::acos(c) * 180 / std::numbers::pi;
-}
-
 Vec3 Centroid(const std::vector<Vec3>& places)
 {
     Vec3 sum;
     for (const Vec3& p : places)
-        sum = Add(sum, p);
-    return Mul(sum, 1.0 / static_cast<double>(places.size()));
+        sum += p;
+    return sum * (1.0 / static_cast<double>(places.size()));
 }
 
 Vec3 SceneToModel(const Vec3& p, const Vec3& offset, const Vec3& shift, double scale)
 {
-    const Vec3 q = Add(Mul(p, scale), shift);
-    return Add(offset, {q.x, -q.y, -q.z});
+    const Vec3 q = p * scale + shift;
+    return offset + Vec3{q.x, -q.y, -q.z};
 }
 
 std::vector<Vec3> SceneToModel(const std::vector<Vec3>& ps, const Vec3& offset, const Vec3& shift, double scale)
@@ -151,14 +138,14 @@ std::vector<Vec3> CubeCorners(double h, const Vec3& c)
     for (int sx : {-1, 1})
         for (int sy : {-1, 1})
             for (int sz : {-1, 1})
-                out.push_back(Add(c, {sx * h, sy * h, sz * h}));
+                out.push_back(c + Vec3{sx * h, sy * h, sz * h});
     return out;
 }
 
 std::vector<Vec3> FaceCentres(double h, const Vec3& c)
 {
-    return {Add(c, {h, 0, 0}), Add(c, {-h, 0, 0}), Add(c, {0, h, 0}),
-            Add(c, {0, -h, 0}), Add(c, {0, 0, h}), Add(c, {0, 0, -h})};
+    return {c + Vec3{h, 0, 0}, c + Vec3{-h, 0, 0}, c + Vec3{0, h, 0},
+            c + Vec3{0, -h, 0}, c + Vec3{0, 0, h}, c + Vec3{0, 0, -h}};
 }
 
 std::vector<Vec3> InnerPlaces(double t, const Vec3& c) { return CubeCorners(t, c); }
@@ -207,7 +194,7 @@ testing::AssertionResult SamePlaces(std::vector<Vec3> actual, std::vector<Vec3> 
 
 Vec3 ConeOpening(const RecordedSolid& cone)
 {
-    return Sub(cone.transform.apply({0, 0, 1}), cone.transform.apply({0, 0, 0}));
+    return cone.transform.apply({0, 0, 1}) - cone.transform.apply({0, 0, 0});
 }
 
 } // namespace vestrel::test

@@ -63,13 +63,6 @@ std::vector<const RecordedSolid*> Cones(const RecordingDraw& gl);
 
 bool Near(const Vec3& a, const Vec3& b, double tol = 1e-3);
 bool SameColour(const Colour& a, const Colour& b);
-Vec3 Sub(const Vec3& a, const Vec3& b);
-Vec3 Add(const Vec3& a, const Vec3& b);
-Vec3 Mul(const Vec3& a, double f);
-Vec3 Mid(const Vec3& a, const Vec3& b);
-double Dot(const Vec3& a, const Vec3& b);
-double Length(const Vec3& a);
-double AngleDegrees(const Vec3& a, const Vec3& b);
 Vec3 Centroid(const std::vector<Vec3>& places);
 
 // Scene coordinates to the model frame: the half turn about X turns (x, y, z)

@@ -29,11 +29,11 @@ void PrintTo(const ScrewCase& c, std::ostream* os) { *os << c.name; }
 // A turn by degrees about the line through `through` along `axis`.
 Vec3 TurnedAbout(const Vec3& p, const Vec3& through, const Vec3& axis, double degrees)
 {
-    const Vec3 k = Mul(axis, 1 / Length(axis));
-    const Vec3 q = Sub(p, through);
+    const Vec3 k = axis * (1 / length(axis));
+    const Vec3 q = p - through;
     const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
     const Vec3 kxq{k.y * q.z - k.z * q.y, k.z * q.x - k.x * q.z, k.x * q.y - k.y * q.x};
-    return Add(through, Add(Add(Mul(q, c), Mul(kxq, s)), Mul(k, Dot(k, q) * (1 - c))));
+    return through + (q * c + kxq * s + k * (dot(k, q) * (1 - c)));
 }
 
 class ScrewAxes : public testing::TestWithParam<ScrewCase> {};
@@ -46,7 +46,7 @@ TEST_P(ScrewAxes, AreTrueFourTwoAxesOfTheDrawnAtoms)
     const auto segments = gl.lineSegments();
     ASSERT_GE(segments.size(), 2u);
     const Vec3 from = segments[0].first.position, to = segments[0].second.position;
-    const Vec3 along = Mul(Sub(to, from), 1 / Length(Sub(to, from)));
+    const Vec3 along = (to - from) * (1 / length(to - from));
 
     const auto balls = Balls(gl);
     Vec3 lo{1e9, 1e9, 1e9}, hi{-1e9, -1e9, -1e9};
@@ -72,7 +72,7 @@ TEST_P(ScrewAxes, AreTrueFourTwoAxesOfTheDrawnAtoms)
             SCOPED_TRACE(testing::Message() << "turn " << turn << ", shift " << shift);
             int mapped = 0;
             for (const Ball& b : balls) {
-                const Vec3 image = Add(TurnedAbout(b.at, from, along, turn), Mul(along, shift));
+                const Vec3 image = TurnedAbout(b.at, from, along, turn) + along * shift;
                 if (!inside(image))
                     continue;
                 ++mapped;
@@ -90,10 +90,10 @@ TEST_P(ScrewAxes, AreTrueFourTwoAxesOfTheDrawnAtoms)
         ASSERT_NE(colourAt(a), nullptr);
         ASSERT_NE(colourAt(b), nullptr);
         EXPECT_TRUE(SameColour(*colourAt(a), *colourAt(b)));
-        const double shift = Dot(Sub(b, a), along);
+        const double shift = dot(b - a, along);
         EXPECT_NEAR(std::abs(shift), c.cellEdge / 2, 1e-4) << "step " << i;
-        const bool quarter = Near(Add(TurnedAbout(a, from, along, 90), Mul(along, shift)), b, 1e-4)
-            || Near(Add(TurnedAbout(a, from, along, -90), Mul(along, shift)), b, 1e-4);
+        const bool quarter = Near(TurnedAbout(a, from, along, 90) + along * shift, b, 1e-4)
+            || Near(TurnedAbout(a, from, along, -90) + along * shift, b, 1e-4);
         EXPECT_TRUE(quarter) << "step " << i << " is a quarter turn";
     }
 }

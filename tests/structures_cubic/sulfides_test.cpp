@@ -58,8 +58,8 @@ TEST(Pyrite, IronFaceCentredSulfurInPairs)
     std::vector<Vec3> midpoints;
     for (std::size_t i = 14; i < balls.size(); i += 2) {
         const Vec3 a = balls[i].at, b = balls[i + 1].at;
-        const Vec3 d = Sub(b, a);
-        EXPECT_NEAR(Length(d), 10 * kRoot3, 1e-4);
+        const Vec3 d = b - a;
+        EXPECT_NEAR(length(d), 10 * kRoot3, 1e-4);
         EXPECT_NEAR(std::abs(d.x), 10, 1e-4);
         EXPECT_NEAR(std::abs(d.y), 10, 1e-4);
         EXPECT_NEAR(std::abs(d.z), 10, 1e-4);
@@ -67,7 +67,7 @@ TEST(Pyrite, IronFaceCentredSulfurInPairs)
             if (!Near(other, a) && !Near(other, b)) {
                 EXPECT_GT(distance(other, a), 10 * kRoot3 + 1);
             }
-        midpoints.push_back(Mid(a, b));
+        midpoints.push_back((a + b) / 2);
     }
     EXPECT_TRUE(SamePlaces(midpoints, OctahedralHoles(25)));
 }
@@ -81,9 +81,9 @@ TEST(Pyrite, PairAxesAsListed)
     ASSERT_EQ(balls.size(), 40u);
     std::map<std::tuple<int, int, int>, int> axes;
     for (std::size_t i = 14; i < balls.size(); i += 2) {
-        Vec3 d = Sub(balls[i + 1].at, balls[i].at);
+        Vec3 d = balls[i + 1].at - balls[i].at;
         if (d.x < 0)
-            d = Mul(d, -1);
+            d = -d;
         const Vec3 scene{d.x, -d.y, -d.z};
         ++axes[{int(std::lround(scene.x / 10)), int(std::lround(scene.y / 10)), int(std::lround(scene.z / 10))}];
     }
@@ -95,10 +95,10 @@ TEST(Pyrite, PairAxesAsListed)
 
 Vec3 Turned(const Vec3& p, const Vec3& axis, double degrees)
 {
-    const Vec3 k = Mul(axis, 1 / Length(axis));
+    const Vec3 k = axis * (1 / length(axis));
     const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
     const Vec3 kxp{k.y * p.z - k.z * p.y, k.z * p.x - k.x * p.z, k.x * p.y - k.y * p.x};
-    return Add(Add(Mul(p, c), Mul(kxp, s)), Mul(k, Dot(k, p) * (1 - c)));
+    return p * c + kxp * s + k * (dot(k, p) * (1 - c));
 }
 
 // A place taken into the cubic cell of edge 50 that starts at the corner
@@ -146,20 +146,20 @@ TEST(Pyrite, SulfurPairsSitOnThePa3Places)
     };
     std::vector<Pair> pairs;
     for (std::size_t i = 14; i + 1 < balls.size(); i += 2)
-        pairs.push_back({balls[i].at, balls[i + 1].at, Mid(balls[i].at, balls[i + 1].at)});
+        pairs.push_back({balls[i].at, balls[i + 1].at, (balls[i].at + balls[i + 1].at) / 2});
     const auto parallel = [](const Vec3& u, const Vec3& v) {
-        return std::abs(std::abs(Dot(u, v)) - Length(u) * Length(v)) < 1e-6;
+        return std::abs(std::abs(dot(u, v)) - length(u) * length(v)) < 1e-6;
     };
     std::vector<Vec3> directions;
     for (const Pair& p : pairs) {
-        const Vec3 d = Sub(p.b, p.a);
+        const Vec3 d = p.b - p.a;
         EXPECT_NEAR(std::abs(d.x), std::abs(d.y), 1e-6) << "along a body diagonal";
         EXPECT_NEAR(std::abs(d.y), std::abs(d.z), 1e-6) << "along a body diagonal";
         if (std::none_of(directions.begin(), directions.end(), [&](const Vec3& e) { return parallel(d, e); }))
             directions.push_back(d);
         for (const Pair& q : pairs)
             if (Near(InCell(p.mid), InCell(q.mid))) {
-                EXPECT_TRUE(parallel(d, Sub(q.b, q.a))) << "pairs a cell edge apart point the same way";
+                EXPECT_TRUE(parallel(d, q.b - q.a)) << "pairs a cell edge apart point the same way";
             }
     }
     EXPECT_EQ(directions.size(), 4u);
@@ -169,13 +169,13 @@ TEST(Pyrite, SulfurPairsSitOnThePa3Places)
     for (const Vec3& fe : PlacesOf(balls, kFe)) {
         std::vector<Vec3> images;
         for (const Vec3& s : PlacesOf(balls, kS))
-            images.push_back(Sub(Mul(fe, 2), s));
+            images.push_back(fe * 2 - s);
         EXPECT_TRUE(SameSet(InCell(images), sulfur)) << "inversion in an iron atom";
     }
     for (const Pair& p : pairs) {
         std::vector<Vec3> images;
         for (const Vec3& s : PlacesOf(balls, kS))
-            images.push_back(Add(Turned(Sub(s, p.mid), Sub(p.b, p.a), 120), p.mid));
+            images.push_back(Turned(s - p.mid, p.b - p.a, 120) + p.mid);
         EXPECT_TRUE(SameSet(InCell(images), sulfur)) << "threefold turn about a pair";
     }
 }
@@ -232,12 +232,12 @@ TEST(Chalcopyrite, ThirtySixBallsAtThirtyOnePlaces)
     std::vector<Vec3> lower, upper;
     for (const Vec3& p : FaceCentred(40)) {
         lower.push_back(Chalco(p));
-        upper.push_back(Chalco(Add(p, {0, 80, 0})));
+        upper.push_back(Chalco(p + Vec3{0, 80, 0}));
     }
     for (const Vec3& p : InnerPlaces(20)) {
         if (p.x * p.y * p.z < 0) {
             lower.push_back(Chalco(p));
-            upper.push_back(Chalco(Add(p, {0, 80, 0})));
+            upper.push_back(Chalco(p + Vec3{0, 80, 0}));
         }
     }
     EXPECT_TRUE(SamePlaces(AllPlaces(std::vector<Ball>(balls.begin(), balls.begin() + 18)), lower));
@@ -254,7 +254,7 @@ TEST(Chalcopyrite, TheTallCellIsCentredOnTheOrigin)
         lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
         hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
     }
-    EXPECT_TRUE(Near(Mid(lo, hi), {0, 0, 0}, 1e-9));
+    EXPECT_TRUE(Near((lo + hi) / 2, {0, 0, 0}, 1e-9));
     EXPECT_NEAR(hi.y - lo.y, 0.8 * 160, 1e-9);
 }
 

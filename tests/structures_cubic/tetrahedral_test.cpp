@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "scenes/structures/structures.h"
 #include "tests/structures_cubic/scene_check.h"
+#include "tests/support/vector_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ TEST(Cuprite, OxygenBodyCentredCopperBetween)
     // O-Cu-O in a straight line: each Cu halfway from the centre to a corner,
     // and the four Cu on a regular tetrahedron (Cu2O: 2 O, 4 Cu per cell).
     for (const Vec3& p : cu) {
-        EXPECT_TRUE(Contains(o, Mul(p, 2)));
+        EXPECT_TRUE(Contains(o, p * 2));
         EXPECT_EQ(NeighboursAt(o, p, 15 * kRoot3).size(), 2u);
         EXPECT_EQ(NeighboursAt(cu, p, 30 * kRoot2).size(), 3u);
     }
@@ -55,7 +56,7 @@ TEST(Cuprite, BondsFromCornersToCentreRunThroughCopper)
             continue;
         }
         EXPECT_TRUE(Near(l.b, {0, 0, 0}));
-        throughCu.push_back(Mid(l.a, l.b));
+        throughCu.push_back((l.a + l.b) / 2);
     }
     EXPECT_EQ(edges, 12);
     EXPECT_TRUE(SamePlaces(throughCu, cu));
@@ -110,11 +111,11 @@ TEST(Cuprite, ScrewAxisInAFaceWithItsHelixThroughOxygen)
         EXPECT_TRUE(Contains(o, h.a));
         EXPECT_TRUE(Contains(o, h.b));
         EXPECT_NEAR(std::abs(h.b.y - h.a.y), 30, 1e-5);
-        const Vec3 ra = Sub({h.a.x, 0, h.a.z}, foot), rb = Sub({h.b.x, 0, h.b.z}, foot);
-        EXPECT_NEAR(Length(ra), 30, 1e-5);
-        EXPECT_NEAR(Dot(ra, rb), 0, 1e-4) << "a quarter turn per step";
+        const Vec3 ra = Vec3{h.a.x, 0, h.a.z} - foot, rb = Vec3{h.b.x, 0, h.b.z} - foot;
+        EXPECT_NEAR(length(ra), 30, 1e-5);
+        EXPECT_NEAR(dot(ra, rb), 0, 1e-4) << "a quarter turn per step";
         for (const Vec3& c : cu)
-            EXPECT_GT(distance(c, Mid(h.a, h.b)), 8) << "clear of the copper atoms";
+            EXPECT_GT(distance(c, (h.a + h.b) / 2), 8) << "clear of the copper atoms";
     }
 }
 
@@ -132,9 +133,9 @@ TEST(Cuprite, ArrowheadsSitOnTheHelixAndPointAlongIt)
         EXPECT_EQ(c->height, 3);
         EXPECT_EQ(c->stacks, 10);
         const Line& h = s.helix[i];
-        EXPECT_TRUE(Near(c->centre, Mid(h.a, h.b), 1e-4)) << "on the middle of its step";
+        EXPECT_TRUE(Near(c->centre, (h.a + h.b) / 2, 1e-4)) << "on the middle of its step";
         // The tip points the way the helix runs; the cone opens behind it.
-        EXPECT_LT(AngleDegrees(Mul(ConeOpening(*c), -1), Sub(h.b, h.a)), 0.01);
+        EXPECT_LT(angleDegrees(-ConeOpening(*c), h.b - h.a), 0.01);
     }
 }
 
@@ -313,7 +314,7 @@ TEST(Sphalerite, DiamondPictureOnALargerCellInTwoColours)
     // The same places as diamond, up to the cell size 40 against 30.
     std::vector<Vec3> shrunk;
     for (const Vec3& p : AllPlaces(balls))
-        shrunk.push_back(Mul(p, 30.0 / 40.0));
+        shrunk.push_back(p * (30.0 / 40.0));
     EXPECT_TRUE(SamePlaces(shrunk, AllPlaces(Balls(RunScene(DrawDiamond, Options(false))))));
 }
 

@@ -55,8 +55,8 @@ std::vector<Vec3> ExpectedCalcium()
 {
     std::vector<Vec3> calcium{{0, 40, 0}, {0, -40, 0}, {0, 10, 0}, {0, -10, 0}};
     for (const Vec3& v : HexagonVertices()) {
-        calcium.push_back(Plus(v, {0, 40, 0}));
-        calcium.push_back(Plus(v, {0, -40, 0}));
+        calcium.push_back(v + Vec3{0, 40, 0});
+        calcium.push_back(v + Vec3{0, -40, 0});
         calcium.push_back({v.x, v.x > 0 ? 10.0 : -10.0, v.z});
     }
     return calcium;
@@ -69,7 +69,7 @@ std::vector<Line> CalcitePrismFrame()
         for (const Line& l : PolygonEdges({0, y, 0}, HexagonAround({0, y, 0})))
             lines.push_back(l);
     for (const Vec3& v : HexagonVertices())
-        lines.push_back({Plus(v, {0, 40, 0}), Plus(v, {0, -40, 0})});
+        lines.push_back({v + Vec3{0, 40, 0}, v + Vec3{0, -40, 0}});
     lines.push_back({{0, 40, 0}, {0, -40, 0}});
     return lines;
 }
@@ -94,7 +94,7 @@ TEST(Calcite, EveryCarbonCarriesThreeOxygenInItsPlane)
     std::vector<Vec3> groups;
     for (const Vec3& c : PositionsOfColour(d.atoms, structures::C))
         for (const Vec3& o : OxygenAroundCarbon(c))
-            groups.push_back(Plus(c, o));
+            groups.push_back(c + o);
     EXPECT_EQ(DiffPoints(PositionsOfColour(d.atoms, structures::O), groups), "");
 }
 
@@ -116,9 +116,9 @@ TEST(Calcite, CarbonateTrianglesAreEquilateralAndTurnLayerByLayer)
         for (const Vec3& o : near) {
             EXPECT_NEAR(distance(o, c), CarbonOxygen, Tolerance) << ToString(c);
             EXPECT_NEAR(o.y, c.y, Tolerance) << "in the layer of " << ToString(c);
-            sum = Plus(sum, o);
+            sum += o;
         }
-        EXPECT_TRUE(Near({sum.x / 3, sum.y / 3, sum.z / 3}, c)) << "centred on " << ToString(c);
+        EXPECT_TRUE(Near(sum / 3, c)) << "centred on " << ToString(c);
         for (std::size_t i = 0; i < 3; ++i)
             EXPECT_NEAR(distance(near[i], near[(i + 1) % 3]), CarbonOxygen * std::sqrt(3.0), Tolerance);
         // The corner on the line x = c.x says which way the triangle points.
@@ -157,7 +157,7 @@ TEST(Calcite, OnlyTheAxisGroupsAreBondedBesideThePrismFrame)
     for (const Vec3& c : PositionsOfColour(d.atoms, structures::C))
         if (std::abs(c.x) < Tolerance && std::abs(c.z) < Tolerance)
             for (const Vec3& o : OxygenAroundCarbon(c))
-                expected.push_back({Plus(c, o), c});
+                expected.push_back({c + o, c});
     EXPECT_EQ(expected.size(), 28u);
     EXPECT_EQ(d.lines.size(), 28u);
     EXPECT_EQ(DiffLines(d.lines, expected), "");
@@ -182,7 +182,7 @@ const std::vector<Line> RutileDiagonals{
 
 Vec3 Along(const Line& l, double t)
 {
-    return {l.from.x + t * (l.to.x - l.from.x), l.from.y + t * (l.to.y - l.from.y), l.from.z + t * (l.to.z - l.from.z)};
+    return l.from + t * (l.to - l.from);
 }
 
 TEST(Rutile, TitaniumAtCornersAndCentre)

@@ -197,7 +197,7 @@ TEST(LayeredNets, GraphiteAndBoronNitrideShareTheUpperLayer)
     ASSERT_EQ(graphite.atoms.size(), nitride.atoms.size());
     for (std::size_t i = 0; i < graphite.atoms.size(); ++i) {
         const Vec3 shift = i / 6 == 2 ? Vec3{36, 0, 0} : Vec3{};
-        EXPECT_TRUE(Near(graphite.atoms[i].position, Plus(nitride.atoms[i].position, shift))) << "atom " << i;
+        EXPECT_TRUE(Near(graphite.atoms[i].position, nitride.atoms[i].position + shift)) << "atom " << i;
     }
 }
 
@@ -212,7 +212,7 @@ TEST(LayeredNets, GraphiteSitsTwoLeftAndEightAboveBoronNitrideInTheModel)
         // The lower ring of graphite is further moved by 36 scene units, 28.8
         // in the model.
         const Vec3 expected = i / 6 == 2 ? Vec3{-2 + 28.8, 8, 0} : Vec3{-2, 8, 0};
-        EXPECT_TRUE(Near({g.x - n.x, g.y - n.y, g.z - n.z}, expected, 1e-4)) << "atom " << i;
+        EXPECT_TRUE(Near(g - n, expected, 1e-4)) << "atom " << i;
     }
 }
 

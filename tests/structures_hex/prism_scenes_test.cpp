@@ -37,7 +37,7 @@ std::vector<Line> PrismFrameLines()
         for (const Line& l : PolygonEdges({0, y, 0}, HexagonAround({0, y, 0})))
             lines.push_back(l);
     for (const Vec3& v : HexagonVertices())
-        lines.push_back({Plus(v, {0, FaceY, 0}), Plus(v, {0, -FaceY, 0})});
+        lines.push_back({v + Vec3{0, FaceY, 0}, v + Vec3{0, -FaceY, 0}});
     lines.push_back({{0, FaceY, 0}, {0, -FaceY, 0}});
     return lines;
 }

@@ -9,14 +9,14 @@ namespace vestrel::test {
 
 Vec3 SceneFrame::toModel(const Vec3& p) const
 {
-    const Vec3 s{(p.x + shift.x) * scale, (p.y + shift.y) * scale, (p.z + shift.z) * scale};
+    const Vec3 s = (p + shift) * scale;
     return {offset.x + s.x, offset.y - s.y, offset.z - s.z};
 }
 
 Vec3 SceneFrame::toScene(const Vec3& m) const
 {
     const Vec3 s{m.x - offset.x, -(m.y - offset.y), -(m.z - offset.z)};
-    return {s.x / scale - shift.x, s.y / scale - shift.y, s.z / scale - shift.z};
+    return s / scale - shift;
 }
 
 SceneDrawing RecordScene(SceneBlock block, const SceneFrame& frame, const DisplayOptions& opt)
@@ -124,13 +124,11 @@ std::vector<Vec3> HexagonVertices()
     return v;
 }
 
-Vec3 Plus(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-
 std::vector<Vec3> HexagonAround(const Vec3& centre)
 {
     std::vector<Vec3> v;
     for (const Vec3& h : HexagonVertices())
-        v.push_back(Plus(centre, h));
+        v.push_back(centre + h);
     return v;
 }
 

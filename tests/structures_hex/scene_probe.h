@@ -68,7 +68,6 @@ std::vector<Vec3> HexagonAround(const Vec3& centre);
 // going round its vertices by angle about centre.
 std::vector<Line> PolygonEdges(const Vec3& centre, std::vector<Vec3> vertices);
 
-Vec3 Plus(const Vec3& a, const Vec3& b);
 double Length(const Line& l);
 
 std::string ToString(const Vec3& p);
