@@ -35,6 +35,19 @@ void wireQuadric(Draw& gl)
     gl.quadricNormals(QuadricNormals::Smooth);
 }
 
+void DrawCrystalForm(Draw& gl, const FrameInputs& in)
+{
+    if (!in.chosen) {
+        forms::DrawCrystalFormScene(gl, *in.crystalForm, in.display);
+        return;
+    }
+    gl.pushMatrix();
+    gl.multMatrix(polyhedra::SymmetryOperationAt(in.chosen->element, in.chosen->time));
+    forms::DrawCrystalFormScene(gl, *in.crystalForm, in.display);
+    gl.popMatrix();
+    polyhedra::DrawChosenElement(gl, in.chosen->element, in.chosen->extent);
+}
+
 } // namespace
 
 // Each checked item sets its colour, in the order of the menu; the menu
@@ -176,6 +189,8 @@ bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
         DrawZoneScene(gl, *in.zone, in.display);
     if (in.loadedStructure)
         structures::DrawLoadedStructure(gl, *in.loadedStructure, in.display);
+    if (in.crystalForm)
+        DrawCrystalForm(gl, in);
     gl.lineWidth(FrameEndLineWidth);
     return trackBarVisible;
 }

@@ -6,6 +6,7 @@
 
 #include "scenes/display_options.h"
 #include "scenes/scene_id.h"
+#include "scenes/forms/crystal_form_scene.h"
 #include "scenes/polyhedra/symmetry_operations.h"
 #include "scenes/zone_scene.h"
 #include "scenes/structures/loaded_structure_scene.h"
@@ -62,6 +63,10 @@ struct FrameInputs {
     // A structure read from a file, drawn after the built-in blocks; none
     // when null. Owned by whoever loaded it.
     const structures::LoadedStructureScene* loadedStructure = nullptr;
+    // A crystal form or combination of a crystal class, drawn after the
+    // built-in blocks (and turned by the chosen element's operation); none
+    // when null. Owned by whoever built it.
+    const forms::CrystalFormScene* crystalForm = nullptr;
     bool shaded = false;      // "Объёмное изображение": lit balls and faces
     bool smooth = false;      // "Сглаживание": multisampled drawing (the panel's and pictures' business)
 };

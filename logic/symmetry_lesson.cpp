@@ -59,11 +59,22 @@ QString SymmetryOperationDoneMessage(const SymmetryOperationElement& e)
 
 void SymmetryLesson::setPolyhedron(std::optional<SceneId> id)
 {
-    if (id == polyhedron_)
+    if (id == polyhedron_ && !crystalForm_)
         return;
+    crystalForm_ = false;
     polyhedron_ = id;
     elements_ = id ? polyhedra::SymmetryOperationsOf(*id) : std::vector<SymmetryOperationElement>{};
     extent_ = id ? PolyhedronCircumradius(*id) : 0;
+    chosen_ = -1;
+    stop();
+}
+
+void SymmetryLesson::setCrystalForm(std::vector<SymmetryOperationElement> elements, double extent)
+{
+    polyhedron_.reset();
+    crystalForm_ = true;
+    elements_ = std::move(elements);
+    extent_ = extent;
     chosen_ = -1;
     stop();
 }

@@ -30,6 +30,10 @@ public:
 
     // The polyhedron now built (or none): its elements, none chosen.
     void setPolyhedron(std::optional<SceneId> id);
+    // A crystal form of a class now built: the class's elements (model
+    // frame) and the solid's circumradius; none chosen. The polyhedron is
+    // then none.
+    void setCrystalForm(std::vector<SymmetryOperationElement> elements, double extent);
     std::optional<SceneId> polyhedron() const { return polyhedron_; }
     const std::vector<SymmetryOperationElement>& elements() const { return elements_; }
     QStringList captions() const;
@@ -51,6 +55,7 @@ public:
 
 private:
     std::optional<SceneId> polyhedron_;
+    bool crystalForm_ = false; // the elements are a crystal class's
     std::vector<SymmetryOperationElement> elements_;
     double extent_ = 0;
     int chosen_ = -1;

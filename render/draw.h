@@ -7,6 +7,7 @@
 #include "render/geometry.h"
 
 #include <span>
+#include <string_view>
 
 namespace vestrel {
 
@@ -97,6 +98,14 @@ public:
     // Names what the next begin..end primitive is; it holds for that one
     // primitive. Only the shaded picture uses it.
     virtual void surface(Surface kind) { (void)kind; }
+    // Names the next begin..end primitive with a number of the scene's own
+    // (a crystal form's face); the recording back end keeps it, the others
+    // ignore it.
+    virtual void primitiveTag(int tag) { (void)tag; }
+    // A short text at a point of the current frame, in the current colour,
+    // facing the viewer: digits, brackets, spaces, and "-" before a digit,
+    // drawn as a bar over that digit.
+    virtual void label(const Vec3& at, std::string_view text) { (void)at; (void)text; }
 };
 
 } // namespace vestrel

@@ -5,6 +5,7 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -564,6 +565,91 @@ void GlDraw::balls(std::span<const Ball> balls, int slices)
             gluSphere(quadric_, b.radius, n, n);
         glPopMatrix();
     }
+}
+
+} // namespace vestrel
+
+namespace vestrel {
+
+namespace {
+
+// A 5 x 7 font, top row first, the leftmost pixel in bit 4; drawn twice as
+// large.
+struct Glyph {
+    char c;
+    unsigned char rows[7];
+};
+
+constexpr Glyph Font[] = {
+    {'0', {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E}}, {'1', {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E}},
+    {'2', {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F}}, {'3', {0x1F, 0x02, 0x04, 0x02, 0x01, 0x11, 0x0E}},
+    {'4', {0x02, 0x06, 0x0A, 0x12, 0x1F, 0x02, 0x02}}, {'5', {0x1F, 0x10, 0x1E, 0x01, 0x01, 0x11, 0x0E}},
+    {'6', {0x06, 0x08, 0x10, 0x1E, 0x11, 0x11, 0x0E}}, {'7', {0x1F, 0x01, 0x02, 0x04, 0x08, 0x08, 0x08}},
+    {'8', {0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E}}, {'9', {0x0E, 0x11, 0x11, 0x0F, 0x01, 0x02, 0x0C}},
+    {'(', {0x02, 0x04, 0x08, 0x08, 0x08, 0x04, 0x02}}, {')', {0x08, 0x04, 0x02, 0x02, 0x02, 0x04, 0x08}},
+    {' ', {0, 0, 0, 0, 0, 0, 0}},
+};
+
+constexpr int Scale = 2;
+constexpr int GlyphWidth = 5 * Scale, GlyphHeight = 7 * Scale, Advance = GlyphWidth + 2 * Scale;
+constexpr int BarGap = 2 * Scale;
+
+// Rows bottom first, two bytes each, as glBitmap reads them.
+std::array<unsigned char, 2 * GlyphHeight> Bitmap(const unsigned char (&rows)[7])
+{
+    std::array<unsigned char, 2 * GlyphHeight> out{};
+    for (int r = 0; r < 7; ++r) {
+        unsigned wide = 0;
+        for (int b = 0; b < 5; ++b)
+            if (rows[r] & (0x10 >> b))
+                wide |= 0x3u << (14 - 2 * b); // two pixels from the left of 16
+        for (int k = 0; k < Scale; ++k) {
+            const int row = (6 - r) * Scale + k;
+            out[static_cast<std::size_t>(2 * row)] = static_cast<unsigned char>(wide >> 8);
+            out[static_cast<std::size_t>(2 * row + 1)] = static_cast<unsigned char>(wide & 0xFF);
+        }
+    }
+    return out;
+}
+
+const Glyph* GlyphOf(char c)
+{
+    for (const Glyph& g : Font)
+        if (g.c == c)
+            return &g;
+    return nullptr;
+}
+
+} // namespace
+
+void GlDraw::label(const Vec3& at, std::string_view text)
+{
+    int glyphs = 0;
+    for (char c : text)
+        glyphs += c != '-';
+    GLint alignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glRasterPos3d(at.x, at.y, at.z);
+    // Centred on the point.
+    glBitmap(0, 0, 0, 0, static_cast<float>(-glyphs * Advance / 2), static_cast<float>(-GlyphHeight / 2), nullptr);
+    static const std::array<unsigned char, 2 * Scale> bar{0xFF, 0xC0, 0xFF, 0xC0};
+    bool barred = false;
+    for (char c : text) {
+        if (c == '-') {
+            barred = true;
+            continue;
+        }
+        const Glyph* g = GlyphOf(c);
+        if (!g)
+            continue;
+        if (barred)
+            glBitmap(GlyphWidth, Scale, 0, static_cast<float>(-(GlyphHeight + BarGap)), 0, 0, bar.data());
+        barred = false;
+        const auto bitmap = Bitmap(g->rows);
+        glBitmap(GlyphWidth, GlyphHeight, 0, 0, Advance, 0, bitmap.data());
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
 }
 
 } // namespace vestrel

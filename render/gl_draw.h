@@ -71,6 +71,10 @@ public:
     void quadricNormals(QuadricNormals normals) override;
     void sphere(double radius, int slices, int stacks) override;
     void cylinder(double baseRadius, double topRadius, double height, int slices, int stacks) override;
+    // Bitmaps of a small built-in font (glRasterPos, glBitmap): only the
+    // digits, brackets and the bar are needed, and no font file or text
+    // library reaches below the windows.
+    void label(const Vec3& at, std::string_view text) override;
     // With lighting off and a filling quadric a ball shows as a disc of flat
     // colour: each is drawn as that disc, facing the eye and touching the
     // ball's nearest point, so that it covers exactly the ball's outline and

@@ -23,7 +23,9 @@ void RecordingDraw::begin(Primitive mode)
     p.stipple = currentStipple;
     p.surface = nextSurface_;
     p.shaded = shadedOn;
+    p.tag = nextTag_;
     nextSurface_ = Surface::Plain;
+    nextTag_ = -1;
     primitives.push_back(std::move(p));
     events.push_back({RecordedEvent::Kind::Primitive, primitives.size() - 1});
 }
@@ -196,9 +198,24 @@ void RecordingDraw::surface(Surface kind)
     nextSurface_ = kind;
 }
 
+void RecordingDraw::primitiveTag(int tag)
+{
+    if (inPrimitive_)
+        errors.push_back("primitive tagged inside begin/end");
+    nextTag_ = tag;
+}
+
+void RecordingDraw::label(const Vec3& at, std::string_view text)
+{
+    if (inPrimitive_)
+        errors.push_back("label inside begin/end");
+    labels.push_back({matrix().apply(at), std::string(text), currentColour});
+}
+
 void RecordingDraw::resetRecording()
 {
     primitives.clear();
+    labels.clear();
     solids.clear();
     colours.clear();
     events.clear();

@@ -33,6 +33,13 @@ struct RecordedPrimitive {
     LineStippleState stipple; // in force when the primitive was begun
     Surface surface = Surface::Plain; // as named before the primitive
     bool shaded = false;              // drawn in the shaded picture
+    int tag = -1;                     // as named before the primitive, or -1
+};
+
+struct RecordedLabel {
+    Vec3 position; // after the current transform
+    std::string text;
+    Colour colour;
 };
 
 struct RecordedSolid {
@@ -86,6 +93,8 @@ public:
     void cylinder(double baseRadius, double topRadius, double height, int slices, int stacks) override;
     void shading(bool on) override;
     void surface(Surface kind) override;
+    void primitiveTag(int tag) override;
+    void label(const Vec3& at, std::string_view text) override;
 
     // Forget what was recorded; the current state (colour, matrix, quadric,
     // lighting, line width) stays, as it does in OpenGL between frames.
@@ -93,6 +102,7 @@ public:
 
     std::vector<RecordedPrimitive> primitives;
     std::vector<RecordedSolid> solids;
+    std::vector<RecordedLabel> labels;
     std::vector<Colour> colours;       // every colour call, in order
     std::vector<RecordedEvent> events;
     std::vector<std::string> errors;   // misuse: end without begin, pop of an empty stack, ...
@@ -121,6 +131,7 @@ private:
     std::vector<Mat4> stack_;
     bool inPrimitive_ = false;
     Surface nextSurface_ = Surface::Plain;
+    int nextTag_ = -1;
 };
 
 } // namespace vestrel

@@ -12,6 +12,7 @@ struct DisplayOptions {
     bool showSymPlanes = false; // "Показ. плоск. симметрии"
     bool showSymAxes = true;    // "Показ. оси симметрии"
     bool solidFaces = true;     // "Сплошные грани" (else "Прозрачные грани")
+    bool showFaceSymbols = false; // "Показывать символы граней" (crystal forms)
     // Item indices of the settings window's colour lists; -1 when text was
     // typed into the list and no item is selected.
     int axisColour2 = 3;        // settings window, axes of order 2

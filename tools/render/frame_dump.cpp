@@ -50,6 +50,7 @@ void addPolygons(FrameDump& out, const RecordedPrimitive& p, const Mat4& back)
         DumpedPolygon polygon;
         polygon.colour = v[first].colour;
         polygon.filled = filled;
+        polygon.tag = p.tag;
         for (std::size_t i = first; i < first + count; ++i)
             polygon.vertices.push_back(back.apply(v[i].position));
         out.polygons.push_back(std::move(polygon));
@@ -81,6 +82,17 @@ double asSet(float v)
 
 QJsonArray colour(const Colour& c) { return {asSet(c.r), asSet(c.g), asSet(c.b)}; }
 
+void addFaceOfForm(QJsonObject& polygon, const forms::FormFace& face)
+{
+    QJsonArray hkl;
+    for (int i : face.indices)
+        hkl.append(i);
+    polygon.insert("form", face.form);
+    polygon.insert("hkl", hkl);
+    if (face.closing)
+        polygon.insert("closing", true);
+}
+
 } // namespace
 
 FrameDump ToModelFrame(const RecordingDraw& gl, const ViewState& view)
@@ -91,6 +103,8 @@ FrameDump ToModelFrame(const RecordingDraw& gl, const ViewState& view)
         addSegments(out, p, back);
         addPolygons(out, p, back);
     }
+    for (const RecordedLabel& l : gl.labels)
+        out.labels.push_back({back.apply(l.position), l.text, l.colour});
     for (const RecordedSolid& s : gl.solids) {
         const Mat4 m = back * s.transform;
         if (s.kind == RecordedSolid::Kind::Sphere) {
@@ -118,7 +132,7 @@ FrameDump DumpFrames(const FrameInputs& inputs, ViewState& view, int frames)
     return ToModelFrame(gl, view);
 }
 
-QByteArray FrameDumpJson(const FrameDump& dump)
+QByteArray FrameDumpJson(const FrameDump& dump, const forms::CrystalFormScene* crystalForm)
 {
     QJsonArray spheres, lines, polygons, cones;
     for (const DumpedSphere& s : dump.spheres) {
@@ -135,12 +149,19 @@ QByteArray FrameDumpJson(const FrameDump& dump)
         QJsonArray vertices;
         for (const Vec3& v : p.vertices)
             vertices.append(point(v));
-        polygons.append(QJsonObject{{"vertices", vertices}, {"colour", colour(p.colour)}, {"filled", p.filled}});
+        QJsonObject polygon{{"vertices", vertices}, {"colour", colour(p.colour)}, {"filled", p.filled}};
+        if (crystalForm && p.tag >= 0 && p.tag < static_cast<int>(crystalForm->faces.size()))
+            addFaceOfForm(polygon, crystalForm->faces[static_cast<std::size_t>(p.tag)]);
+        polygons.append(polygon);
     }
     for (const DumpedCone& c : dump.cones)
         cones.append(QJsonObject{{"tip", point(c.tip)}, {"base", point(c.base)}, {"radius", c.radius},
                                  {"colour", colour(c.colour)}});
-    const QJsonObject root{{"spheres", spheres}, {"lines", lines}, {"polygons", polygons}, {"cones", cones}};
+    QJsonArray labels;
+    for (const DumpedLabel& l : dump.labels)
+        labels.append(QJsonObject{{"at", point(l.at)}, {"text", QString::fromStdString(l.text)}, {"colour", colour(l.colour)}});
+    const QJsonObject root{{"spheres", spheres}, {"lines", lines}, {"polygons", polygons}, {"cones", cones},
+                           {"labels", labels}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

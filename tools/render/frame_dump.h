@@ -10,6 +10,7 @@
 #include "render/view_state.h"
 
 #include <QByteArray>
+#include <string>
 #include <vector>
 
 namespace vestrel {
@@ -32,6 +33,13 @@ struct DumpedPolygon {
     std::vector<Vec3> vertices;
     Colour colour;       // of the first vertex
     bool filled = true;  // a line loop is an outline
+    int tag = -1;        // as the scene named it (a crystal form's face), or -1
+};
+
+struct DumpedLabel {
+    Vec3 at;
+    std::string text;
+    Colour colour;
 };
 
 struct DumpedCone {
@@ -45,6 +53,7 @@ struct FrameDump {
     std::vector<DumpedLine> lines;
     std::vector<DumpedPolygon> polygons;
     std::vector<DumpedCone> cones;
+    std::vector<DumpedLabel> labels;
 };
 
 // A recording of one frame drawn with the view, back in the model frame.
@@ -58,7 +67,10 @@ FrameDump DumpFrames(const FrameInputs& inputs, ViewState& view, int frames = 1)
 // {"spheres": [{"centre", "radius", "colour"}], "lines": [{"from", "to",
 // "colour", "width", "dashed"}], "polygons": [{"vertices", "colour",
 // "filled"}], "cones": [{"tip", "base", "radius", "colour"}]}; a sphere
-// under an unequal scale also has "semi_axes".
-QByteArray FrameDumpJson(const FrameDump& dump);
+// under an unequal scale also has "semi_axes". With a crystal form, each of
+// its faces' polygons also has "form" (the form's index, from 0), "hkl" (the
+// face's indices) and, for a face that closes an open form, "closing": true;
+// "labels": [{"at", "text", "colour"}] are the face symbols written.
+QByteArray FrameDumpJson(const FrameDump& dump, const forms::CrystalFormScene* crystalForm = nullptr);
 
 } // namespace vestrel

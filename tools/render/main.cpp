@@ -76,6 +76,15 @@ int main(int argc, char** argv)
         return 2;
     }
     armWatchdog(options->timeLimit);
+    if (options->crystal && options->describe) {
+        std::string text;
+        for (const std::string& line : options->crystal->memo)
+            text += line + "\n";
+        if (!options->crystal->status.empty())
+            text += options->crystal->status + "\n";
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
     // A structure file: read it first, so that a bad file costs no context.
     vestrel::cif::LoadedStructure structure;
     if (!options->cif.isEmpty()) {
@@ -97,7 +106,7 @@ int main(int argc, char** argv)
         vestrel::ViewState view = options->view;
         const auto dump = vestrel::DumpFrames(options->inputs, view, options->frames);
         QSaveFile file(options->dump);
-        if (!file.open(QIODevice::WriteOnly) || file.write(vestrel::FrameDumpJson(dump)) < 0 || !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(vestrel::FrameDumpJson(dump, options->inputs.crystalForm)) < 0 || !file.commit()) {
             err << "vestrel-render: cannot write " << options->dump << "\n";
             return 1;
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/render/render_options.h"
 
+#include "logic/morphology/face_symbol.h"
 #include "scenes/scene_registry.h"
 
 #include <QRegularExpression>
@@ -149,6 +150,56 @@ bool chooseOperation(int n, double t, FrameInputs* in, QString* error)
     return false;
 }
 
+QString Utf8(const std::string& s) { return QString::fromStdString(s); }
+
+// "h,k,l[,d]", or "h,k,i,l[,d]" in a hexagonal class.
+bool parseForm(const QString& value, bool hexagonal, morphology::FormSpec* form, QString* error)
+{
+    QStringList parts = value.split(QLatin1Char(','));
+    const qsizetype indices = hexagonal ? 4 : 3;
+    if (parts.size() == indices + 1) {
+        bool ok = false;
+        form->distance = parts.takeLast().toDouble(&ok);
+        if (!ok || !(form->distance > 0) || form->distance > 1000) {
+            *error = QStringLiteral("--form %1: расстояние грани от центра должно быть положительным числом").arg(value);
+            return false;
+        }
+    }
+    const auto face = morphology::ParseFaceSymbol(parts.join(QLatin1Char(' ')).toStdString(), hexagonal);
+    if (const auto* bad = std::get_if<morphology::FaceSymbolError>(&face)) {
+        *error = QStringLiteral("--form %1: ").arg(value) + Utf8(bad->message);
+        return false;
+    }
+    form->face = std::get<morphology::IntVector>(face);
+    return true;
+}
+
+bool buildCrystal(const QString& classText, const QStringList& formTexts, RenderOptions* o, QString* error)
+{
+    const auto number = morphology::FindClass(classText.toStdString());
+    if (!number) {
+        *error = QStringLiteral("--class %1: нет такого вида симметрии (номер от 1 до 32 или международный символ, "
+                                "например -43m, 4/mmm, 6/mmm)").arg(classText);
+        return false;
+    }
+    const bool hexagonal = morphology::UsesHexagonalAxes(morphology::ClassInfo(*number).system);
+    morphology::Combination combination(*number);
+    if (formTexts.size() > morphology::Combination::MaxForms) {
+        *error = QStringLiteral("--form: не больше трёх форм в комбинации");
+        return false;
+    }
+    for (const QString& text : formTexts) {
+        morphology::FormSpec form;
+        if (!parseForm(text, hexagonal, &form, error))
+            return false;
+        combination.addForm(form.face, form.distance);
+    }
+    auto built = std::make_shared<morphology::BuiltCrystal>(combination.build());
+    o->inputs.crystalForm = &built->scene;
+    o->crystal = std::move(built);
+    return true;
+}
+
 } // namespace
 
 QString RenderUsage()
@@ -162,15 +213,20 @@ QString RenderUsage()
         "  [--lines on|off] [--screw on|off] [--screw-colour N]\n"
         "  [--zone h1,k1,l1:h2,k2,l2 | --zone-edges u1,v1,w1:u2,v2,w2] [--operation N [--at 0..1]]\n"
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
-        "  [--cif FILE.cif [--cells N]]\n"
+        "  [--cif FILE.cif [--cells N]] [--class K [--form h,k,l[,d]]... [--face-symbols on|off]]\n"
         "  [--shaded on|off] [--smooth on|off] [--time-limit 300]\n"
         "usage: vestrel-render --cif FILE.cif --describe\n"
-        "usage: vestrel-render --cif FILE.cif --powder [--wavelength 1.54056] [--range 5,90]");
+        "usage: vestrel-render --cif FILE.cif --powder [--wavelength 1.54056] [--range 5,90]\n"
+        "usage: vestrel-render --class K [--form h,k,l[,d]]... --describe\n"
+        "  K: 1..32 or an international symbol with - for the bar (-43m, 4/mmm);\n"
+        "  hexagonal classes: --form h,k,i,l[,d]");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
 {
     int operation = 0; // element N of the built polyhedron's list, 1-based
+    QString crystalClass;
+    QStringList crystalForms;
     double at = 0;
     RenderOptions o;
     FrameInputs& in = o.inputs;
@@ -261,6 +317,12 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = range.size() == 2 && parseDouble(range[0], &o.twoThetaFrom) && parseDouble(range[1], &o.twoThetaTo);
         } else if (key == QLatin1String("--cells")) {
             ok = parseInt(value, &o.cells, 1, 100);
+        } else if (key == QLatin1String("--class")) {
+            crystalClass = value;
+        } else if (key == QLatin1String("--form")) {
+            crystalForms << value;
+        } else if (key == QLatin1String("--face-symbols")) {
+            ok = parseOnOff(value, &d.showFaceSymbols);
         } else if (key == QLatin1String("--shaded")) {
             ok = parseOnOff(value, &in.shaded);
         } else if (key == QLatin1String("--smooth")) {
@@ -274,10 +336,24 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             return std::nullopt;
         }
     }
-    if (operation > 0 && !chooseOperation(operation, at, &in, error))
+    if (!crystalForms.isEmpty() && crystalClass.isEmpty()) {
+        *error = QStringLiteral("--form needs --class K");
         return std::nullopt;
-    if (o.describe && o.cif.isEmpty()) {
-        *error = QStringLiteral("--describe needs --cif FILE.cif");
+    }
+    if (!crystalClass.isEmpty() && !buildCrystal(crystalClass, crystalForms, &o, error))
+        return std::nullopt;
+    if (operation > 0 && o.crystal) {
+        const auto& elements = o.crystal->elements;
+        if (operation > static_cast<int>(elements.size())) {
+            *error = QStringLiteral("--operation %1: the class has %2 elements of symmetry").arg(operation).arg(elements.size());
+            return std::nullopt;
+        }
+        in.chosen = ChosenSymmetryElement{elements[static_cast<std::size_t>(operation - 1)], at, o.crystal->extent};
+    } else if (operation > 0 && !chooseOperation(operation, at, &in, error)) {
+        return std::nullopt;
+    }
+    if (o.describe && o.cif.isEmpty() && !o.crystal) {
+        *error = QStringLiteral("--describe needs --cif FILE.cif or --class K");
         return std::nullopt;
     }
     if (o.powder && o.cif.isEmpty()) {

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "frame/frame_inputs.h"
+#include "logic/morphology/crystal_forms.h"
 #include "render/view_state.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace vestrel {
@@ -30,6 +32,9 @@ struct RenderOptions {
     bool powder = false;
     double wavelength = 1.54056;          // angstroms, Cu Kα1
     double twoThetaFrom = 5, twoThetaTo = 90; // degrees
+    // --class K with its --form h,k,l[,d]: the crystal drawn (its scene is
+    // inputs.crystalForm).
+    std::shared_ptr<const morphology::BuiltCrystal> crystal;
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
