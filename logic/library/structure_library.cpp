@@ -159,4 +159,17 @@ int StructureLibrary::indexOf(const QString& fileName) const
     return -1;
 }
 
+QString LibraryListing(const StructureLibrary& library)
+{
+    QVector<const LibraryEntry*> byFile;
+    for (const LibraryEntry& e : library.entries())
+        byFile << &e;
+    std::sort(byFile.begin(), byFile.end(),
+              [](const LibraryEntry* a, const LibraryEntry* b) { return a->fileName < b->fileName; });
+    QString text;
+    for (const LibraryEntry* e : byFile)
+        text += QStringLiteral("%1\t%2\t%3\n").arg(e->fileName, e->nameRu).arg(e->spaceGroupNumber);
+    return text;
+}
+
 } // namespace vestrel::library

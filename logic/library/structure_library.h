@@ -73,4 +73,8 @@ private:
     QStringList skipped_;
 };
 
+// One line per file, in the order of the file names: the file's name, a
+// tab, its Russian name, a tab, its space-group number.
+QString LibraryListing(const StructureLibrary& library);
+
 } // namespace vestrel::library

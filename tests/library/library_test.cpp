@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -182,6 +183,28 @@ TEST(Library, EntryTextsForTheWindow)
     EXPECT_EQ(salt.spaceGroupText(), QStringLiteral("F m -3 m (№ 225)"));
     EXPECT_EQ(salt.cellText(), QStringLiteral("a = 5.6402 Å, b = 5.6402 Å, c = 5.6402 Å, α = 90°, β = 90°, γ = 90°"));
     EXPECT_FALSE(vestrel::library::ReadLibraryEntry(QStringLiteral("/nonexistent/x.cif")).has_value());
+}
+
+// vestrel-render --library lists the build folder's copy of the library,
+// which holds every file of the sources.
+TEST(Library, RenderToolListsEveryFile)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(VESTREL_RENDER_TOOL), {QStringLiteral("--library")});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList files = QDir(LibraryFolder).entryList({QStringLiteral("*.cif")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(lines.size(), files.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        const QStringList fields = lines[i].split(u'\t');
+        ASSERT_EQ(fields.size(), 3) << lines[i].toStdString();
+        EXPECT_EQ(fields[0], files[i]);
+        const LibraryEntry& e = Library().entries()[Library().indexOf(files[i])];
+        EXPECT_EQ(fields[1], e.nameRu);
+        EXPECT_EQ(fields[2].toInt(), e.spaceGroupNumber);
+    }
+    EXPECT_TRUE(lines.contains(QStringLiteral("NaCl.cif\tКаменная соль (галит)\t225")));
 }
 
 TEST(Library, FolderIsFoundBesideTheExecutableThenInstalled)

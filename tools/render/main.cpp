@@ -3,6 +3,8 @@
 // blocks into a PNG file, or writes what the last frame draws as JSON,
 // without the main window.
 #include "logic/cif/loaded_structure.h"
+#include "logic/data_location.h"
+#include "logic/library/structure_library.h"
 #include "tools/render/frame_dump.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QSaveFile>
@@ -60,6 +63,19 @@ int main(int argc, char** argv)
         return 2;
     }
     armWatchdog(options->timeLimit);
+    if (options->library) {
+        // Found as the program finds it: beside the executable, then installed.
+        const QString exeDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+        const QString folder = vestrel::LocateStructureLibrary(exeDir);
+        if (folder.isEmpty()) {
+            err << "vestrel-render: no structure library (structures/) beside " << exeDir << " or installed\n";
+            return 1;
+        }
+        vestrel::library::StructureLibrary library;
+        library.load(folder);
+        QTextStream(stdout) << vestrel::library::LibraryListing(library);
+        return 0;
+    }
     // A structure file: read it first, so that a bad file costs no context.
     vestrel::cif::LoadedStructure structure;
     if (!options->cif.isEmpty()) {

@@ -164,7 +164,8 @@ QString RenderUsage()
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
         "  [--cif FILE.cif [--cells N]]\n"
         "  [--shaded on|off] [--smooth on|off] [--time-limit 300]\n"
-        "usage: vestrel-render --cif FILE.cif --describe");
+        "usage: vestrel-render --cif FILE.cif --describe\n"
+        "usage: vestrel-render --library   (file, Russian name and space-group number of each library file)");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
@@ -178,6 +179,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         const QString& key = args[i];
         if (key == QLatin1String("--describe")) {
             o.describe = true;
+            continue;
+        }
+        if (key == QLatin1String("--library")) {
+            o.library = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -270,7 +275,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         *error = QStringLiteral("--describe needs --cif FILE.cif");
         return std::nullopt;
     }
-    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe) {
+    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe && !o.library) {
         *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
         return std::nullopt;
     }

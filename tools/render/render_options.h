@@ -26,6 +26,7 @@ struct RenderOptions {
     QString cif;           // a structure file to show, drawn after any built-in scene
     int cells = 1;         // cells per axis of its block
     bool describe = false; // print the structure's information text instead of drawing
+    bool library = false;  // list the structure library instead of drawing
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
