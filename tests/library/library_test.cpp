@@ -207,6 +207,27 @@ TEST(Library, RenderToolListsEveryFile)
     EXPECT_TRUE(lines.contains(QStringLiteral("NaCl.cif\tКаменная соль (галит)\t225")));
 }
 
+// The help's page of the library has a row for every file: its name, its
+// Russian name and its space group.
+TEST(Library, HelpPageListsEveryStructure)
+{
+    QFile page(QStringLiteral(VESTREL_SOURCE_DIR "/help/library.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll());
+    QFile index(QStringLiteral(VESTREL_SOURCE_DIR "/help/index.html"));
+    ASSERT_TRUE(index.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(index.readAll()).contains(QStringLiteral("href=\"library.html\"")));
+    for (const LibraryEntry& e : Library().entries()) {
+        const QString row = QStringLiteral("<tr><td>%1<br>").arg(e.nameRu.toHtmlEscaped());
+        const qsizetype at = text.indexOf(row);
+        ASSERT_GE(at, 0) << e.fileName.toStdString();
+        const QString rowText = text.mid(at, text.indexOf(QStringLiteral("</tr>"), at) - at);
+        EXPECT_TRUE(rowText.contains(QStringLiteral("%1 (№&nbsp;%2)").arg(e.spaceGroupSymbol).arg(e.spaceGroupNumber)))
+            << rowText.toStdString();
+        EXPECT_TRUE(rowText.contains(e.fileName)) << rowText.toStdString();
+    }
+}
+
 TEST(Library, FolderIsFoundBesideTheExecutableThenInstalled)
 {
     QTemporaryDir root;
