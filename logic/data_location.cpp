@@ -55,6 +55,21 @@ DataLocation LocateData(const QString& executableDir)
     return LocateData(executableDir, InstalledDataFolders(executableDir));
 }
 
+QString LocateStructureLibrary(const QString& executableDir, const QStringList& installedFolders)
+{
+    for (const QString& folder : QStringList{executableDir} + installedFolders) {
+        const QString library = clean(folder + QStringLiteral("/structures"));
+        if (QFileInfo(library).isDir())
+            return library;
+    }
+    return {};
+}
+
+QString LocateStructureLibrary(const QString& executableDir)
+{
+    return LocateStructureLibrary(executableDir, InstalledDataFolders(executableDir));
+}
+
 QString DataNotFoundMessage(const DataLocation& location)
 {
     QStringList folders;

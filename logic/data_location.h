@@ -34,6 +34,14 @@ DataLocation LocateData(const QString& executableDir, const QStringList& install
 // The same with the installed folders of InstalledDataFolders.
 DataLocation LocateData(const QString& executableDir);
 
+// The folder of the structure library ("structures"): beside the
+// executable when it is there, else in the first of `installedFolders` that
+// holds it; empty when there is none.
+QString LocateStructureLibrary(const QString& executableDir, const QStringList& installedFolders);
+
+// The same with the installed folders of InstalledDataFolders.
+QString LocateStructureLibrary(const QString& executableDir);
+
 // The message for a start without data, naming the folders looked in.
 QString DataNotFoundMessage(const DataLocation& location);
 

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -256,6 +257,9 @@ TEST(Package, BuildsInstallsRunsAndRemoves)
           QStringLiteral("/usr/share/vestrel/Data/Legend/Atoms.jpg"), QStringLiteral("/usr/share/vestrel/help/index.html"),
           QStringLiteral("/usr/share/applications/io.github.vestrel.Vestrel.desktop"),
           QStringLiteral("/usr/share/metainfo/io.github.vestrel.Vestrel.metainfo.xml"),
+          QStringLiteral("/usr/share/doc/vestrel/copyright"), QStringLiteral("/usr/share/doc/vestrel/changelog.gz"),
+          QStringLiteral("/usr/share/man/man1/vestrel.1.gz"), QStringLiteral("/usr/share/man/ru/man1/vestrel.1.gz"),
+          QStringLiteral("/usr/share/vestrel/structures/NaCl.cif"), QStringLiteral("/usr/share/vestrel/help/library.html"),
           icons.arg(QStringLiteral("scalable"), QStringLiteral("svg")), icons.arg(QStringLiteral("48x48"), QStringLiteral("png")),
           icons.arg(QStringLiteral("128x128"), QStringLiteral("png")), icons.arg(QStringLiteral("256x256"), QStringLiteral("png"))})
         EXPECT_TRUE(files.contains(expected)) << expected.toStdString();
@@ -269,6 +273,26 @@ TEST(Package, BuildsInstallsRunsAndRemoves)
             << file.toStdString();
     }
     EXPECT_GT(dataFiles, 40);
+    // Every file of the structure library.
+    const QStringList structures =
+        QDir(QStringLiteral(VESTREL_SOURCE_DIR "/structures")).entryList({QStringLiteral("*.cif")}, QDir::Files);
+    EXPECT_GE(structures.size(), 60);
+    for (const QString& structure : structures)
+        EXPECT_TRUE(files.contains(QStringLiteral("/usr/share/vestrel/structures/") + structure)) << structure.toStdString();
+
+    // Debian's own checker: no error and no warning, except that the
+    // information texts are in Windows-1251, as the program reads them.
+    const Result lintian = RunCommand(QStringLiteral("lintian"), {QStringLiteral("--tag-display-limit"), QStringLiteral("0"), deb});
+    ASSERT_NE(lintian.exitCode, -1) << "lintian did not run (scripts/install-deps.sh installs it)\n" << lintian.output.toStdString();
+    const QRegularExpression tolerated(QStringLiteral("^W: vestrel: national-encoding \\[usr/share/vestrel/Data/Information/[^/\\]]+\\.txt\\]$"));
+    int tags = 0;
+    for (const QString& line : lintian.output.split('\n', Qt::SkipEmptyParts)) {
+        if (!line.startsWith(QLatin1String("E:")) && !line.startsWith(QLatin1String("W:")))
+            continue;
+        ++tags;
+        EXPECT_TRUE(tolerated.match(line).hasMatch()) << line.toStdString();
+    }
+    EXPECT_GT(tags, 0) << "the information texts' encoding is reported; lintian output:\n" << lintian.output.toStdString();
 
     const Result fields = RunCommand(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends"), QStringLiteral("Section")});
     for (const char* needed : {"fonts-dejavu-core", "fonts-liberation", "qt6-translations-l10n", "qt6-qpa-plugins",

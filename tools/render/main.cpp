@@ -5,6 +5,8 @@
 #include "logic/cif/loaded_structure.h"
 #include "logic/diffraction/powder_job.h"
 #include "logic/diffraction/powder_text.h"
+#include "logic/data_location.h"
+#include "logic/library/structure_library.h"
 #include "tools/render/frame_dump.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QSaveFile>
@@ -83,6 +86,19 @@ int main(int argc, char** argv)
         if (!options->crystal->status.empty())
             text += options->crystal->status + "\n";
         std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
+    if (options->library) {
+        // Found as the program finds it: beside the executable, then installed.
+        const QString exeDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+        const QString folder = vestrel::LocateStructureLibrary(exeDir);
+        if (folder.isEmpty()) {
+            err << "vestrel-render: no structure library (structures/) beside " << exeDir << " or installed\n";
+            return 1;
+        }
+        vestrel::library::StructureLibrary library;
+        library.load(folder);
+        QTextStream(stdout) << vestrel::library::LibraryListing(library);
         return 0;
     }
     // A structure file: read it first, so that a bad file costs no context.

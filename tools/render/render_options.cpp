@@ -219,7 +219,9 @@ QString RenderUsage()
         "usage: vestrel-render --cif FILE.cif --powder [--wavelength 1.54056] [--range 5,90]\n"
         "usage: vestrel-render --class K [--form h,k,l[,d]]... --describe\n"
         "  K: 1..32 or an international symbol with - for the bar (-43m, 4/mmm);\n"
-        "  hexagonal classes: --form h,k,i,l[,d]");
+        "  hexagonal classes: --form h,k,i,l[,d]\n"
+
+        "usage: vestrel-render --library   (file, Russian name and space-group number of each library file)");
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
@@ -239,6 +241,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         }
         if (key == QLatin1String("--describe")) {
             o.describe = true;
+            continue;
+        }
+        if (key == QLatin1String("--library")) {
+            o.library = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -360,7 +366,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         *error = QStringLiteral("--powder needs --cif FILE.cif");
         return std::nullopt;
     }
-    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe && !o.powder) {
+    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe && !o.powder && !o.library) {
         *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
         return std::nullopt;
     }

@@ -35,6 +35,7 @@ struct RenderOptions {
     // --class K with its --form h,k,l[,d]: the crystal drawn (its scene is
     // inputs.crystalForm).
     std::shared_ptr<const morphology::BuiltCrystal> crystal;
+    bool library = false;  // list the structure library instead of drawing
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
