@@ -179,9 +179,10 @@ void MainMenus::buildToolBar(QMainWindow& window)
     const QStringList powderHint = QString::fromUtf8(PowderHint).split(QLatin1Char('|'));
     make(Command::Powder, "powderToolButton", -1, powderHint.value(0), powderHint.value(1));
     MainMenus::button(Command::Powder)->setIcon(PowderIcon());
-    // Last, so that the buttons above keep their places.
-    toolBar_->addWidget(MainMenus::button(Command::OpenStructure));
+    // Below the eleven, so that they keep their places; the command that
+    // opens a structure file stays last.
     toolBar_->addWidget(MainMenus::button(Command::Powder));
+    toolBar_->addWidget(MainMenus::button(Command::OpenStructure));
     MainMenus::button(Command::Powder)->setEnabled(false);
     // Commands that other windows bring stay disabled until bound.
     MainMenus::button(Command::Reference)->setEnabled(false);

@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/main_window.h"
 
-#include "app/about_window.h"
-#include "app/calculator_window.h"
 #include "app/catalogue_part.h"
+#include "app/companion_windows.h"
 #include "app/gl_panel.h"
 #include "app/help_opener.h"
 #include "app/interface_part.h"
-#include "app/legend_window.h"
 #include "app/main_menus.h"
 #include "app/main_window_parts.h"
 #include "app/options_panel.h"
 #include "app/picture_part.h"
-#include "app/powder_window.h"
-#include "app/reference_window.h"
 #include "app/scene_commands.h"
 #include "app/settings_window.h"
 #include "app/structure_file_part.h"
@@ -88,6 +84,7 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
                                 [this] { return view_->view(); });
     closeQuery = [this] { return pictures_->commands().closeQuery(); };
     helpOpener_ = std::make_unique<HelpOpener>(this);
+    companions_ = new CompanionWindows(*this, *panel_, *menus_);
 
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
@@ -173,58 +170,13 @@ void MainWindow::setSettings(SettingsWindow* settings)
 
 void MainWindow::setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, ReferenceWindow* reference)
 {
-    about_ = about;
-    legend_ = legend;
-    reference_ = reference;
-    menus_->enable(Command::Reference, true);
-    menus_->enable(Command::About, true);
-    menus_->enable(Command::Legend, true);
-    menus_->bind(Command::Reference, [this] { showReference(); });
-    menus_->bind(Command::Legend, [this] { showLegend(); });
-    menus_->bind(Command::About, [this] { showAbout(); });
+    companions_->setAuxiliaryWindows(about, legend, reference);
 }
-
-void MainWindow::showReference()
-{
-    if (reference_)
-        reference_->present();
-}
-
-void MainWindow::showLegend()
-{
-    if (legend_)
-        legend_->presentBeside(panel_->width());
-}
-
-void MainWindow::showAbout()
-{
-    if (about_)
-        about_->showCentredOn(this);
-}
-
-void MainWindow::setCalculator(CalculatorWindow* calculator)
-{
-    if (calculator_ || !calculator)
-        return;
-    calculator_ = calculator;
-    menus_->enable(Command::Calculator, true);
-    menus_->bind(Command::Calculator, [this] {
-        calculator_->show();
-        calculator_->raise();
-        calculator_->activateWindow();
-    });
-}
-
-void MainWindow::setPowderWindow(PowderWindow* powder)
-{
-    menus_->enable(Command::Powder, true);
-    menus_->bind(Command::Powder, [powder] { powder->showPowder(); });
-    const auto follow = [this, powder] {
-        powder->setStructure(structureFile_->shown() ? &structureFile_->structure() : nullptr, structureFile_->path());
-    };
-    connect(structureFile_, &StructureFilePart::shownChanged, powder, follow);
-    follow();
-}
+void MainWindow::setCalculator(CalculatorWindow* calculator) { companions_->setCalculator(calculator); }
+void MainWindow::setPowderWindow(PowderWindow* powder) { companions_->setPowderWindow(powder, *structureFile_); }
+void MainWindow::showReference() { companions_->showReference(); }
+void MainWindow::showLegend() { companions_->showLegend(); }
+void MainWindow::showAbout() { companions_->showAbout(); }
 
 void MainWindow::setPictureUi(PictureUi& ui) { pictures_->setUi(ui); }
 PictureCommands& MainWindow::pictures() { return pictures_->commands(); }
