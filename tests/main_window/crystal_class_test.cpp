@@ -121,7 +121,7 @@ TEST_F(CrystalClassList, ABadFaceSymbolGetsItsMessageAndChangesNothing)
         EXPECT_EQ(messages.size(), 1) << bad;
         EXPECT_EQ(memo(), memoBefore) << bad;
     }
-    chooseClass(27); // -3m: hexagonal axes, i must be -(h+k)
+    chooseClass(27); // 6/mmm: hexagonal axes, i must be -(h+k)
     messages.clear();
     faceEdit->setText(QStringLiteral("1 0 1 1"));
     click("addFormButton");
