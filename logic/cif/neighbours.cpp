@@ -142,6 +142,14 @@ double ShortestTranslation(const std::array<Vec3, 3>& axes)
 void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::vector<Vec3>& cellFract,
                               double maxDistance, const std::function<void(std::size_t, std::size_t, double)>& fn)
 {
+    ForEachPeriodicNeighbourOffset(cellAxes, cellFract, maxDistance,
+                                   [&](std::size_t i, std::size_t j, double d, const Vec3&) { fn(i, j, d); });
+}
+
+void ForEachPeriodicNeighbourOffset(const std::array<Vec3, 3>& cellAxes, const std::vector<Vec3>& cellFract,
+                                    double maxDistance,
+                                    const std::function<void(std::size_t, std::size_t, double, const Vec3&)>& fn)
+{
     if (cellFract.empty() || !(maxDistance > 0))
         return;
     const double cellVolume = std::abs(dot(cellAxes[0], cross(cellAxes[1], cellAxes[2])));
@@ -209,7 +217,7 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::ve
                 return;
             const double d = distance(images[k], images[m]);
             if (d < maxDistance)
-                fn(i, owner[m], d);
+                fn(i, owner[m], d, images[m] - images[k]);
         });
     }
 }
