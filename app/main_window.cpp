@@ -13,6 +13,7 @@
 #include "app/scene_commands.h"
 #include "app/settings_window.h"
 #include "app/structure_file_part.h"
+#include "app/structure_tools_part.h"
 #include "app/symmetry_part.h"
 #include "app/toolbar_icons.h"
 #include "app/view_part.h"
@@ -78,6 +79,9 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     structureFile_->showMessage = [this](const QString& text) { showMessageBox(text); };
     askStructureFile = structureFile_->askFile;
     structureFile_->askFile = [this](const QString& folder) { return askStructureFile(folder); };
+    structureTools_ = new StructureToolsPart(*this, *structureFile_, *catalogue_, *panel_, *view_, *status);
+    structureTools_->showMessage = [this](const QString& text) { showMessageBox(text); };
+    structureTools_->bindButton(menus_->button(Command::Measure));
     symmetry_ = new SymmetryPart(this, *panel_, *status, [this](bool on) { scene_->enableSceneCommands(on); });
     scene_ = new SceneCommands(this, *catalogue_, *structureFile_, *symmetry_, *menus_, *panel_, *status);
     pictures_ = new PicturePart(*this, programDir_, *panel_, options_, [this] { return readFrameInputs(); },
@@ -121,7 +125,8 @@ QWidget* MainWindow::buildSidePanel()
     optionsPanel_->addAtFoot(catalogue_->photoGroup());
     optionsPanel_->addAtFoot(catalogue_->informationGroup());
     for (QWidget* group : std::initializer_list<QWidget*>{catalogue_->toolsGroup(), symmetry_->group(),
-                                                          structureFile_->cellsGroup(), optionsPanel_->group()}) {
+                                                          structureFile_->cellsGroup(), structureTools_->group(),
+                                                          optionsPanel_->group()}) {
         group->setParent(content);
         column->addWidget(group);
     }
@@ -239,6 +244,7 @@ FrameInputs MainWindow::readFrameInputs() const
     in.scenes = catalogue_->catalogue().sceneFlags();
     in.zone = scene_->zone();
     in.loadedStructure = structureFile_->shown() ? &structureFile_->structure().sceneData() : nullptr;
+    in.structureOverlay = structureTools_->overlay();
     in.chosen = symmetry_->lesson().frameElement();
     in.display = options_.displayOptions();
     in.shaded = kept.shaded;
