@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/main_window.h"
 
+#include "app/calculator_window.h"
 #include "app/catalogue_part.h"
 #include "app/companion_windows.h"
 #include "app/gl_panel.h"
@@ -177,7 +178,14 @@ void MainWindow::setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, R
 {
     companions_->setAuxiliaryWindows(about, legend, reference);
 }
-void MainWindow::setCalculator(CalculatorWindow* calculator) { companions_->setCalculator(calculator); }
+void MainWindow::setCalculator(CalculatorWindow* calculator)
+{
+    companions_->setCalculator(calculator);
+    if (!calculator)
+        return;
+    calculator->structureShown = [this] { return structureFile_->shown(); };
+    calculator->showPlanesInStructure = [this](const auto& planes) { structureTools_->showPlanes(planes); };
+}
 void MainWindow::setPowderWindow(PowderWindow* powder) { companions_->setPowderWindow(powder, *structureFile_); }
 void MainWindow::showReference() { companions_->showReference(); }
 void MainWindow::showLegend() { companions_->showLegend(); }

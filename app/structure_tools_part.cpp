@@ -201,6 +201,15 @@ void StructureToolsPart::applyPlanes()
     refresh();
 }
 
+void StructureToolsPart::showPlanes(const std::vector<std::array<int, 3>>& planes)
+{
+    QStringList symbols;
+    for (const auto& hkl : planes)
+        symbols << QStringLiteral("%1 %2 %3").arg(hkl[0]).arg(hkl[1]).arg(hkl[2]);
+    planes_->setText(symbols.join(QStringLiteral("; ")));
+    applyPlanes();
+}
+
 void StructureToolsPart::refresh()
 {
     overlay_ = file_.shown() ? cif::MakeOverlay(file_.structure(), request_) : structures::StructureOverlay{};

@@ -48,6 +48,9 @@ public:
     // file is shown.
     const structures::StructureOverlay* overlay() const;
 
+    // Shows these lattice planes (the calculator's) and writes them into the
+    // planes field.
+    void showPlanes(const std::vector<std::array<int, 3>>& planes);
     // A click at a panel point (logical pixels): picks or clears.
     void click(int x, int y);
     const std::vector<int>& picked() const { return request_.picked; }
