@@ -28,8 +28,9 @@ namespace {
 
 constexpr QSize kClientSize{369, 321}; // above the status bar
 // "Показать в пространстве", below the result group.
-constexpr QRect kShowInSpaceGeometry{8, 294, 243, 23};
-constexpr QRect kInStructureGeometry{258, 294, 105, 23};
+constexpr QRect kShowInSpaceGeometry{8, 294, 353, 23};
+// "В открытой структуре", under the result fields.
+constexpr QRect kInStructureGeometry{24, 46, 300, 17};
 constexpr int kStatusBarHeight = 19;
 constexpr int kRelabelIntervalMs = 100;
 
@@ -288,7 +289,7 @@ void CalculatorWindow::createShowInSpaceButton(QWidget* client)
     showInSpaceButton = new QPushButton(QStringLiteral("Показать в пространстве"), client);
     showInSpaceButton->setObjectName(QStringLiteral("showInSpaceButton"));
     showInSpaceButton->setGeometry(kShowInSpaceGeometry);
-    inStructureCheck = new QCheckBox(QStringLiteral("В структуре"), client);
+    inStructureCheck = new QCheckBox(QStringLiteral("Показать в открытой структуре"), resultGroup);
     inStructureCheck->setObjectName(QStringLiteral("inStructureCheck"));
     inStructureCheck->setGeometry(kInStructureGeometry);
     setStatusHint(inStructureCheck, QStringLiteral("Показать плоскости в открытой структуре из файла, если она показана"));

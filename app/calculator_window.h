@@ -97,13 +97,13 @@ public:
     QLineEdit* result2Field = nullptr;
     QLineEdit* result3Field = nullptr;
     QPushButton* showInSpaceButton = nullptr;
-    QCheckBox* inStructureCheck = nullptr; // "В структуре": the planes in the structure shown
+    QCheckBox* inStructureCheck = nullptr; // "Показать в открытой структуре": the planes in the structure from a file
     QStatusBar* statusLine = nullptr;
 
     // Receives the zone law drawn in space; the main window shows it.
     std::function<void(const ZonePicture&)> showInSpace;
     // Whether a structure from a file is shown, and what receives the
-    // planes to draw in it when "В структуре" is checked.
+    // planes to draw in it when inStructureCheck is checked.
     std::function<bool()> structureShown;
     std::function<void(const std::vector<std::array<int, 3>>&)> showPlanesInStructure;
     QTimer* modeTimer = nullptr;
