@@ -85,7 +85,7 @@ StructureToolsPart::StructureToolsPart(QWidget& window, StructureFilePart& file,
         if (button_)
             button_->setChecked(on);
         request_.picked.clear();
-        refresh();
+        refreshPicks();
     });
     connect(polyhedra_, &QCheckBox::toggled, this, [this](bool on) {
         request_.polyhedra = on;
@@ -152,12 +152,11 @@ void StructureToolsPart::click(int x, int y)
             const QString line = Text(cif::MeasurementLine(s, picked));
             measurements_ << line;
             status_.showMessage(line);
-            rebuildMemo();
         } else {
             status_.showMessage(Text(cif::AtomLine(s, atom)));
         }
     }
-    refresh();
+    refreshPicks();
 }
 
 void StructureToolsPart::structureChanged()
@@ -210,30 +209,44 @@ void StructureToolsPart::showPlanes(const std::vector<std::array<int, 3>>& plane
     applyPlanes();
 }
 
+// The polyhedra and planes change seldom and may take a while for a large
+// block: they are made here, not on every click.
 void StructureToolsPart::refresh()
 {
-    overlay_ = file_.shown() ? cif::MakeOverlay(file_.structure(), request_) : structures::StructureOverlay{};
-    if (file_.shown())
-        rebuildMemo();
-    panel_.update();
+    fixed_ = {};
+    fixedMemo_.clear();
+    if (file_.shown()) {
+        const cif::LoadedStructure& s = file_.structure();
+        const cif::ToolRequest fixedPart{{}, request_.polyhedra, request_.centres, request_.planes};
+        fixed_ = cif::MakeOverlay(s, fixedPart);
+        fixedMemo_ = Text(s.memoText());
+        if (request_.polyhedra) {
+            const std::vector<int> centres =
+                request_.centres.empty() ? cif::CationElements(s.crystal()) : request_.centres;
+            fixedMemo_ += QStringLiteral("Координационные полиэдры:\n");
+            for (const std::string& line : cif::PolyhedronLines(s, centres))
+                fixedMemo_ += Text(line) + QLatin1Char('\n');
+        }
+        for (const auto& hkl : request_.planes)
+            fixedMemo_ += Text(cif::SpacingLine(s.crystal(), hkl)) + QLatin1Char('\n');
+    }
+    refreshPicks();
 }
 
-void StructureToolsPart::rebuildMemo()
+void StructureToolsPart::refreshPicks()
 {
-    const cif::LoadedStructure& s = file_.structure();
-    QString text = Text(s.memoText());
-    if (request_.polyhedra) {
-        const std::vector<int> centres =
-            request_.centres.empty() ? cif::CationElements(s.crystal()) : request_.centres;
-        text += QStringLiteral("Координационные полиэдры:\n");
-        for (const std::string& line : cif::PolyhedronLines(s, centres))
-            text += Text(line) + QLatin1Char('\n');
+    overlay_ = fixed_;
+    if (file_.shown()) {
+        const structures::StructureOverlay picks = cif::MakeOverlay(file_.structure(), {request_.picked, false, {}, {}});
+        overlay_.halos = picks.halos;
+        overlay_.measureLines = picks.measureLines;
+        overlay_.labels = picks.labels;
+        QString text = fixedMemo_;
+        if (!measurements_.isEmpty())
+            text += QStringLiteral("Измерения:\n") + measurements_.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        catalogue_.setInformation(text);
     }
-    for (const auto& hkl : request_.planes)
-        text += Text(cif::SpacingLine(s.crystal(), hkl)) + QLatin1Char('\n');
-    if (!measurements_.isEmpty())
-        text += QStringLiteral("Измерения:\n") + measurements_.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    catalogue_.setInformation(text);
+    panel_.update();
 }
 
 } // namespace vestrel

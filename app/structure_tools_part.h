@@ -63,7 +63,7 @@ private:
     void applyPlanes();
     void applyCentres();
     void refresh();
-    void rebuildMemo();
+    void refreshPicks();
 
     StructureFilePart& file_;
     CataloguePart& catalogue_;
@@ -79,6 +79,8 @@ private:
     QPoint pressAt_;
     bool pressing_ = false;
     cif::ToolRequest request_;
+    structures::StructureOverlay fixed_; // polyhedra and planes
+    QString fixedMemo_;                  // the memo with their lines
     structures::StructureOverlay overlay_;
     QStringList measurements_;
 };
