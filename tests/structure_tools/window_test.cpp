@@ -4,13 +4,19 @@
 // under "Измерение" measure, a click on empty space clears, and the
 // measurements go with the structure.
 #include "app/application.h"
+#include "app/calculator_window.h"
 #include "app/main_window.h"
 #include "frame/projection.h"
 #include "logic/cif/structure_tools.h"
 #include "tests/support/main_window_controls.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace vestrel {
 namespace {
@@ -105,6 +111,35 @@ TEST_F(StructureToolsWindow, ClickDragMeasureClear)
     Controls(m).eraseAction->trigger();
     EXPECT_FALSE(memo().contains(QStringLiteral("Измерения:")));
     EXPECT_FALSE(Controls(m).structureToolsGroup->isVisibleTo(m));
+}
+
+// The calculator's planes in the structure shown: with "Показать в открытой
+// структуре" its two faces become the structure's lattice planes.
+TEST_F(StructureToolsWindow, CalculatorShowsItsPlanesInTheStructure)
+{
+    CalculatorWindow& calc = app->calculator();
+    const QStringList values{"1", "1", "0", "0", "0", "1"};
+    QLineEdit* fields[] = {calc.first1Field,  calc.first2Field,  calc.first3Field,
+                           calc.second1Field, calc.second2Field, calc.second3Field};
+    for (int i = 0; i < 6; ++i)
+        fields[i]->setText(values[i]);
+    calc.inStructureCheck->setChecked(true);
+    calc.showInSpaceButton->click();
+    const FrameInputs in = m->readFrameInputs();
+    EXPECT_TRUE(m->showsLoadedStructure());
+    EXPECT_FALSE(in.zone);
+    ASSERT_NE(in.structureOverlay, nullptr);
+    std::set<int> tags;
+    for (const auto& p : in.structureOverlay->planes)
+        tags.insert(p.tag);
+    EXPECT_EQ(tags.size(), 2u);
+    EXPECT_TRUE(memo().contains(QStringLiteral("d(1 1 0) = 3,2482 \u00C5")));
+    EXPECT_TRUE(memo().contains(QStringLiteral("d(0 0 1) = 2,9587 \u00C5")));
+
+    // Unchecked, the zone law replaces the structure as before.
+    calc.inStructureCheck->setChecked(false);
+    calc.showInSpaceButton->click();
+    EXPECT_TRUE(m->readFrameInputs().zone);
 }
 
 } // namespace
