@@ -26,6 +26,9 @@ constexpr Colour HaloColour{1.0f, 1.0f, 0.85f};
 // Points this close to a face plane of a hull (in parts of the points' mean
 // distance from their centre) lie on it: a real polyhedron is never ideal.
 constexpr double HullFlatness = 0.12;
+// Hulls are found by trying every plane through three corners; beyond this
+// many corners (no real coordination polyhedron has them) none is made.
+constexpr std::size_t MaxHullCorners = 24;
 // Polyhedron edges are drawn in the face colour times this.
 constexpr float EdgeDarkening = 0.55f;
 
@@ -291,7 +294,7 @@ std::vector<std::vector<int>> HullFaces(const std::vector<Vec3>& points)
 {
     const std::size_t n = points.size();
     std::vector<std::vector<int>> faces;
-    if (n < 3)
+    if (n < 3 || n > MaxHullCorners)
         return faces;
     const double tolerance = HullFlatness * MeanRadius(points);
     if (const auto flat = FlatNormal(points, tolerance)) {
