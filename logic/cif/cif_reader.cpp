@@ -289,13 +289,9 @@ Vec3 apply(const gb::SymmetryOperation& op, const Vec3& f)
 }
 
 // The distance between two places of the cell, the nearest images taken.
-double cellDistance(const Crystal& c, const Vec3& p, const Vec3& q)
+double cellDistance(const gb::LatticeCell& lattice, const Vec3& p, const Vec3& q)
 {
-    Vec3 d = p - q;
-    d.x -= std::round(d.x);
-    d.y -= std::round(d.y);
-    d.z -= std::round(d.z);
-    return length(c.toCartesian(d));
+    return lattice.nearestImageDistance({p.x, p.y, p.z}, {q.x, q.y, q.z});
 }
 
 Result<Crystal> fromBlock(const Block& block, const std::string& name)
@@ -364,6 +360,7 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
     // atom on a special position.
     std::vector<CellAtom> all;
     std::size_t next = 0;
+    const gb::LatticeCell lattice({cell.a, cell.b, cell.c, cell.alpha, cell.beta, cell.gamma});
     for (const gb::AtomSite& s : sites) {
         const double occupancy = std::isfinite(s.occupancy) ? s.occupancy : 1.0;
         if (occupancy <= 0)
@@ -374,7 +371,7 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
         for (const gb::SymmetryOperation& op : ops) {
             const Vec3 p = apply(op, f);
             const bool seen = std::any_of(all.begin() + static_cast<std::ptrdiff_t>(start), all.end(),
-                                          [&](const CellAtom& a) { return cellDistance(crystal, a.fract, p) < SamePlaceDistance; });
+                                          [&](const CellAtom& a) { return cellDistance(lattice, a.fract, p) < SamePlaceDistance; });
             if (!seen)
                 all.push_back({site, p, crystal.sites[site].occupancy});
         }
