@@ -415,8 +415,8 @@ std::vector<std::string> PolyhedronLines(const LoadedStructure& s, const std::ve
             continue;
         done[site] = true;
         const std::vector<Ligand>& corners = periodic[i];
-        if (corners.empty())
-            continue;
+        if (corners.size() < 2)
+            continue; // a single neighbour makes no polyhedron
         std::vector<Vec3> offsets;
         std::vector<int> ligandElements;
         for (const Ligand& l : corners) {
