@@ -8,8 +8,7 @@
 #include "app/qt_picture_ui.h"
 
 #include <QAction>
-#include <QDateTime>
-#include <QEvent>
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,7 +18,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -31,6 +29,8 @@ namespace {
 constexpr QSize kClientSize{369, 321}; // above the status bar
 // "Показать в пространстве", below the result group.
 constexpr QRect kShowInSpaceGeometry{8, 294, 353, 23};
+// "В открытой структуре", under the result fields.
+constexpr QRect kInStructureGeometry{24, 46, 300, 17};
 constexpr int kStatusBarHeight = 19;
 constexpr int kRelabelIntervalMs = 100;
 
@@ -41,6 +41,16 @@ constexpr int kRelabelIntervalMs = 100;
 constexpr QRgb kModePanelColour = qRgb(185, 209, 234);
 constexpr QRgb kInputLabelColour = qRgb(255, 0, 0);
 constexpr QRgb kResultLabelColour = qRgb(0, 128, 0);
+
+// The planes of the zone law: the two faces, or the face of two edges.
+std::vector<std::array<int, 3>> PlanesOf(const ZoneScene& scene)
+{
+    if (scene.kind == ZoneScene::Kind::FacesToEdge)
+        return {scene.first, scene.second};
+    if (scene.parallel())
+        return {};
+    return {scene.product};
+}
 
 // Label texts and brackets for one mode of the calculator.
 struct ModeLabels {
@@ -279,6 +289,10 @@ void CalculatorWindow::createShowInSpaceButton(QWidget* client)
     showInSpaceButton = new QPushButton(QStringLiteral("Показать в пространстве"), client);
     showInSpaceButton->setObjectName(QStringLiteral("showInSpaceButton"));
     showInSpaceButton->setGeometry(kShowInSpaceGeometry);
+    inStructureCheck = new QCheckBox(QStringLiteral("Показать в открытой структуре"), resultGroup);
+    inStructureCheck->setObjectName(QStringLiteral("inStructureCheck"));
+    inStructureCheck->setGeometry(kInStructureGeometry);
+    setStatusHint(inStructureCheck, QStringLiteral("Показать плоскости в открытой структуре из файла, если она показана"));
     setStatusHint(showInSpaceButton,
                   QStringLiteral("Показать плоскости и направления в кубической ячейке в окне построения"));
     connect(showInSpaceButton, &QPushButton::clicked, this, &CalculatorWindow::showZoneInSpace);
@@ -352,7 +366,9 @@ void CalculatorWindow::showZoneInSpace()
             messageUi().message(outcome.message);
         return;
     }
-    if (showInSpace)
+    if (inStructureCheck->isChecked() && structureShown && structureShown() && showPlanesInStructure)
+        showPlanesInStructure(PlanesOf(outcome.picture->scene));
+    else if (showInSpace)
         showInSpace(*outcome.picture);
 }
 
@@ -366,41 +382,5 @@ void CalculatorWindow::clearFields()
 void CalculatorWindow::facesToEdgeChosen() { clearFields(); }
 
 void CalculatorWindow::edgesToFaceChosen() { clearFields(); }
-
-void CalculatorWindow::takeScreenshot()
-{
-    const ScreenshotTarget target =
-        folders_.screenshotTarget(QStringLiteral("Calc"), QDateTime::currentDateTime(), locale());
-    QString error;
-    if (!SaveBmp24(GrabWholeWindow(this), target.path, &error)) {
-        messageUi().error(error);
-        return;
-    }
-    ReportScreenshot(messageUi(), target);
-}
-
-void CalculatorWindow::hideWindow() { close(); }
-
-void CalculatorWindow::showHint(const QString& hint) { ShowHintIn(statusLine, hint); }
-
-bool CalculatorWindow::event(QEvent* event)
-{
-    // The status bar shows the program's current hint, which the hint router
-    // sends to every window alike; Qt's own status tips of the menu items
-    // would clear it whenever the mouse passes over the menu.
-    if (event->type() == QEvent::StatusTip)
-        return true;
-    return QMainWindow::event(event);
-}
-
-void CalculatorWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (placed_)
-        return;
-    placed_ = true;
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - QRect(QPoint(), frameGeometry().size()).center());
-}
 
 } // namespace vestrel

@@ -10,11 +10,14 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QFrame;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -94,10 +97,15 @@ public:
     QLineEdit* result2Field = nullptr;
     QLineEdit* result3Field = nullptr;
     QPushButton* showInSpaceButton = nullptr;
+    QCheckBox* inStructureCheck = nullptr; // "Показать в открытой структуре": the planes in the structure from a file
     QStatusBar* statusLine = nullptr;
 
     // Receives the zone law drawn in space; the main window shows it.
     std::function<void(const ZonePicture&)> showInSpace;
+    // Whether a structure from a file is shown, and what receives the
+    // planes to draw in it when inStructureCheck is checked.
+    std::function<bool()> structureShown;
+    std::function<void(const std::vector<std::array<int, 3>>&)> showPlanesInStructure;
     QTimer* modeTimer = nullptr;
 
 public slots:

@@ -183,7 +183,10 @@ void MainMenus::buildToolBar(QMainWindow& window)
     MainMenus::button(Command::Powder)->setIcon(PowderIcon());
     // Below the eleven, so that they keep their places; the command that
     // opens a structure file stays last.
+    make(Command::Measure, "measureToolButton", -1, QStringLiteral("Измерение"),
+         QStringLiteral("Измерить расстояния и углы между атомами структуры из файла"));
     toolBar_->addWidget(MainMenus::button(Command::Powder));
+    toolBar_->addWidget(MainMenus::button(Command::Measure));
     toolBar_->addWidget(MainMenus::button(Command::OpenStructure));
     MainMenus::button(Command::Powder)->setEnabled(false);
     // Commands that other windows bring stay disabled until bound.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/main_window.h"
 
+#include "app/calculator_window.h"
 #include "app/catalogue_part.h"
 #include "app/companion_windows.h"
 #include "app/crystal_class_part.h"
@@ -14,6 +15,7 @@
 #include "app/scene_commands.h"
 #include "app/settings_window.h"
 #include "app/structure_file_part.h"
+#include "app/structure_tools_part.h"
 #include "app/symmetry_part.h"
 #include "app/toolbar_icons.h"
 #include "app/view_part.h"
@@ -80,6 +82,9 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     askStructureFile = structureFile_->askFile;
     structureFile_->askFile = [this](const QString& folder) { return askStructureFile(folder); };
     crystal_ = new CrystalClassPart(this, [this](const QString& text) { showMessageBox(text); });
+    structureTools_ = new StructureToolsPart(*this, *structureFile_, *catalogue_, *panel_, *view_, *status);
+    structureTools_->showMessage = [this](const QString& text) { showMessageBox(text); };
+    structureTools_->bindButton(menus_->button(Command::Measure));
     symmetry_ = new SymmetryPart(this, *panel_, *status, [this](bool on) { scene_->enableSceneCommands(on); });
     scene_ = new SceneCommands(this, *catalogue_, *crystal_, *structureFile_, *symmetry_, *menus_, *panel_, *status);
     pictures_ = new PicturePart(*this, programDir_, *panel_, options_, [this] { return readFrameInputs(); },
@@ -124,7 +129,8 @@ QWidget* MainWindow::buildSidePanel()
     optionsPanel_->addAtFoot(catalogue_->photoGroup());
     optionsPanel_->addAtFoot(catalogue_->informationGroup());
     for (QWidget* group : std::initializer_list<QWidget*>{catalogue_->toolsGroup(), symmetry_->group(),
-                                                          structureFile_->cellsGroup(), optionsPanel_->group()}) {
+                                                          structureFile_->cellsGroup(), structureTools_->group(),
+                                                          optionsPanel_->group()}) {
         group->setParent(content);
         column->addWidget(group);
     }
@@ -176,7 +182,14 @@ void MainWindow::setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, R
 {
     companions_->setAuxiliaryWindows(about, legend, reference);
 }
-void MainWindow::setCalculator(CalculatorWindow* calculator) { companions_->setCalculator(calculator); }
+void MainWindow::setCalculator(CalculatorWindow* calculator)
+{
+    companions_->setCalculator(calculator);
+    if (!calculator)
+        return;
+    calculator->structureShown = [this] { return structureFile_->shown(); };
+    calculator->showPlanesInStructure = [this](const auto& planes) { structureTools_->showPlanes(planes); };
+}
 void MainWindow::setPowderWindow(PowderWindow* powder) { companions_->setPowderWindow(powder, *structureFile_); }
 void MainWindow::showReference() { companions_->showReference(); }
 void MainWindow::showLegend() { companions_->showLegend(); }
@@ -243,6 +256,7 @@ FrameInputs MainWindow::readFrameInputs() const
     in.scenes = catalogue_->catalogue().sceneFlags();
     in.zone = scene_->zone();
     in.loadedStructure = structureFile_->shown() ? &structureFile_->structure().sceneData() : nullptr;
+    in.structureOverlay = structureTools_->overlay();
     in.chosen = symmetry_->lesson().frameElement();
     in.crystalForm = crystal_->shown() ? &crystal_->shown()->scene : nullptr;
     in.display = options_.displayOptions();

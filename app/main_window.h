@@ -44,6 +44,7 @@ class ReferenceWindow;
 class SceneCommands;
 class SettingsWindow;
 class StructureFilePart;
+class StructureToolsPart;
 class SymmetryPart;
 class ViewPart;
 
@@ -146,6 +147,7 @@ private:
     OptionsPanel* optionsPanel_ = nullptr;
     ViewPart* view_ = nullptr;
     StructureFilePart* structureFile_ = nullptr;
+    StructureToolsPart* structureTools_ = nullptr;
     SymmetryPart* symmetry_ = nullptr;
     SceneCommands* scene_ = nullptr;
     PicturePart* pictures_ = nullptr;

@@ -123,6 +123,7 @@ void StructureFilePart::cellsChanged(int cells)
         return;
     }
     panel_.update();
+    emit blockChanged();
 }
 
 void StructureFilePart::remove()

@@ -56,6 +56,8 @@ public:
 signals:
     // A structure from a file came onto the screen or went off it.
     void shownChanged();
+    // The block of the structure shown was rebuilt (another number of cells).
+    void blockChanged();
 
 private:
     void cellsChanged(int cells);

@@ -6,6 +6,7 @@
 #include "frame/frame.h"
 #include "logic/cif/cif_reader.h"
 #include "logic/cif/loaded_structure.h"
+#include "logic/cif/structure_tools.h"
 #include "render/gl_draw.h"
 #include "scenes/scene_registry.h"
 #include "tools/render/offscreen_renderer.h"
@@ -20,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -85,24 +87,39 @@ double processCpuMs()
 double lastCpuMs = 0; // per frame, of the last frameTime call
 
 // Milliseconds per frame while the structure turns (automatic rotation on),
-// each frame drawn and finished.
-double frameTime(Draw& gl, const FrameInputs& inputs, int distance, int frames)
+// each frame drawn and finished. Every frame goes through the renderer's
+// picture set-up (its framebuffer bound, the viewport and camera set), as
+// vestrel-bench and vestrel-render draw theirs: drawing on the bare context
+// would reach no framebuffer at all and time nothing.
+double frameTime(OffscreenRenderer& renderer, const std::function<void(ViewState&)>& draw, int distance, int frames)
 {
     ViewState view;
     view.Distance = distance;
-    DrawFrame(gl, inputs, view);
-    glFinish();
+    draw(view);
+    renderer.finish();
     std::vector<double> ms, cpu;
     for (int i = 0; i < frames; ++i) {
         const auto t0 = Clock::now();
         const double c0 = processCpuMs();
-        DrawFrame(gl, inputs, view);
-        glFinish();
+        draw(view);
+        renderer.finish();
         ms.push_back(msSince(t0));
         cpu.push_back(processCpuMs() - c0);
     }
     lastCpuMs = median(cpu);
     return median(ms);
+}
+
+double frameTime(OffscreenRenderer& renderer, const FrameInputs& inputs, int distance, int frames)
+{
+    return frameTime(renderer, [&](ViewState& v) { renderer.drawFrame(inputs, v); }, distance, frames);
+}
+
+double oneByOneTime(OffscreenRenderer& renderer, Draw& oneByOne, const FrameInputs& inputs, int distance, int frames)
+{
+    return frameTime(
+        renderer, [&](ViewState& v) { renderer.drawPicture([&] { DrawFrame(oneByOne, inputs, v); }); }, distance,
+        frames);
 }
 
 struct Loaded {
@@ -160,6 +177,62 @@ std::string writeLargestFile(const QTemporaryDir& dir)
     return path;
 }
 
+// A P1 cell of 19,208 atoms: 14 x 14 x 49 cubes of caesium chloride's
+// arrangement (a = 4 Å), each atom listed.
+std::string writeP1File(const QTemporaryDir& dir)
+{
+    const std::string path = dir.filePath("p1.cif").toStdString();
+    std::ofstream out(path);
+    constexpr int Nx = 14, Ny = 14, Nz = 49;
+    out << "data_p1\n_cell_length_a " << 4 * Nx << "\n_cell_length_b " << 4 * Ny << "\n_cell_length_c " << 4 * Nz
+        << "\n_cell_angle_alpha 90\n_cell_angle_beta 90\n_cell_angle_gamma 90\n"
+           "_symmetry_space_group_name_H-M 'P 1'\nloop_\n_atom_site_label\n_atom_site_type_symbol\n"
+           "_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\n";
+    int n = 0;
+    for (int i = 0; i < Nx; ++i)
+        for (int j = 0; j < Ny; ++j)
+            for (int k = 0; k < Nz; ++k) {
+                char line[160];
+                std::snprintf(line, sizeof line, "Cs%d Cs %.6f %.6f %.6f\nCl%d Cl %.6f %.6f %.6f\n", n, double(i) / Nx,
+                              double(j) / Ny, double(k) / Nz, n, (i + 0.5) / Nx, (j + 0.5) / Ny, (k + 0.5) / Nz);
+                out << line;
+                ++n;
+            }
+    return path;
+}
+
+// The structure tools: a click's picking over a large block, and frames
+// with the coordination polyhedra on.
+void structureTools(OffscreenRenderer& renderer, const std::string& data, int frames)
+{
+    std::printf("\nstructure tools\n");
+    Loaded spinel = load(data + "spinel.cif", 4);
+    const cif::LoadedStructure& s = spinel.structure;
+    std::vector<double> ms;
+    int found = 0;
+    for (int i = 0; i < 21; ++i) {
+        const auto t0 = Clock::now();
+        found += cif::PickAtom(s, ViewState{}, 900, 750, 300 + 15 * i, 250 + 10 * i) >= 0 ? 1 : 0;
+        ms.push_back(msSince(t0));
+    }
+    std::printf("%-38s %6zu pick %.2f ms (median of 21 clicks, %d on an atom)\n", "spinel 4x4x4", s.block().atoms.size(),
+                median(ms), found);
+    Loaded small = load(data + "spinel.cif", 2);
+    cif::ToolRequest request;
+    request.polyhedra = true;
+    const auto t0 = Clock::now();
+    const structures::StructureOverlay overlay = cif::MakeOverlay(small.structure, request);
+    const double buildMs = msSince(t0);
+    FrameInputs in;
+    in.autoRotate = true;
+    in.loadedStructure = &small.structure.sceneData();
+    in.structureOverlay = &overlay;
+    const double ms60 = frameTime(renderer, in, 60, frames), cpu60 = lastCpuMs;
+    const double ms150 = frameTime(renderer, in, 150, frames), cpu150 = lastCpuMs;
+    row("spinel 2x2x2, polyhedra on", small.structure.block().atoms.size(), buildMs, ms60, cpu60, ms150, cpu150, 0);
+    std::printf("(polyhedra: %zu faces; the load column is the time to build them)\n", overlay.polyhedronFaces.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -188,8 +261,8 @@ int main(int argc, char** argv)
             in.autoRotate = true;
             in.scenes[index(scene.id)] = true;
             const std::string label = std::string("built-in ") + name;
-            const double ms60 = frameTime(gl, in, 60, frames), cpu60 = lastCpuMs;
-            const double ms150 = frameTime(gl, in, 150, frames), cpu150 = lastCpuMs;
+            const double ms60 = frameTime(renderer, in, 60, frames), cpu60 = lastCpuMs;
+            const double ms150 = frameTime(renderer, in, 150, frames), cpu150 = lastCpuMs;
             row(label.c_str(), 0, 0, ms60, cpu60, ms150, cpu150, 0);
         }
     }
@@ -212,14 +285,14 @@ int main(int argc, char** argv)
         FrameInputs in;
         in.autoRotate = true;
         in.loadedStructure = &l.structure.sceneData();
-        const double ms60 = frameTime(gl, in, 60, frames), cpu60 = lastCpuMs;
-        const double ms150 = frameTime(gl, in, 150, frames), cpu150 = lastCpuMs;
-        const double single = c.oneByOne ? frameTime(oneByOne, in, 60, std::max(3, frames / 5)) : 0;
+        const double ms60 = frameTime(renderer, in, 60, frames), cpu60 = lastCpuMs;
+        const double ms150 = frameTime(renderer, in, 150, frames), cpu150 = lastCpuMs;
+        const double single = c.oneByOne ? oneByOneTime(renderer, oneByOne, in, 60, std::max(3, frames / 5)) : 0;
         row(c.label, l.structure.block().atoms.size(), l.loadMs, ms60, cpu60, ms150, cpu150, single);
         in.display.showLines = false;
         const std::string unlined = std::string(c.label) + ", lines off";
-        const double u60 = frameTime(gl, in, 60, frames), ucpu60 = lastCpuMs;
-        const double u150 = frameTime(gl, in, 150, frames), ucpu150 = lastCpuMs;
+        const double u60 = frameTime(renderer, in, 60, frames), ucpu60 = lastCpuMs;
+        const double u150 = frameTime(renderer, in, 150, frames), ucpu150 = lastCpuMs;
         row(unlined.c_str(), l.structure.block().atoms.size(), l.loadMs, u60, ucpu60, u150, ucpu150, 0);
     }
     std::printf("(ms per frame on the clock, frames per second, and cpu: processor ms per frame of all threads;\n"
@@ -227,7 +300,18 @@ int main(int argc, char** argv)
                 " scenes draw theirs)\n");
     std::printf("(spinel 4x4x4: %d atoms in 64 cells without the repeats on the block's faces)\n", 56 * 64);
 
+    structureTools(renderer, data, frames);
+
     QTemporaryDir dir;
+    {
+        Loaded p1 = load(writeP1File(dir), 1);
+        FrameInputs in;
+        in.autoRotate = true;
+        in.loadedStructure = &p1.structure.sceneData();
+        const double ms60 = frameTime(renderer, in, 60, frames), cpu60 = lastCpuMs;
+        const double ms150 = frameTime(renderer, in, 150, frames), cpu150 = lastCpuMs;
+        row("P1 cell, one atom a line", p1.structure.block().atoms.size(), p1.loadMs, ms60, cpu60, ms150, cpu150, 0);
+    }
     const std::string largest = writeLargestFile(dir);
     cif::LoadedStructure s;
     const auto t0 = Clock::now();

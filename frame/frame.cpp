@@ -188,7 +188,7 @@ bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
     if (in.zone)
         DrawZoneScene(gl, *in.zone, in.display);
     if (in.loadedStructure)
-        structures::DrawLoadedStructure(gl, *in.loadedStructure, in.display);
+        structures::DrawLoadedStructure(gl, *in.loadedStructure, in.display, in.structureOverlay);
     if (in.crystalForm)
         DrawCrystalForm(gl, in);
     gl.lineWidth(FrameEndLineWidth);

@@ -63,6 +63,9 @@ struct FrameInputs {
     // A structure read from a file, drawn after the built-in blocks; none
     // when null. Owned by whoever loaded it.
     const structures::LoadedStructureScene* loadedStructure = nullptr;
+    // Picked atoms, measurements, polyhedra and planes over that structure;
+    // none when null. Owned by whoever made it.
+    const structures::StructureOverlay* structureOverlay = nullptr;
     // A crystal form or combination of a crystal class, drawn after the
     // built-in blocks (and turned by the chosen element's operation); none
     // when null. Owned by whoever built it.

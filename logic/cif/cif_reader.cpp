@@ -5,6 +5,7 @@
 #include "logic/cif/cif_reader.h"
 
 #include "logic/cif/elements.h"
+#include "logic/cif/gemmi/cell_geometry.h"
 #include "logic/cif/gemmi/gemmi_bridge.h"
 #include "logic/cif/neighbours.h"
 #include "logic/cif/text_format.h"
@@ -96,16 +97,16 @@ std::string cellText(const CellParameters& c)
         + FormatNumber(c.beta, 3) + "\u00B0, \u03B3 = " + FormatNumber(c.gamma, 3) + "\u00B0";
 }
 
-// The cell's edge vectors: a along x, b in the xy plane (the convention of
-// the Protein Data Bank and of gemmi).
+// The cell's edge vectors: a along x, b in the xy plane, from gemmi's
+// orthogonalisation of the cell (the Protein Data Bank's convention).
 std::array<Vec3, 3> cellAxes(const CellParameters& p)
 {
-    const double rad = std::numbers::pi / 180;
-    const double ca = std::cos(p.alpha * rad), cb = std::cos(p.beta * rad);
-    const double cg = std::cos(p.gamma * rad), sg = std::sin(p.gamma * rad);
-    const double cy = (ca - cb * cg) / sg;
-    const double cz = std::sqrt(std::max(0.0, 1 - cb * cb - cy * cy));
-    return {Vec3{p.a, 0, 0}, Vec3{p.b * cg, p.b * sg, 0}, Vec3{p.c * cb, p.c * cy, p.c * cz}};
+    const gb::CellLengthsAngles cell{p.a, p.b, p.c, p.alpha, p.beta, p.gamma};
+    const auto axis = [&](double x, double y, double z) {
+        const std::array<double, 3> v = gb::Orthogonalise(cell, {x, y, z});
+        return Vec3{v[0], v[1], v[2]};
+    };
+    return {axis(1, 0, 0), axis(0, 1, 0), axis(0, 0, 1)};
 }
 
 std::optional<Failure> checkCell(const CellParameters& c, const std::string& name)
@@ -288,13 +289,9 @@ Vec3 apply(const gb::SymmetryOperation& op, const Vec3& f)
 }
 
 // The distance between two places of the cell, the nearest images taken.
-double cellDistance(const Crystal& c, const Vec3& p, const Vec3& q)
+double cellDistance(const gb::LatticeCell& lattice, const Vec3& p, const Vec3& q)
 {
-    Vec3 d = p - q;
-    d.x -= std::round(d.x);
-    d.y -= std::round(d.y);
-    d.z -= std::round(d.z);
-    return length(c.toCartesian(d));
+    return lattice.nearestImageDistance({p.x, p.y, p.z}, {q.x, q.y, q.z});
 }
 
 Result<Crystal> fromBlock(const Block& block, const std::string& name)
@@ -363,6 +360,7 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
     // atom on a special position.
     std::vector<CellAtom> all;
     std::size_t next = 0;
+    const gb::LatticeCell lattice({cell.a, cell.b, cell.c, cell.alpha, cell.beta, cell.gamma});
     for (const gb::AtomSite& s : sites) {
         const double occupancy = std::isfinite(s.occupancy) ? s.occupancy : 1.0;
         if (occupancy <= 0)
@@ -373,7 +371,7 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
         for (const gb::SymmetryOperation& op : ops) {
             const Vec3 p = apply(op, f);
             const bool seen = std::any_of(all.begin() + static_cast<std::ptrdiff_t>(start), all.end(),
-                                          [&](const CellAtom& a) { return cellDistance(crystal, a.fract, p) < SamePlaceDistance; });
+                                          [&](const CellAtom& a) { return cellDistance(lattice, a.fract, p) < SamePlaceDistance; });
             if (!seen)
                 all.push_back({site, p, crystal.sites[site].occupancy});
         }

@@ -25,6 +25,8 @@ LoadResult LoadedStructure::adopt(Result<Crystal> read, int cells)
     block_ = std::move(block.value());
     scene_ = MakeScene(crystal_, block_);
     memo_ = MemoText(crystal_, analysis_);
+    ballScale_ = BallScale(crystal_);
+    coordination_ = CoordinationNumbers(crystal_);
     loaded_ = true;
     return {true, {}, 0};
 }

@@ -11,6 +11,7 @@
 #include "scenes/structures/loaded_structure_scene.h"
 
 #include <string>
+#include <vector>
 
 namespace vestrel::cif {
 
@@ -42,6 +43,10 @@ public:
     const Crystal& crystal() const { return crystal_; }
     const CrystalAnalysis& analysis() const { return analysis_; }
     const StructureBlock& block() const { return block_; }
+    // Ball radius per angstrom of covalent radius (BallScale), and the
+    // coordination number of each atom of the cell by the bond rule.
+    double ballScale() const { return ballScale_; }
+    const std::vector<int>& coordination() const { return coordination_; }
 
 private:
     LoadResult adopt(Result<Crystal> read, int cells);
@@ -52,6 +57,8 @@ private:
     StructureBlock block_;
     structures::LoadedStructureScene scene_;
     std::string memo_;
+    double ballScale_ = 1;
+    std::vector<int> coordination_;
 };
 
 } // namespace vestrel::cif

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "logic/cif/neighbours.h"
 
+#include <spglib.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 
 namespace vestrel::cif {
 
 namespace {
+
+// Lengths spglib's Niggli reduction takes as equal, relative.
+constexpr double NiggliTolerance = 1e-5;
 
 
 // Shortens axis i by the combinations ±axis j, ±axis k, ±axis j ± axis k of
@@ -114,13 +120,45 @@ void ForEachClosePair(const std::vector<Vec3>& points, double maxDistance,
         });
 }
 
+namespace {
+
+double CellVolume(const std::array<Vec3, 3>& a) { return std::abs(dot(a[0], cross(a[1], a[2]))); }
+
+// spglib's Niggli reduction; none when it fails or its cell is not the same
+// lattice's (its volume differs).
+std::optional<std::array<Vec3, 3>> NiggliAxes(const std::array<Vec3, 3>& axes)
+{
+    double lattice[3][3];
+    for (int j = 0; j < 3; ++j) {
+        lattice[0][j] = axes[j].x;
+        lattice[1][j] = axes[j].y;
+        lattice[2][j] = axes[j].z;
+    }
+    if (spg_niggli_reduce(lattice, NiggliTolerance) == 0)
+        return std::nullopt;
+    std::array<Vec3, 3> out;
+    for (int j = 0; j < 3; ++j)
+        out[j] = {lattice[0][j], lattice[1][j], lattice[2][j]};
+    const double before = CellVolume(axes), after = CellVolume(out);
+    if (!std::isfinite(after) || std::abs(after - before) > 1e-6 * before)
+        return std::nullopt;
+    return out;
+}
+
+} // namespace
+
 std::array<Vec3, 3> ReducedAxes(const std::array<Vec3, 3>& axes)
 {
     std::array<Vec3, 3> reduced = axes;
-    const double volume = std::abs(dot(axes[0], cross(axes[1], axes[2])));
+    const double volume = CellVolume(axes);
     if (!(volume > 0) || !std::isfinite(volume))
         return reduced;
-    // Each step makes an axis shorter and keeps the lattice; a few hundred
+    if (const auto niggli = NiggliAxes(axes))
+        reduced = *niggli;
+    // The shortening below stays after spglib's reduction: spglib gives up
+    // (returns 0) on flat oblique cells such as a = (3000, 0, 0),
+    // b = (2999, 1, 0), c = (0, 0, 2), whose shortest translation is
+    // a - b, and the neighbour search would then miss images. Each step makes an axis shorter and keeps the lattice; a few hundred
     // steps reduce any cell a file can describe.
     for (int round = 0; round < 200; ++round) {
         bool changed = false;
@@ -141,6 +179,14 @@ double ShortestTranslation(const std::array<Vec3, 3>& axes)
 
 void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::vector<Vec3>& cellFract,
                               double maxDistance, const std::function<void(std::size_t, std::size_t, double)>& fn)
+{
+    ForEachPeriodicNeighbourOffset(cellAxes, cellFract, maxDistance,
+                                   [&](std::size_t i, std::size_t j, double d, const Vec3&) { fn(i, j, d); });
+}
+
+void ForEachPeriodicNeighbourOffset(const std::array<Vec3, 3>& cellAxes, const std::vector<Vec3>& cellFract,
+                                    double maxDistance,
+                                    const std::function<void(std::size_t, std::size_t, double, const Vec3&)>& fn)
 {
     if (cellFract.empty() || !(maxDistance > 0))
         return;
@@ -209,7 +255,7 @@ void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& cellAxes, const std::ve
                 return;
             const double d = distance(images[k], images[m]);
             if (d < maxDistance)
-                fn(i, owner[m], d);
+                fn(i, owner[m], d, images[m] - images[k]);
         });
     }
 }

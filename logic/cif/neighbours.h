@@ -25,6 +25,11 @@ void ForEachClosePair(const std::vector<Vec3>& points, double maxDistance,
 void ForEachPeriodicNeighbour(const std::array<Vec3, 3>& axes, const std::vector<Vec3>& fract, double maxDistance,
                               const std::function<void(std::size_t, std::size_t, double)>& fn);
 
+// The same, also giving the vector from atom i to the image of j (angstroms).
+void ForEachPeriodicNeighbourOffset(const std::array<Vec3, 3>& axes, const std::vector<Vec3>& fract,
+                                    double maxDistance,
+                                    const std::function<void(std::size_t, std::size_t, double, const Vec3&)>& fn);
+
 // The shortest axes of the same lattice (a reduced cell), shortest first.
 std::array<Vec3, 3> ReducedAxes(const std::array<Vec3, 3>& axes);
 // The length of the lattice's shortest translation: no atom is farther than

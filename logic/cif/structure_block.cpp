@@ -56,15 +56,17 @@ Result<StructureBlock> BuildBlock(const Crystal& crystal, int cells)
     StructureBlock block;
     block.cells = cells;
     block.atoms.reserve(static_cast<std::size_t>(count));
-    for (const CellAtom& a : crystal.atoms) {
+    for (std::size_t index = 0; index < crystal.atoms.size(); ++index) {
+        const CellAtom& a = crystal.atoms[index];
         const int element = crystal.sites[a.site].element;
         const int nx = copiesAlong(a.fract.x, cells), ny = copiesAlong(a.fract.y, cells),
                   nz = copiesAlong(a.fract.z, cells);
         for (int i = 0; i < nx; ++i)
             for (int j = 0; j < ny; ++j)
-                for (int k = 0; k < nz; ++k)
-                    block.atoms.push_back(
-                        {crystal.toCartesian({a.fract.x + i, a.fract.y + j, a.fract.z + k}), element, a.site});
+                for (int k = 0; k < nz; ++k) {
+                    const Vec3 f{a.fract.x + i, a.fract.y + j, a.fract.z + k};
+                    block.atoms.push_back({crystal.toCartesian(f), element, a.site, static_cast<int>(index), f});
+                }
     }
     const double n = cells;
     block.centre = crystal.toCartesian({n / 2, n / 2, n / 2});

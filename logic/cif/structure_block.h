@@ -28,6 +28,8 @@ struct BlockAtom {
     Vec3 position; // angstroms, in the cell's Cartesian frame (a along x)
     int element = 0;
     int site = 0;
+    int cellAtom = 0; // index into Crystal::atoms
+    Vec3 fract;       // fractional coordinates in the block, 0..cells
 };
 
 struct StructureBlock {

@@ -5,7 +5,51 @@
 
 namespace vestrel::structures {
 
-void DrawLoadedStructure(Draw& gl, const LoadedStructureScene& scene, const DisplayOptions& opt)
+namespace {
+
+constexpr float ToolOpacity = 0.45f;
+constexpr Colour MeasureColour{1.0f, 1.0f, 0.6f};
+
+void drawPolygons(Draw& gl, const std::vector<TranslucentPolygon>& polygons)
+{
+    for (const TranslucentPolygon& p : polygons) {
+        gl.primitiveTag(p.tag);
+        gl.surface(Surface::Faces);
+        gl.begin(Primitive::Polygon);
+        gl.colour(p.colour.r, p.colour.g, p.colour.b);
+        for (const Vec3& v : p.corners)
+            gl.vertex(static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z));
+        gl.end();
+    }
+}
+
+void drawOverlay(Draw& gl, const StructureOverlay& o, int slices)
+{
+    for (std::size_t i = 0; i < o.polyhedronEdges.size(); ++i) {
+        const Colour& c = o.polyhedronEdgeColours[i];
+        gl.colour(c.r, c.g, c.b);
+        gl.segments(std::span<const Segment>(&o.polyhedronEdges[i], 1));
+    }
+    if (!o.measureLines.empty()) {
+        gl.colour(MeasureColour.r, MeasureColour.g, MeasureColour.b);
+        gl.lineStipple(2, 0x0F0F);
+        gl.lineStippleEnabled(true);
+        gl.segments(o.measureLines);
+        gl.lineStippleEnabled(false);
+    }
+    for (const SceneLabel& l : o.labels)
+        gl.label(l.at, l.text);
+    gl.opacity(ToolOpacity);
+    drawPolygons(gl, o.polyhedronFaces);
+    drawPolygons(gl, o.planes);
+    gl.balls(o.halos, slices);
+    gl.opacity(1);
+}
+
+} // namespace
+
+void DrawLoadedStructure(Draw& gl, const LoadedStructureScene& scene, const DisplayOptions& opt,
+                         const StructureOverlay* overlay)
 {
     BeginStructureScene(gl, {0, 0, 0});
     SetStructureLineWidth(gl);
@@ -16,6 +60,8 @@ void DrawLoadedStructure(Draw& gl, const LoadedStructureScene& scene, const Disp
     }
     SetAtomQuadric(gl);
     gl.balls(scene.atoms, scene.slices);
+    if (overlay && !overlay->empty())
+        drawOverlay(gl, *overlay, scene.slices);
     EndStructureScene(gl);
 }
 

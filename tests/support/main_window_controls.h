@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -116,6 +117,12 @@ struct MainWindowControls {
     QPushButton* performButton = nullptr; // "performButton"
     QGroupBox* cellsGroup = nullptr; // "cellsGroup"
     QSpinBox* cellsSpin = nullptr; // "cellsSpin"
+    QGroupBox* structureToolsGroup = nullptr; // "structureToolsGroup"
+    QCheckBox* measureCheck = nullptr; // "measureCheck"
+    QCheckBox* polyhedraCheck = nullptr; // "polyhedraCheck"
+    QLineEdit* polyhedraCentresEdit = nullptr; // "polyhedraCentresEdit"
+    QLineEdit* planesEdit = nullptr; // "planesEdit"
+    QToolButton* measureToolButton = nullptr; // "measureToolButton"
     QStatusBar* statusLine = nullptr; // "stat1"
     QTimer* frameTimer = nullptr; // "Timer1"
     QTimer* interfaceTimer = nullptr; // "tmr1"

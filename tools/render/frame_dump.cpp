@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 namespace vestrel {
@@ -93,6 +94,26 @@ void addFaceOfForm(QJsonObject& polygon, const forms::FormFace& face)
         polygon.insert("closing", true);
 }
 
+// Atom centres by position, to a thousandth of a scene unit.
+std::array<long long, 3> positionKey(const Vec3& p)
+{
+    return {std::llround(p.x * 1000), std::llround(p.y * 1000), std::llround(p.z * 1000)};
+}
+
+void addStructureNames(QJsonObject& polygon, int tag, const StructureDumpNames& names)
+{
+    using structures::StructureOverlay;
+    const int polyhedron = tag - StructureOverlay::PolyhedronTag;
+    const int plane = tag - StructureOverlay::PlaneTag;
+    if (tag >= StructureOverlay::PlaneTag && plane < static_cast<int>(names.planes.size())) {
+        const auto& hkl = names.planes[static_cast<std::size_t>(plane)];
+        polygon.insert("plane", QJsonArray{hkl[0], hkl[1], hkl[2]});
+    } else if (tag >= StructureOverlay::PolyhedronTag && tag < StructureOverlay::PlaneTag
+               && polyhedron < static_cast<int>(names.polyhedronCentres.size())) {
+        polygon.insert("polyhedron", QString::fromStdString(names.polyhedronCentres[static_cast<std::size_t>(polyhedron)]));
+    }
+}
+
 } // namespace
 
 FrameDump ToModelFrame(const RecordingDraw& gl, const ViewState& view)
@@ -132,11 +153,20 @@ FrameDump DumpFrames(const FrameInputs& inputs, ViewState& view, int frames)
     return ToModelFrame(gl, view);
 }
 
-QByteArray FrameDumpJson(const FrameDump& dump, const forms::CrystalFormScene* crystalForm)
+QByteArray FrameDumpJson(const FrameDump& dump, const forms::CrystalFormScene* crystalForm,
+                         const StructureDumpNames* structure)
 {
+    std::map<std::array<long long, 3>, const StructureDumpNames::Atom*> atoms;
+    if (structure)
+        for (const StructureDumpNames::Atom& a : structure->atoms)
+            atoms.emplace(positionKey(a.centre), &a);
     QJsonArray spheres, lines, polygons, cones;
     for (const DumpedSphere& s : dump.spheres) {
         QJsonObject o{{"centre", point(s.centre)}, {"radius", s.radius}, {"colour", colour(s.colour)}};
+        if (const auto it = atoms.find(positionKey(s.centre)); it != atoms.end()) {
+            o.insert("element", QString::fromStdString(it->second->element));
+            o.insert("label", QString::fromStdString(it->second->label));
+        }
         const double tolerance = 1e-9 * std::max(s.radius, 1.0);
         if (std::abs(s.semiAxes.y - s.radius) > tolerance || std::abs(s.semiAxes.z - s.radius) > tolerance)
             o.insert("semi_axes", point(s.semiAxes));
@@ -152,6 +182,8 @@ QByteArray FrameDumpJson(const FrameDump& dump, const forms::CrystalFormScene* c
         QJsonObject polygon{{"vertices", vertices}, {"colour", colour(p.colour)}, {"filled", p.filled}};
         if (crystalForm && p.tag >= 0 && p.tag < static_cast<int>(crystalForm->faces.size()))
             addFaceOfForm(polygon, crystalForm->faces[static_cast<std::size_t>(p.tag)]);
+        if (structure && p.tag >= 0)
+            addStructureNames(polygon, p.tag, *structure);
         polygons.append(polygon);
     }
     for (const DumpedCone& c : dump.cones)

@@ -10,6 +10,7 @@
 #include "render/view_state.h"
 
 #include <QByteArray>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,19 @@ struct FrameDump {
     std::vector<DumpedLabel> labels;
 };
 
+// What a structure read from a file names in a dump: the atoms' centres
+// (model frame) with their elements and site labels, the site label of each
+// polyhedron (by the overlay's tags) and the indices of each lattice plane.
+struct StructureDumpNames {
+    struct Atom {
+        Vec3 centre;
+        std::string element, label;
+    };
+    std::vector<Atom> atoms;
+    std::vector<std::string> polyhedronCentres;
+    std::vector<std::array<int, 3>> planes;
+};
+
 // A recording of one frame drawn with the view, back in the model frame.
 FrameDump ToModelFrame(const RecordingDraw& gl, const ViewState& view);
 
@@ -71,6 +85,10 @@ FrameDump DumpFrames(const FrameInputs& inputs, ViewState& view, int frames = 1)
 // its faces' polygons also has "form" (the form's index, from 0), "hkl" (the
 // face's indices) and, for a face that closes an open form, "closing": true;
 // "labels": [{"at", "text", "colour"}] are the face symbols written.
-QByteArray FrameDumpJson(const FrameDump& dump, const forms::CrystalFormScene* crystalForm = nullptr);
+// With structure names, a sphere at an atom's centre also has "element" and
+// "label", a polyhedron's face "polyhedron" (its centre's site label) and a
+// lattice plane's polygon "plane": [h, k, l].
+QByteArray FrameDumpJson(const FrameDump& dump, const forms::CrystalFormScene* crystalForm = nullptr,
+                         const StructureDumpNames* structure = nullptr);
 
 } // namespace vestrel

@@ -8,6 +8,7 @@
 #include "logic/data_location.h"
 #include "logic/library/structure_library.h"
 #include "tools/render/frame_dump.h"
+#include "tools/render/structure_tools_cli.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
 #include "render/offscreen/picture_renderer.h"
@@ -103,6 +104,7 @@ int main(int argc, char** argv)
     }
     // A structure file: read it first, so that a bad file costs no context.
     vestrel::cif::LoadedStructure structure;
+    vestrel::StructureToolsRun tools;
     if (!options->cif.isEmpty()) {
         const auto result = structure.load(options->cif.toStdString(), options->cells);
         if (!result.ok) {
@@ -112,17 +114,23 @@ int main(int argc, char** argv)
         if (options->powder)
             return printPowderPattern(*options);
         if (options->describe) {
-            std::fwrite(structure.memoText().data(), 1, structure.memoText().size(), stdout);
+            const std::string text = structure.memoText() + vestrel::DescribeStructureTools(*options, structure);
+            std::fwrite(text.data(), 1, text.size(), stdout);
             return 0;
         }
         options->inputs.loadedStructure = &structure.sceneData();
+        tools = vestrel::RunStructureTools(*options, structure);
+        std::fwrite(tools.printed.data(), 1, tools.printed.size(), stdout);
+        if (options->out.isEmpty() && options->dump.isEmpty())
+            return 0;
+        options->inputs.structureOverlay = &tools.overlay;
     }
     if (!options->dump.isEmpty()) {
         // The recording back end: no OpenGL context is needed.
         vestrel::ViewState view = options->view;
         const auto dump = vestrel::DumpFrames(options->inputs, view, options->frames);
         QSaveFile file(options->dump);
-        if (!file.open(QIODevice::WriteOnly) || file.write(vestrel::FrameDumpJson(dump, options->inputs.crystalForm)) < 0 || !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(vestrel::FrameDumpJson(dump, options->inputs.crystalForm, options->cif.isEmpty() ? nullptr : &tools.names)) < 0 || !file.commit()) {
             err << "vestrel-render: cannot write " << options->dump << "\n";
             return 1;
         }

@@ -215,13 +215,53 @@ QString RenderUsage()
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
         "  [--cif FILE.cif [--cells N]] [--class K [--form h,k,l[,d]]... [--face-symbols on|off]]\n"
         "  [--shaded on|off] [--smooth on|off] [--time-limit 300]\n"
-        "usage: vestrel-render --cif FILE.cif --describe\n"
+        "usage: vestrel-render --cif FILE.cif --describe [--polyhedra on [--polyhedra-centres El,El]] [--plane h,k,l]...\n"
+        "usage: vestrel-render --cif FILE.cif [--pick X,Y] [--measure X1,Y1:X2,Y2[:X3,Y3]] [--out FILE.png|--dump FILE.json]\n"
         "usage: vestrel-render --cif FILE.cif --powder [--wavelength 1.54056] [--range 5,90]\n"
         "usage: vestrel-render --class K [--form h,k,l[,d]]... --describe\n"
         "  K: 1..32 or an international symbol with - for the bar (-43m, 4/mmm);\n"
         "  hexagonal classes: --form h,k,i,l[,d]\n"
 
         "usage: vestrel-render --library   (file, Russian name and space-group number of each library file)");
+}
+
+bool parsePoint(const QString& value, QPointF* out)
+{
+    const QStringList xy = value.split(QLatin1Char(','));
+    double x = 0, y = 0;
+    if (xy.size() != 2 || !parseDouble(xy[0], &x) || !parseDouble(xy[1], &y))
+        return false;
+    *out = QPointF(x, y);
+    return true;
+}
+
+bool parsePoints(const QString& value, QList<QPointF>* out)
+{
+    const QStringList points = value.split(QLatin1Char(':'));
+    if (points.size() < 2 || points.size() > 3)
+        return false;
+    for (const QString& p : points) {
+        QPointF point;
+        if (!parsePoint(p, &point))
+            return false;
+        out->append(point);
+    }
+    return true;
+}
+
+bool parseLatticePlane(const QString& value, QList<std::array<int, 3>>* out)
+{
+    const QStringList parts = value.split(QLatin1Char(','));
+    std::array<int, 3> hkl{};
+    if (parts.size() != 3)
+        return false;
+    for (int k = 0; k < 3; ++k)
+        if (!parseInt(parts[k], &hkl[static_cast<std::size_t>(k)], -20, 20))
+            return false;
+    if (hkl == std::array<int, 3>{0, 0, 0})
+        return false;
+    out->append(hkl);
+    return true;
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString* error)
@@ -323,6 +363,20 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             ok = range.size() == 2 && parseDouble(range[0], &o.twoThetaFrom) && parseDouble(range[1], &o.twoThetaTo);
         } else if (key == QLatin1String("--cells")) {
             ok = parseInt(value, &o.cells, 1, 100);
+        } else if (key == QLatin1String("--pick")) {
+            QPointF p;
+            ok = parsePoint(value, &p);
+            o.pick = p;
+        } else if (key == QLatin1String("--measure")) {
+            o.measure.clear();
+            ok = parsePoints(value, &o.measure);
+        } else if (key == QLatin1String("--polyhedra")) {
+            ok = parseOnOff(value, &o.polyhedra);
+        } else if (key == QLatin1String("--polyhedra-centres")) {
+            o.polyhedraCentres = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+            ok = !o.polyhedraCentres.isEmpty();
+        } else if (key == QLatin1String("--plane")) {
+            ok = parseLatticePlane(value, &o.latticePlanes);
         } else if (key == QLatin1String("--class")) {
             crystalClass = value;
         } else if (key == QLatin1String("--form")) {
@@ -366,7 +420,12 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         *error = QStringLiteral("--powder needs --cif FILE.cif");
         return std::nullopt;
     }
-    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe && !o.powder && !o.library) {
+    const bool asks = o.pick || !o.measure.isEmpty();
+    if (asks && o.cif.isEmpty()) {
+        *error = QStringLiteral("--pick and --measure need --cif FILE.cif");
+        return std::nullopt;
+    }
+    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe && !o.powder && !o.library && !asks) {
         *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
         return std::nullopt;
     }

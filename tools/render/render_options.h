@@ -7,9 +7,12 @@
 #include "logic/morphology/crystal_forms.h"
 #include "render/view_state.h"
 
+#include <QList>
+#include <QPointF>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -36,6 +39,15 @@ struct RenderOptions {
     // inputs.crystalForm).
     std::shared_ptr<const morphology::BuiltCrystal> crystal;
     bool library = false;  // list the structure library instead of drawing
+    // The structure tools, for --cif: a click at a pixel of the --size
+    // picture (--pick X,Y), two or three clicks measured (--measure
+    // X1,Y1:X2,Y2[:X3,Y3]), coordination polyhedra and their centres, and
+    // lattice planes (--plane h,k,l, repeatable).
+    std::optional<QPointF> pick;
+    QList<QPointF> measure;
+    bool polyhedra = false;
+    QStringList polyhedraCentres; // element symbols; empty: the cations
+    QList<std::array<int, 3>> latticePlanes;
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
