@@ -5,6 +5,7 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <string>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -580,6 +581,28 @@ struct Glyph {
     unsigned char rows[7];
 };
 
+// Two signs of the measurements written in UTF-8 ("1,949 Å", "90,00°"),
+// each drawn as one glyph.
+constexpr char Degree = '\x01';
+constexpr char Angstrom = '\x02';
+
+std::string OneBytePerSign(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 2) == "\xC2\xB0") {
+            out += Degree;
+            ++i;
+        } else if (text.substr(i, 2) == "\xC3\x85") {
+            out += Angstrom;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 constexpr Glyph Font[] = {
     {'0', {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E}}, {'1', {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E}},
     {'2', {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F}}, {'3', {0x1F, 0x02, 0x04, 0x02, 0x01, 0x11, 0x0E}},
@@ -588,6 +611,8 @@ constexpr Glyph Font[] = {
     {'8', {0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E}}, {'9', {0x0E, 0x11, 0x11, 0x0F, 0x01, 0x02, 0x0C}},
     {'(', {0x02, 0x04, 0x08, 0x08, 0x08, 0x04, 0x02}}, {')', {0x08, 0x04, 0x02, 0x02, 0x02, 0x04, 0x08}},
     {' ', {0, 0, 0, 0, 0, 0, 0}},
+    {',', {0x00, 0x00, 0x00, 0x00, 0x06, 0x02, 0x04}}, {'.', {0x00, 0x00, 0x00, 0x00, 0x00, 0x0C, 0x0C}},
+    {Degree, {0x0C, 0x12, 0x12, 0x0C, 0x00, 0x00, 0x00}}, {Angstrom, {0x04, 0x0A, 0x04, 0x0A, 0x11, 0x1F, 0x11}},
 };
 
 constexpr int Scale = 2;
@@ -622,8 +647,9 @@ const Glyph* GlyphOf(char c)
 
 } // namespace
 
-void GlDraw::label(const Vec3& at, std::string_view text)
+void GlDraw::label(const Vec3& at, std::string_view written)
 {
+    const std::string text = OneBytePerSign(written);
     int glyphs = 0;
     for (char c : text)
         glyphs += c != '-';
