@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "logic/morphology/stereogram.h"
 
+#include "logic/morphology/class_elements.h"
 #include "logic/morphology/crystal_forms.h"
 #include "logic/morphology/point_group.h"
 #include "render/camera.h"
@@ -166,16 +167,21 @@ StereoSource SourceOfPolyhedron(SceneId id)
 StereoSource SourceOfCrystal(const forms::CrystalFormScene& scene, int classNumber)
 {
     StereoSource s;
+    const int number = std::clamp(classNumber, 1, ClassCount);
     for (const forms::FormFace& f : scene.faces)
         s.faces.push_back({f.normal, f.label});
-    for (const forms::FormAxis& a : scene.axes)
-        s.axes.push_back({normalised(a.line.to - a.line.from), a.order, a.inversion});
-    for (const polyhedra::SymmetryPlane& p : scene.planes) {
-        const auto& c = p.corners;
-        s.mirrorNormals.push_back(normalised(cross(c[2] - c[0], c[3] - c[1])));
+    // The elements as the view builds them, kept even when no face is there
+    // to give its axes a length.
+    for (const ClassElement& e : ElementsOf(number)) {
+        const Vec3 u = ToModelFrame(e.direction);
+        if (e.kind == ClassElement::Kind::Plane)
+            s.mirrorNormals.push_back(u);
+        else if (e.kind == ClassElement::Kind::Centre)
+            s.centre = true;
+        else
+            s.axes.push_back({u, e.order, e.kind == ClassElement::Kind::InversionAxis});
     }
-    s.centre = scene.centre;
-    const Lattice lattice = LatticeOf(ClassInfo(std::clamp(classNumber, 1, ClassCount)).system);
+    const Lattice lattice = LatticeOf(ClassInfo(number).system);
     const Vec3 a = lattice.basis[0];
     s.standardC = ToModelFrame({0, 0, 1});
     s.standardA = ToModelFrame(normalised(Vec3{a.x, a.y, 0}));
@@ -200,6 +206,13 @@ Mat3 ViewOrientation(const ViewState& view)
     // Columns are the images of the model axes; the rows then take a model
     // direction to the eye's right, up and towards the viewer.
     return Mat3::fromColumns(x, y, z);
+}
+
+Mat3 MotionAt(const polyhedra::SymmetryOperationElement& element, double t)
+{
+    const Mat4 m = polyhedra::SymmetryOperationAt(element, t);
+    const Vec3 o = m.apply({0, 0, 0});
+    return Mat3::fromColumns(m.apply({1, 0, 0}) - o, m.apply({0, 1, 0}) - o, m.apply({0, 0, 1}) - o);
 }
 
 StereoPoint ProjectDirection(const Vec3& d)

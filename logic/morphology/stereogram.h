@@ -8,6 +8,7 @@
 #include "render/geometry.h"
 #include "render/view_state.h"
 #include "scenes/forms/crystal_form_scene.h"
+#include "scenes/polyhedra/symmetry_operations.h"
 #include "scenes/scene_id.h"
 
 #include <optional>
@@ -89,6 +90,10 @@ Mat3 ViewOrientation(const ViewState& view);
 // `motion` moves the faces (a symmetry operation under way); the elements
 // stay. A face whose normal the motion flattens to nothing has no pole.
 Stereogram Project(const StereoSource& source, const Mat3& orientation, const Mat3& motion = Mat3::identity());
+
+// The linear part of the element's operation at time t of its animation,
+// as it moves the solid in the 3-D view.
+Mat3 MotionAt(const polyhedra::SymmetryOperationElement& element, double t);
 
 // A unit direction in stereogram coordinates (z towards the reader) to its
 // point r = tan(ρ/2), ρ measured from the nearer pole of the sphere.

@@ -10,6 +10,7 @@
 #include "tools/render/frame_dump.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
+#include "tools/render/stereogram_output.h"
 #include "render/offscreen/picture_renderer.h"
 
 #include <cstdio>
@@ -116,6 +117,11 @@ int main(int argc, char** argv)
             return 0;
         }
         options->inputs.loadedStructure = &structure.sceneData();
+    }
+    if (options->stereogram) {
+        // Painting text needs the application's fonts.
+        QGuiApplication app(argc, argv);
+        return vestrel::WriteStereogram(*options);
     }
     if (!options->dump.isEmpty()) {
         // The recording back end: no OpenGL context is needed.

@@ -36,6 +36,12 @@ struct RenderOptions {
     // inputs.crystalForm).
     std::shared_ptr<const morphology::BuiltCrystal> crystal;
     bool library = false;  // list the structure library instead of drawing
+    int crystalClass = 0;  // the number of --class K, or 0
+    // --stereogram: the stereographic projection of the polyhedron or crystal
+    // instead of the view, in the standard setting or as the model is seen.
+    bool stereogram = false;
+    bool stereoModel = false; // --stereo-mode model
+    bool wulffNet = false;    // --wulff on
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
