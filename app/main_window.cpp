@@ -3,6 +3,7 @@
 
 #include "app/catalogue_part.h"
 #include "app/companion_windows.h"
+#include "app/stereogram_part.h"
 #include "app/gl_panel.h"
 #include "app/help_opener.h"
 #include "app/interface_part.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     closeQuery = [this] { return pictures_->commands().closeQuery(); };
     helpOpener_ = std::make_unique<HelpOpener>(this);
     companions_ = new CompanionWindows(*this, *panel_, *menus_);
+    stereogram_ = new StereogramPart(this, *menus_, *panel_, [this] { return readFrameInputs(); }, [this] { return view_->view(); });
 
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
@@ -174,6 +176,7 @@ void MainWindow::setAuxiliaryWindows(AboutWindow* about, LegendWindow* legend, R
 }
 void MainWindow::setCalculator(CalculatorWindow* calculator) { companions_->setCalculator(calculator); }
 void MainWindow::setPowderWindow(PowderWindow* powder) { companions_->setPowderWindow(powder, *structureFile_); }
+void MainWindow::setStereogramWindow(StereogramWindow* window) { stereogram_->setWindow(window); }
 void MainWindow::showReference() { companions_->showReference(); }
 void MainWindow::showLegend() { companions_->showLegend(); }
 void MainWindow::showAbout() { companions_->showAbout(); }
@@ -243,6 +246,7 @@ FrameInputs MainWindow::readFrameInputs() const
     in.display = options_.displayOptions();
     in.shaded = kept.shaded;
     in.smooth = kept.smooth && panel_->availableSamples() != 0;
+    stereogram_->addMarking(in);
     return in;
 }
 
@@ -250,6 +254,7 @@ void MainWindow::nextFrame()
 {
     view_->followView();
     symmetry_->advance(interface_->frameTimer().interval() / 1000.0);
+    stereogram_->follow();
     panel_->tick();
 }
 

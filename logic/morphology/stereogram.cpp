@@ -20,13 +20,32 @@ constexpr double Degree = std::numbers::pi / 180;
 constexpr double Parallel = 1e-6;
 constexpr int CircleSegments = 90;
 
+// The corners in the plane normal . x = offset, counter-clockwise seen from
+// outside.
+std::vector<Vec3> FaceCorners(const std::vector<Vec3>& all, const Vec3& normal, double offset, double eps)
+{
+    std::vector<Vec3> on;
+    Vec3 centre;
+    for (const Vec3& p : all)
+        if (std::abs(dot(normal, p) - offset) <= eps) {
+            on.push_back(p);
+            centre += p;
+        }
+    centre = centre / static_cast<double>(std::max<std::size_t>(on.size(), 1));
+    const Vec3 u = normalised(anyPerpendicular(normal)), v = cross(normal, u);
+    std::sort(on.begin(), on.end(), [&](const Vec3& a, const Vec3& b) {
+        return std::atan2(dot(a - centre, v), dot(a - centre, u)) < std::atan2(dot(b - centre, v), dot(b - centre, u));
+    });
+    return on;
+}
+
 bool SameLine(const Vec3& a, const Vec3& b) { return std::abs(std::abs(dot(a, b)) - 1) < Parallel; }
 
 // The polyhedra keep their faces only as drawing tables; every face is the
 // plane through three of the corners that leaves all the others on one side.
-std::vector<Vec3> HullFaceNormals(const std::vector<Vec3>& corners, double size)
+std::vector<StereoFace> HullFaces(const std::vector<Vec3>& corners, double size)
 {
-    std::vector<Vec3> normals;
+    std::vector<StereoFace> faces;
     const std::size_t n = corners.size();
     const double eps = 1e-6 * size;
     for (std::size_t i = 0; i < n; ++i)
@@ -46,12 +65,12 @@ std::vector<Vec3> HullFaceNormals(const std::vector<Vec3>& corners, double size)
                     continue;
                 if (above > eps)
                     normal = -normal;
-                const bool known = std::any_of(normals.begin(), normals.end(),
-                                               [&](const Vec3& m) { return dot(m, normal) > 1 - Parallel; });
+                const bool known = std::any_of(faces.begin(), faces.end(),
+                                               [&](const StereoFace& f) { return dot(f.normal, normal) > 1 - Parallel; });
                 if (!known)
-                    normals.push_back(normal);
+                    faces.push_back({normal, {}, FaceCorners(corners, normal, dot(normal, corners[i]), eps)});
             }
-    return normals;
+    return faces;
 }
 
 Vec3 Upwards(const Vec3& d) { return d.y < 0 || (d.y == 0 && d.x + d.z < 0) ? -d : d; }
@@ -151,8 +170,7 @@ StereoSource SourceOfPolyhedron(SceneId id)
     if (!IsPolyhedron(id))
         return s;
     const auto corners = polyhedra::PolyhedronCorners(id);
-    for (const Vec3& n : HullFaceNormals(corners, polyhedra::PolyhedronCircumradius(id)))
-        s.faces.push_back({n, {}});
+    s.faces = HullFaces(corners, polyhedra::PolyhedronCircumradius(id));
     const auto elements = polyhedra::SymmetryElementsOf(id);
     for (const auto& a : elements.axes)
         s.axes.push_back({a.direction, a.order, a.inversion});
@@ -169,7 +187,7 @@ StereoSource SourceOfCrystal(const forms::CrystalFormScene& scene, int classNumb
     StereoSource s;
     const int number = std::clamp(classNumber, 1, ClassCount);
     for (const forms::FormFace& f : scene.faces)
-        s.faces.push_back({f.normal, f.label});
+        s.faces.push_back({f.normal, f.label, f.corners});
     // The elements as the view builds them, kept even when no face is there
     // to give its axes a length.
     for (const ClassElement& e : ElementsOf(number)) {
@@ -273,6 +291,33 @@ std::vector<std::vector<StereoPoint>> WulffNet(double stepDegrees)
         lines.push_back(std::move(small));
     }
     return lines;
+}
+
+std::optional<int> FaceHitBy(const StereoSource& source, const Vec3& eye, const Vec3& direction)
+{
+    // A convex solid: the ray enters through the face, of those it meets
+    // from outside, that it reaches last.
+    std::optional<int> best;
+    double bestDistance = -1;
+    for (std::size_t i = 0; i < source.faces.size(); ++i) {
+        const StereoFace& f = source.faces[i];
+        const double towards = dot(f.normal, direction);
+        if (f.corners.size() < 3 || towards >= 0)
+            continue;
+        const double t = dot(f.normal, f.corners[0] - eye) / towards;
+        const Vec3 hit = eye + t * direction;
+        bool inside = true;
+        for (std::size_t k = 0; k < f.corners.size() && inside; ++k) {
+            const Vec3& a = f.corners[k];
+            const Vec3& b = f.corners[(k + 1) % f.corners.size()];
+            inside = dot(cross(b - a, hit - a), f.normal) >= -1e-9 * length(b - a) * length(b - a);
+        }
+        if (inside && t > bestDistance) {
+            bestDistance = t;
+            best = static_cast<int>(i);
+        }
+    }
+    return best;
 }
 
 std::optional<int> PoleNear(const Stereogram& stereogram, StereoPoint p, double tolerance)

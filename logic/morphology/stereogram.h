@@ -21,6 +21,7 @@ namespace vestrel::morphology {
 struct StereoFace {
     Vec3 normal;        // outward
     std::string symbol; // "(hkl)" as the solid writes it, or empty
+    std::vector<Vec3> corners; // counter-clockwise seen from outside
 };
 
 struct StereoAxis {
@@ -105,6 +106,10 @@ Vec3 DirectionOf(StereoPoint p, bool upper);
 // the top and bottom of the primitive) and small circles about them, every
 // `stepDegrees`, as polylines.
 std::vector<std::vector<StereoPoint>> WulffNet(double stepDegrees);
+
+// The face a ray from `eye` along `direction` (both in the model frame)
+// enters the solid through, or none when the ray misses it.
+std::optional<int> FaceHitBy(const StereoSource& source, const Vec3& eye, const Vec3& direction);
 
 // The pole nearest to p within `tolerance`, or none.
 std::optional<int> PoleNear(const Stereogram& stereogram, StereoPoint p, double tolerance);
