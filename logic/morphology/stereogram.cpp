@@ -327,7 +327,11 @@ std::optional<int> PoleNear(const Stereogram& stereogram, StereoPoint p, double 
     for (std::size_t i = 0; i < stereogram.poles.size(); ++i) {
         const StereoPoint q = stereogram.poles[i].at;
         const double d = std::hypot(q.x - p.x, q.y - p.y);
-        if (d <= bestDistance) {
+        // Where an upper and a lower pole coincide, the upper one is meant.
+        const bool tie = best && std::abs(d - bestDistance) < 1e-9;
+        const bool better = tie ? stereogram.poles[i].upper && !stereogram.poles[static_cast<std::size_t>(*best)].upper
+                                : d <= bestDistance;
+        if (better) {
             bestDistance = d;
             best = static_cast<int>(i);
         }

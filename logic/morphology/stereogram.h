@@ -111,7 +111,8 @@ std::vector<std::vector<StereoPoint>> WulffNet(double stepDegrees);
 // enters the solid through, or none when the ray misses it.
 std::optional<int> FaceHitBy(const StereoSource& source, const Vec3& eye, const Vec3& direction);
 
-// The pole nearest to p within `tolerance`, or none.
+// The pole nearest to p within `tolerance` (of two that coincide, the upper
+// one), or none.
 std::optional<int> PoleNear(const Stereogram& stereogram, StereoPoint p, double tolerance);
 
 } // namespace vestrel::morphology

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+// The window "Стереографическая проекция" beside the main window: what it
+// shows for nothing, a polyhedron and a class, its two modes, the marking
+// linked both ways with the 3-D view, and its pictures.
+#include "app/application.h"
+#include "app/stereogram_part.h"
+#include "app/stereogram_window.h"
+#include "frame/projection.h"
+#include "logic/morphology/crystal_forms.h"
+#include "tests/support/main_window_controls.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QImage>
+#include <QStatusBar>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace vestrel {
+namespace {
+
+class StereogramWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PrepareApplication();
+        app = std::make_unique<Application>(QStringLiteral(VESTREL_PROGRAM_DIR));
+        main = &app->mainWindow();
+        window = &app->stereogram();
+        main->showMessageBox = [](const QString&) {};
+    }
+    void buildPolyhedron(int item)
+    {
+        Controls(main).polyhedronList->setCurrentIndex(item);
+        emit Controls(main).polyhedronList->activated(item);
+        Controls(main).buildAction->trigger();
+        main->nextFrame();
+    }
+    std::unique_ptr<Application> app;
+    MainWindow* main = nullptr;
+    StereogramWindow* window = nullptr;
+};
+
+TEST_F(StereogramWindowTest, CommandShowsTheWindowWithAMessageForAStructure)
+{
+    EXPECT_EQ(Controls(main).stereogramAction->text(), QStringLiteral("Стереографическая проекция"));
+    EXPECT_TRUE(Controls(main).stereogramToolButton->isEnabled());
+    EXPECT_TRUE(Controls(main).stereogramToolButton->toolTip().contains(QStringLiteral("Стереографическая проекция")));
+    Controls(main).stereogramAction->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->stereogram(), nullptr);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8(StereogramEmptyText));
+}
+
+TEST_F(StereogramWindowTest, StandardSettingStaysAndModelSettingTurnsWithTheView)
+{
+    Controls(main).stereogramToolButton->click();
+    buildPolyhedron(2); // the tetrahedron
+    ASSERT_NE(window->stereogram(), nullptr);
+    ASSERT_EQ(window->stereogram()->poles.size(), 4u);
+    const auto standardBefore = window->stereogram()->poles[0].at;
+    window->modeBox()->setCurrentIndex(1);
+    const auto modelBefore = window->stereogram()->poles[0].at;
+    main->viewState().RotY += 40;
+    main->nextFrame();
+    const auto modelAfter = window->stereogram()->poles[0].at;
+    EXPECT_GT(std::hypot(modelAfter.x - modelBefore.x, modelAfter.y - modelBefore.y), 0.05);
+    window->modeBox()->setCurrentIndex(0);
+    EXPECT_NEAR(window->stereogram()->poles[0].at.x, standardBefore.x, 1e-12);
+    EXPECT_NEAR(window->stereogram()->poles[0].at.y, standardBefore.y, 1e-12);
+}
+
+TEST_F(StereogramWindowTest, MarkingIsLinkedBothWays)
+{
+    Controls(main).stereogramToolButton->click();
+    buildPolyhedron(1); // the cube
+    window->resize(500, 560);
+    QTest::qWait(10);
+    // A pole clicked outlines its face (four corners) in the view.
+    const auto pole = window->poleOnCanvas(4);
+    ASSERT_TRUE(pole.has_value());
+    QTest::mouseClick(reinterpret_cast<QWidget*>(window->canvas()), Qt::LeftButton, {}, pole->toPoint());
+    EXPECT_EQ(window->markedFace(), 4);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Грань 5"));
+    EXPECT_EQ(main->readFrameInputs().markedFace.size(), 4u);
+
+    // A face clicked in the view marks its pole: the face nearest the viewer.
+    const auto source = StereogramPart::SourceOf(main->readFrameInputs());
+    ASSERT_TRUE(source.has_value());
+    const ViewState view = main->viewState();
+    std::size_t front = 0;
+    double nearest = -1e9;
+    for (std::size_t i = 0; i < source->faces.size(); ++i) {
+        const double towards = ModelToEye(view, source->faces[i].normal).z - ModelToEye(view, {0, 0, 0}).z;
+        if (towards > nearest) {
+            nearest = towards;
+            front = i;
+        }
+    }
+    Vec3 centre;
+    for (const Vec3& c : source->faces[front].corners)
+        centre += c / static_cast<double>(source->faces[front].corners.size());
+    GlPanel* panel = Controls(main).glPanel;
+    const PanelPoint at = ProjectToPanel(view, centre, panel->width(), panel->height());
+    emit panel->mousePressed(Qt::LeftButton, static_cast<int>(at.x), static_cast<int>(at.y));
+    emit panel->mouseReleased(Qt::LeftButton, static_cast<int>(at.x) + 1, static_cast<int>(at.y));
+    EXPECT_EQ(window->markedFace(), static_cast<int>(front));
+    // A drag turns the model and marks nothing new.
+    emit panel->mousePressed(Qt::LeftButton, 10, 10);
+    emit panel->mouseReleased(Qt::LeftButton, 60, 10);
+    EXPECT_EQ(window->markedFace(), static_cast<int>(front));
+}
+
+TEST_F(StereogramWindowTest, ClassPolesCarryTheirSymbolsAndPicturesAreWritten)
+{
+    morphology::Combination combination(32);
+    combination.addForm({1, 1, 1});
+    const auto built = combination.build();
+    StereogramInput input;
+    input.source = morphology::SourceOfCrystal(built.scene, 32);
+    window->show();
+    window->setInput(input);
+    window->symbolsBox()->setChecked(true);
+    window->netBox()->setChecked(true);
+    ASSERT_NE(window->stereogram(), nullptr);
+    EXPECT_EQ(window->stereogram()->poles.size(), 8u);
+    const auto pole = window->poleOnCanvas(0);
+    ASSERT_TRUE(pole.has_value());
+    window->clickAt(*pole);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Грань ") + QString::fromStdString(built.scene.faces[0].label));
+
+    QTemporaryDir dir;
+    QString error;
+    ASSERT_TRUE(window->saveTo(dir.filePath("m3m.svg"), QSize(400, 400), &error)) << error.toStdString();
+    QSvgRenderer svg(dir.filePath("m3m.svg"));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBoxF().size(), QSizeF(400, 400));
+    ASSERT_TRUE(window->saveTo(dir.filePath("m3m.png"), QSize(300, 300), &error)) << error.toStdString();
+    const QImage png(dir.filePath("m3m.png"));
+    EXPECT_EQ(png.size(), QSize(300, 300));
+    // Each upper pole is a dark dot where the frame of the picture puts it.
+    const StereogramFrame frame = StereogramFrame::Inside(QRectF(0, 0, 300, 300));
+    for (const auto& p : window->stereogram()->poles)
+        if (p.upper && window->markedFace() != p.face)
+            EXPECT_LT(png.pixelColor(frame.toPixels(p.at).toPoint()).lightness(), 80);
+    EXPECT_FALSE(window->saveTo(dir.filePath("m3m.bmp"), QSize(300, 300), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral(".svg")));
+    // Through the button, with the dialogs answered.
+    QStringList messages;
+    window->showMessage = [&](const QString& text) { messages << text; };
+    window->askSaveTarget = [&] { return std::make_pair(dir.filePath("button.svg"), QSize(200, 200)); };
+    window->saveButton()->click();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(QSvgRenderer(dir.filePath("button.svg")).isValid());
+}
+
+} // namespace
+} // namespace vestrel
