@@ -4,10 +4,12 @@
 #include "app/about_window.h"
 #include "app/calculator_window.h"
 #include "app/legend_window.h"
+#include "app/library_dialog.h"
 #include "app/main_menus.h"
 #include "app/powder_window.h"
 #include "app/reference_window.h"
 #include "app/structure_file_part.h"
+#include "logic/data_location.h"
 
 namespace vestrel {
 
@@ -27,6 +29,17 @@ void CompanionWindows::setAuxiliaryWindows(AboutWindow* about, LegendWindow* leg
     menus_.bind(Command::Reference, [this] { showReference(); });
     menus_.bind(Command::Legend, [this] { showLegend(); });
     menus_.bind(Command::About, [this] { showAbout(); });
+}
+
+void CompanionWindows::bindLibrary(const QString& programDir, std::function<void(const QString&)> open)
+{
+    menus_.bind(Command::StructureLibrary, [this, programDir, open] {
+        if (!library_) {
+            library_ = new LibraryDialog(&window_, LocateStructureLibrary(programDir));
+            connect(library_, &LibraryDialog::structureChosen, this, open);
+        }
+        library_->exec();
+    });
 }
 
 void CompanionWindows::showReference()

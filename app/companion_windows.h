@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
 namespace vestrel {
@@ -13,6 +15,7 @@ namespace vestrel {
 class AboutWindow;
 class CalculatorWindow;
 class LegendWindow;
+class LibraryDialog;
 class MainMenus;
 class PowderWindow;
 class ReferenceWindow;
@@ -31,6 +34,10 @@ public:
     // The powder pattern follows the structure from a file shown.
     void setPowderWindow(PowderWindow* powder, StructureFilePart& structureFile);
 
+    // "Библиотека структур…": the dialog on the library beside the
+    // program's data, made at its first use; an entry opened goes to open.
+    void bindLibrary(const QString& programDir, std::function<void(const QString& path)> open);
+
     void showReference();
     void showLegend();
     void showAbout();
@@ -43,6 +50,7 @@ private:
     LegendWindow* legend_ = nullptr;
     ReferenceWindow* reference_ = nullptr;
     CalculatorWindow* calculator_ = nullptr;
+    LibraryDialog* library_ = nullptr;
 };
 
 } // namespace vestrel

@@ -68,6 +68,8 @@ void MainMenus::buildMenus(QMainWindow& window)
     QMenu* fileMenu = named(bar->addMenu(QStringLiteral("Файл")), "N1");
     add(fileMenu, Command::OpenStructure, QStringLiteral("Открыть структуру…"), "openStructureAction")
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    add(fileMenu, Command::StructureLibrary, QStringLiteral("Библиотека структур…"), "structureLibraryAction")
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     named(fileMenu->addSeparator(), "openStructureSeparator");
     add(fileMenu, Command::SaveImage, QStringLiteral("Сохранить построение как..."), "N3");
     add(fileMenu, Command::Screenshot, QStringLiteral("Сделать скриншот"), "N4");

@@ -27,6 +27,7 @@ enum class Command {
     Previous, Next, Legend,                                            // tool bar only
     Powder,                                                            // "Запуск"
     Stereogram,                                                        // "Запуск"
+    StructureLibrary,                                                  // "Файл"
     Count
 };
 

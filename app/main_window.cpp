@@ -4,6 +4,7 @@
 #include "app/catalogue_part.h"
 #include "app/companion_windows.h"
 #include "app/stereogram_part.h"
+#include "app/crystal_class_part.h"
 #include "app/gl_panel.h"
 #include "app/help_opener.h"
 #include "app/interface_part.h"
@@ -79,8 +80,9 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     structureFile_->showMessage = [this](const QString& text) { showMessageBox(text); };
     askStructureFile = structureFile_->askFile;
     structureFile_->askFile = [this](const QString& folder) { return askStructureFile(folder); };
+    crystal_ = new CrystalClassPart(this, [this](const QString& text) { showMessageBox(text); });
     symmetry_ = new SymmetryPart(this, *panel_, *status, [this](bool on) { scene_->enableSceneCommands(on); });
-    scene_ = new SceneCommands(this, *catalogue_, *structureFile_, *symmetry_, *menus_, *panel_, *status);
+    scene_ = new SceneCommands(this, *catalogue_, *crystal_, *structureFile_, *symmetry_, *menus_, *panel_, *status);
     pictures_ = new PicturePart(*this, programDir_, *panel_, options_, [this] { return readFrameInputs(); },
                                 [this] { return view_->view(); });
     closeQuery = [this] { return pictures_->commands().closeQuery(); };
@@ -119,6 +121,7 @@ QWidget* MainWindow::buildSidePanel()
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(2, 2, 2, 2);
+    catalogue_->addToTools(crystal_->group());
     catalogue_->addToTools(view_->distanceGroup());
     optionsPanel_->addAtFoot(catalogue_->photoGroup());
     optionsPanel_->addAtFoot(catalogue_->informationGroup());
@@ -162,6 +165,7 @@ void MainWindow::bindCommands()
     menus_->bind(Command::Screenshot, [this] { pictures_->screenshot(); });
     menus_->bind(Command::Help, [this] { helpOpener_->open(programDir_); });
     menus_->bind(Command::OpenStructure, [this] { openStructure(); });
+    companions_->bindLibrary(programDir_, [this](const QString& path) { openStructureFile(path); });
 }
 
 void MainWindow::setSettings(SettingsWindow* settings)
@@ -243,6 +247,8 @@ FrameInputs MainWindow::readFrameInputs() const
     in.zone = scene_->zone();
     in.loadedStructure = structureFile_->shown() ? &structureFile_->structure().sceneData() : nullptr;
     in.chosen = symmetry_->lesson().frameElement();
+    in.crystalForm = crystal_->shown() ? &crystal_->shown()->scene : nullptr;
+    in.crystalClass = crystal_->shown() && !crystal_->shown()->forms.empty() ? crystal_->shown()->forms.front().classNumber : 0;
     in.display = options_.displayOptions();
     in.shaded = kept.shaded;
     in.smooth = kept.smooth && panel_->availableSamples() != 0;

@@ -26,6 +26,7 @@ class AboutWindow;
 class CalculatorWindow;
 class CataloguePart;
 class CompanionWindows;
+class CrystalClassPart;
 class Draw;
 class GlPanel;
 class HelpOpener;
@@ -146,6 +147,7 @@ private:
     QWidget* sidePanel_ = nullptr;
     MainMenus* menus_ = nullptr;
     CataloguePart* catalogue_ = nullptr;
+    CrystalClassPart* crystal_ = nullptr;
     OptionsPanel* optionsPanel_ = nullptr;
     ViewPart* view_ = nullptr;
     StructureFilePart* structureFile_ = nullptr;

@@ -56,6 +56,9 @@ OptionsPanel::OptionsPanel(QWidget* parent, Options& options) : QObject(parent)
                                 QStringLiteral("Отображать/скрыть плоскости симметрии в многогранниках"),
                                 &KeptSettings::showSymmetryPlanes);
     switches->addWidget(showSymmetryPlanes_);
+    switches->addWidget(check(presentation, "showFaceSymbolsCheck", QStringLiteral("Показывать символы граней"),
+                              QStringLiteral("Писать на гранях кристалла их символы (hkl)"),
+                              &AuxiliaryOptions::showFaceSymbols));
     column->addWidget(presentation);
 }
 

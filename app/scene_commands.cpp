@@ -2,6 +2,7 @@
 #include "app/scene_commands.h"
 
 #include "app/catalogue_part.h"
+#include "app/crystal_class_part.h"
 #include "app/gl_panel.h"
 #include "app/main_menus.h"
 #include "app/structure_file_part.h"
@@ -16,15 +17,22 @@
 
 namespace vestrel {
 
-SceneCommands::SceneCommands(QObject* parent, CataloguePart& catalogue, StructureFilePart& structureFile,
-                             SymmetryPart& symmetry, MainMenus& menus, GlPanel& panel, QStatusBar& status)
-    : QObject(parent), catalogue_(catalogue), structureFile_(structureFile), symmetry_(symmetry), menus_(menus),
-      panel_(panel), status_(status)
+SceneCommands::SceneCommands(QObject* parent, CataloguePart& catalogue, CrystalClassPart& crystal,
+                             StructureFilePart& structureFile, SymmetryPart& symmetry, MainMenus& menus,
+                             GlPanel& panel, QStatusBar& status)
+    : QObject(parent), catalogue_(catalogue), crystal_(crystal), structureFile_(structureFile), symmetry_(symmetry),
+      menus_(menus), panel_(panel), status_(status)
 {
+    connect(&crystal_, &CrystalClassPart::classChosen, this, &SceneCommands::chooseClass);
+    connect(&crystal_, &CrystalClassPart::shownChanged, this, &SceneCommands::crystalChanged);
 }
 
 void SceneCommands::build()
 {
+    if (crystal_.chosen()) {
+        crystal_.build();
+        return;
+    }
     // The structure from a file is the list's choice: it is built already.
     if (structureFile_.shown() && catalogue_.fileItemChosen() && catalogue_.catalogue().polyhedronItem() == 0)
         return;
@@ -37,6 +45,7 @@ void SceneCommands::erase()
     catalogue_.catalogue().erase();
     zone_.reset();
     structureFile_.remove();
+    crystal_.hide();
     sceneChanged();
 }
 
@@ -50,12 +59,20 @@ void SceneCommands::showZonePicture(const ZonePicture& picture)
 
 void SceneCommands::next()
 {
+    if (crystal_.chosen()) {
+        crystal_.step(1);
+        return;
+    }
     catalogue_.catalogue().next();
     sceneChanged();
 }
 
 void SceneCommands::previous()
 {
+    if (crystal_.chosen()) {
+        crystal_.step(-1);
+        return;
+    }
     catalogue_.catalogue().previous();
     sceneChanged();
 }
@@ -65,6 +82,8 @@ void SceneCommands::chooseStructure(int item)
     // The item after the catalogue's is the structure from a file, shown
     // already: the catalogue has nothing chosen then.
     catalogue_.catalogue().chooseStructure(item > StructureCount ? 0 : item);
+    if (item != 0)
+        crystal_.clearChoice();
     sceneChanged();
 }
 
@@ -72,8 +91,10 @@ void SceneCommands::choosePolyhedron(int item)
 {
     catalogue_.catalogue().choosePolyhedron(item);
     // A polyhedron chosen takes the structure shown off at once.
-    if (item != 0)
+    if (item != 0) {
         structureFile_.remove();
+        crystal_.clearChoice();
+    }
     sceneChanged();
 }
 
@@ -88,10 +109,42 @@ bool SceneCommands::openStructureFile(const QString& path)
         catalogue_.polyhedronList()->setCurrentIndex(0);
         catalogue.erase();
         zone_.reset();
+        crystal_.clearChoice();
     });
     if (opened)
         symmetry_.follow(catalogue_.catalogue().sceneFlags());
     return opened;
+}
+
+void SceneCommands::chooseClass()
+{
+    Catalogue& catalogue = catalogue_.catalogue();
+    catalogue.chooseStructure(0);
+    catalogue.choosePolyhedron(0);
+    catalogue_.structureList()->setCurrentIndex(0);
+    catalogue_.polyhedronList()->setCurrentIndex(0);
+    catalogue.erase();
+    zone_.reset();
+    structureFile_.remove();
+    sceneChanged();
+}
+
+void SceneCommands::crystalChanged()
+{
+    if (const morphology::BuiltCrystal* built = crystal_.shown()) {
+        catalogue_.catalogue().erase();
+        zone_.reset();
+        structureFile_.remove();
+        QStringList memo;
+        for (const std::string& line : built->memo)
+            memo << QString::fromStdString(line);
+        catalogue_.setInformation(memo.join(QLatin1Char('\n')));
+        catalogue_.useStructureOptions(false);
+        if (!built->status.empty())
+            status_.showMessage(QString::fromStdString(built->status));
+    }
+    sceneChanged();
+    panel_.update();
 }
 
 void SceneCommands::sceneChanged()
@@ -101,8 +154,9 @@ void SceneCommands::sceneChanged()
         zone_.reset();
         if (structureFile_.shown())
             structureFile_.remove();
+        crystal_.hide();
     }
-    symmetry_.follow(scenes);
+    symmetry_.follow(scenes, crystal_.shown(), crystal_.generation());
 }
 
 void SceneCommands::enableSceneCommands(bool on)

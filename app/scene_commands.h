@@ -18,6 +18,7 @@ namespace vestrel {
 struct ZonePicture;
 
 class CataloguePart;
+class CrystalClassPart;
 class GlPanel;
 class MainMenus;
 class StructureFilePart;
@@ -26,8 +27,9 @@ class SymmetryPart;
 class SceneCommands : public QObject {
     Q_OBJECT
 public:
-    SceneCommands(QObject* parent, CataloguePart& catalogue, StructureFilePart& structureFile,
-                  SymmetryPart& symmetry, MainMenus& menus, GlPanel& panel, QStatusBar& status);
+    SceneCommands(QObject* parent, CataloguePart& catalogue, CrystalClassPart& crystal,
+                  StructureFilePart& structureFile, SymmetryPart& symmetry, MainMenus& menus, GlPanel& panel,
+                  QStatusBar& status);
 
     void build();
     void erase();
@@ -35,6 +37,9 @@ public:
     void previous();
     void chooseStructure(int item);
     void choosePolyhedron(int item);
+    // A class chosen in "Классы симметрии :": the other lists back to
+    // "Не выбрано", their scenes off.
+    void chooseClass();
     void showZonePicture(const ZonePicture& picture);
     bool openStructureFile(const QString& path);
     // While an operation runs, what would change the scene waits; erasing
@@ -45,8 +50,12 @@ public:
 
 private:
     void sceneChanged();
+    // A class's crystal was shown, built anew or taken off: its notes, the
+    // options for polyhedra, the status bar for an open form.
+    void crystalChanged();
 
     CataloguePart& catalogue_;
+    CrystalClassPart& crystal_;
     StructureFilePart& structureFile_;
     SymmetryPart& symmetry_;
     MainMenus& menus_;

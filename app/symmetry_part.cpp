@@ -46,20 +46,32 @@ SymmetryPart::SymmetryPart(QWidget* parent, GlPanel& panel, QStatusBar& status,
     group_->setVisible(false);
 }
 
-void SymmetryPart::follow(const SceneFlags& scenes)
+void SymmetryPart::follow(const SceneFlags& scenes, const morphology::BuiltCrystal* crystal, int generation)
 {
     const std::optional<SceneId> built = builtPolyhedron(scenes);
-    if (built != lesson_.polyhedron()) {
-        const bool wasRunning = lesson_.running();
+    const bool wasRunning = lesson_.running();
+    if (crystal && !built) {
+        if (generation != crystalGeneration_) {
+            crystalGeneration_ = generation;
+            lesson_.setCrystalForm(crystal->elements, crystal->extent);
+            refill(wasRunning);
+        }
+    } else if (built != lesson_.polyhedron() || crystalGeneration_ >= 0) {
+        crystalGeneration_ = -1;
         lesson_.setPolyhedron(built);
-        const QSignalBlocker quiet(list_);
-        list_->clear();
-        list_->addItems(lesson_.captions());
-        if (wasRunning)
-            enableSceneCommands_(true);
-        performButton_->setEnabled(false);
+        refill(wasRunning);
     }
-    group_->setVisible(built.has_value());
+    group_->setVisible(built.has_value() || crystal);
+}
+
+void SymmetryPart::refill(bool wasRunning)
+{
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    list_->addItems(lesson_.captions());
+    if (wasRunning)
+        enableSceneCommands_(true);
+    performButton_->setEnabled(false);
 }
 
 void SymmetryPart::choose(int row)

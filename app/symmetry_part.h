@@ -4,6 +4,7 @@
 // operation. It follows the built scene when the scene changes.
 #pragma once
 
+#include "logic/morphology/crystal_forms.h"
 #include "logic/symmetry_lesson.h"
 
 #include <QObject>
@@ -33,8 +34,10 @@ public:
     QPushButton* performButton() const { return performButton_; }
     const SymmetryLesson& lesson() const { return lesson_; }
 
-    // The scene was built, erased or changed.
-    void follow(const SceneFlags& scenes);
+    // The scene was built, erased or changed: the built polyhedron's
+    // elements, or those of the crystal of a class shown (generation tells
+    // a crystal built anew).
+    void follow(const SceneFlags& scenes, const morphology::BuiltCrystal* crystal = nullptr, int generation = 0);
     void choose(int row);
     void perform();
     // A frame went by: the running operation moves on.
@@ -43,10 +46,13 @@ public:
     void enablePerform(bool on);
 
 private:
+    void refill(bool wasRunning);
+
     GlPanel& panel_;
     QStatusBar& status_;
     std::function<void(bool)> enableSceneCommands_;
     SymmetryLesson lesson_;
+    int crystalGeneration_ = -1; // of the crystal whose elements are listed; -1 for none
     QGroupBox* group_ = nullptr;
     QListWidget* list_ = nullptr;
     QPushButton* performButton_ = nullptr;

@@ -42,6 +42,7 @@ DisplayOptions Options::displayOptions() const
     d.axisColour4 = kept_.axisColours[2];
     d.axisColour6 = kept_.axisColours[3];
     d.screwColour = kept_.screwAxisColour;
+    d.showFaceSymbols = auxiliary_.showFaceSymbols;
     return d;
 }
 

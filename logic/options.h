@@ -15,7 +15,8 @@
 
 namespace vestrel {
 
-// The auxiliary axes and planes of the side panel's group "Опции :".
+// The auxiliary axes and planes of the side panel's group "Опции :", and
+// the face symbols.
 struct AuxiliaryOptions {
     bool axisOX = FrameInputs{}.axisOX;
     bool axisOY = FrameInputs{}.axisOY;
@@ -23,6 +24,8 @@ struct AuxiliaryOptions {
     bool planeXY = FrameInputs{}.planeXY;
     bool planeYZ = FrameInputs{}.planeYZ;
     bool planeXZ = FrameInputs{}.planeXZ;
+    // "Показывать символы граней" on the crystals of the classes.
+    bool showFaceSymbols = DisplayOptions{}.showFaceSymbols;
     bool operator==(const AuxiliaryOptions&) const = default;
 };
 

@@ -18,12 +18,15 @@
 #include "tests/support/render_tool.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -129,7 +132,7 @@ TEST_F(StructureFile, FileMenuAndToolBarOfferTheOpenCommand)
     QStringList file;
     for (QAction* a : Controls(m).fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(file, (QStringList{"Открыть структуру…", "-", "Сохранить построение как...", "Сделать скриншот", "-",
+    EXPECT_EQ(file, (QStringList{"Открыть структуру…", "Библиотека структур…", "-", "Сохранить построение как...", "Сделать скриншот", "-",
                                  "Расчет символов граней и ребер", "Справочник", "-", "Выход"}));
     EXPECT_EQ(Controls(m).openStructureAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(HintOf(Controls(m).openStructureToolButton),
@@ -153,6 +156,43 @@ TEST_F(StructureFile, FileMenuAndToolBarOfferTheOpenCommand)
     EXPECT_EQ(dialogFolders.size(), 3);
     EXPECT_FALSE(m->showsLoadedStructure()) << "a cancelled dialog opens nothing";
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(StructureFile, TheLibraryOpensItsEntryAsAFileWouldBeOpened)
+{
+    QAction* library = m->findChild<QAction*>(QStringLiteral("structureLibraryAction"));
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(library->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    // The dialog is modal: a timer answers it once it shows, and closes it
+    // whatever happens, so that the test cannot hang.
+    QString searched;
+    QTimer answer;
+    answer.setInterval(50);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QDialog* dialog = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->findChild<QLineEdit*>(QStringLiteral("librarySearch")))
+                dialog = qobject_cast<QDialog*>(w);
+        if (!dialog)
+            return;
+        answer.stop();
+        auto* search = dialog->findChild<QLineEdit*>(QStringLiteral("librarySearch"));
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("libraryList"));
+        search->setText(QStringLiteral("rutile"));
+        if (list->count() > 0) {
+            list->setCurrentRow(0);
+            searched = list->currentItem()->text();
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("libraryOpen")), Qt::LeftButton);
+        }
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    answer.start();
+    library->trigger();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    ASSERT_TRUE(m->showsLoadedStructure()) << searched.toStdString();
+    EXPECT_EQ(Controls(m).structureList->currentIndex(), StructureCount + 1);
+    EXPECT_TRUE(Controls(m).informationMemo->toPlainText().contains(QStringLiteral("Ti"))) << searched.toStdString();
 }
 
 TEST_F(StructureFile, TheDialogFiltersCifFilesAndRemembersItsFolder)
