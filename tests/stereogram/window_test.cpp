@@ -5,13 +5,18 @@
 #include "app/application.h"
 #include "app/stereogram_part.h"
 #include "app/stereogram_window.h"
+#include "frame/frame.h"
 #include "frame/projection.h"
+#include "render/recording_draw.h"
 #include "logic/morphology/crystal_forms.h"
 #include "tests/support/main_window_controls.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QComboBox>
+#include <QLineEdit>
 #include <QImage>
 #include <QStatusBar>
 #include <QSvgRenderer>
@@ -85,6 +90,17 @@ TEST_F(StereogramWindowTest, MarkingIsLinkedBothWays)
     EXPECT_EQ(window->markedFace(), 4);
     EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Грань 5"));
     EXPECT_EQ(main->readFrameInputs().markedFace.size(), 4u);
+    // The view draws the outline in its light colour over the face.
+    const auto outlines = [&] {
+        RecordingDraw gl;
+        ViewState view = main->viewState();
+        DrawFrame(gl, main->readFrameInputs(), view, false);
+        int count = 0;
+        for (const auto* p : gl.primitivesOf(Primitive::LineLoop))
+            count += !p->vertices.empty() && p->vertices[0].colour == forms::MarkedFaceColour;
+        return count;
+    };
+    EXPECT_EQ(outlines(), 1);
 
     // A face clicked in the view marks its pole: the face nearest the viewer.
     const auto source = StereogramPart::SourceOf(main->readFrameInputs());
@@ -107,10 +123,68 @@ TEST_F(StereogramWindowTest, MarkingIsLinkedBothWays)
     emit panel->mousePressed(Qt::LeftButton, static_cast<int>(at.x), static_cast<int>(at.y));
     emit panel->mouseReleased(Qt::LeftButton, static_cast<int>(at.x) + 1, static_cast<int>(at.y));
     EXPECT_EQ(window->markedFace(), static_cast<int>(front));
+    EXPECT_EQ(outlines(), 1);
+    // A click beside the solid marks nothing.
+    emit panel->mousePressed(Qt::LeftButton, 2, 2);
+    emit panel->mouseReleased(Qt::LeftButton, 2, 2);
+    EXPECT_EQ(window->markedFace(), std::nullopt);
+    EXPECT_EQ(outlines(), 0);
+    emit panel->mousePressed(Qt::LeftButton, static_cast<int>(at.x), static_cast<int>(at.y));
+    emit panel->mouseReleased(Qt::LeftButton, static_cast<int>(at.x), static_cast<int>(at.y));
     // A drag turns the model and marks nothing new.
     emit panel->mousePressed(Qt::LeftButton, 10, 10);
     emit panel->mouseReleased(Qt::LeftButton, 60, 10);
     EXPECT_EQ(window->markedFace(), static_cast<int>(front));
+}
+
+// The class chosen in the main window, 4/mmm (class 15), with the form the
+// list builds: its 4-fold axis at the centre, the class's symbols on the poles.
+TEST_F(StereogramWindowTest, FollowsTheClassOfTheMainWindow)
+{
+    Controls(main).stereogramToolButton->click();
+    auto* classes = main->findChild<QComboBox*>(QStringLiteral("classList"));
+    ASSERT_NE(classes, nullptr);
+    classes->setCurrentIndex(15);
+    emit classes->activated(15);
+    main->build();
+    main->nextFrame();
+    ASSERT_NE(window->stereogram(), nullptr);
+    const auto* shown = main->readFrameInputs().crystalForm;
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(window->stereogram()->poles.size(), shown->faces.size());
+    bool fourAtCentre = false;
+    for (const auto& a : window->stereogram()->axes)
+        fourAtCentre = fourAtCentre || (a.order == 4 && !a.inversion && std::hypot(a.at.x, a.at.y) < 1e-9);
+    EXPECT_TRUE(fourAtCentre);
+    EXPECT_FALSE(window->stereogram()->poles.front().symbol.empty());
+}
+
+// Half-way through a 4-fold turn about the cube's vertical axis the side
+// faces' poles have turned by 45°; at the end they are back on the faces'.
+TEST_F(StereogramWindowTest, PolesMoveWithTheOperation)
+{
+    const auto source = morphology::SourceOfPolyhedron(SceneId::Cube);
+    polyhedra::SymmetryOperationElement turn;
+    turn.kind = polyhedra::SymmetryOperationElement::Kind::Axis;
+    turn.order = 4;
+    turn.direction = {0, 1, 0};
+    StereogramInput input;
+    input.source = source;
+    window->setInput(input);
+    const auto before = window->stereogram()->poles;
+    for (double t : {0.5, 1.0}) {
+        input.motion = morphology::MotionAt(turn, t);
+        window->setInput(input);
+        const auto& during = window->stereogram()->poles;
+        ASSERT_EQ(during.size(), before.size());
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            const double r = std::hypot(before[i].at.x, before[i].at.y);
+            if (r < 0.99)
+                continue; // the top and the bottom stay at the centre
+            const double turned = std::remainder(std::atan2(during[i].at.y, during[i].at.x) - std::atan2(before[i].at.y, before[i].at.x), 2 * M_PI);
+            EXPECT_NEAR(std::abs(turned), t * M_PI / 2, 1e-9);
+        }
+    }
 }
 
 TEST_F(StereogramWindowTest, ClassPolesCarryTheirSymbolsAndPicturesAreWritten)
