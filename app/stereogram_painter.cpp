@@ -114,7 +114,7 @@ void PaintMirrors(QPainter& p, const StereogramFrame& f, const morphology::Stere
 
 void PaintAxes(QPainter& p, const StereogramFrame& f, const morphology::Stereogram& s, const DisplayOptions& colours)
 {
-    const double size = std::max(4.0, f.radius * 0.035);
+    const double size = std::max(4.0, f.radius * 0.045);
     for (const auto& axis : s.axes) {
         const double radial = std::atan2(-axis.at.y, axis.at.x);
         const bool atCentre = std::hypot(axis.at.x, axis.at.y) < 1e-6;
@@ -139,7 +139,7 @@ void PaintCentre(QPainter& p, const StereogramFrame& f)
 
 void PaintPoles(QPainter& p, const StereogramFrame& f, const morphology::Stereogram& s, const StereogramLook& look)
 {
-    const double dot = std::max(2.5, f.radius * 0.012), ring = dot * 1.9;
+    const double dot = std::max(2.5, f.radius * 0.016), ring = dot * 1.7;
     QFont font = p.font();
     font.setPixelSize(static_cast<int>(std::max(8.0, f.radius * 0.04)));
     p.setFont(font);

@@ -15,6 +15,17 @@ namespace {
 // A press and a release this close are a click, not a drag.
 constexpr int ClickSlack = 4;
 
+// The same solid as before, so that a marked face stays marked.
+bool SameFaces(const morphology::StereoSource& a, const morphology::StereoSource& b)
+{
+    if (a.faces.size() != b.faces.size())
+        return false;
+    for (std::size_t i = 0; i < a.faces.size(); ++i)
+        if (!(a.faces[i].normal == b.faces[i].normal))
+            return false;
+    return true;
+}
+
 } // namespace
 
 StereogramPart::StereogramPart(QObject* parent, MainMenus& menus, GlPanel& panel, std::function<FrameInputs()> inputs,
@@ -62,7 +73,7 @@ void StereogramPart::follow()
 {
     const FrameInputs in = inputs_();
     auto source = SourceOf(in);
-    if (!source || !source_ || source->faces.size() != source_->faces.size())
+    if (!source || !source_ || !SameFaces(*source, *source_))
         mark(std::nullopt);
     source_ = std::move(source);
     if (!window_ || !window_->isVisible())
