@@ -10,6 +10,7 @@
 #include "logic/options.h"
 #include "app/calculator_window.h"
 #include "app/powder_window.h"
+#include "app/stereogram_window.h"
 #include "app/window_settings.h"
 #include "logic/zone_picture.h"
 #include "logic/picture_commands.h"
@@ -53,6 +54,8 @@ Application::Application(const DataLocation& data)
     calculator_ = std::make_unique<CalculatorWindow>(programDir);
     powder_ = std::make_unique<PowderWindow>();
     mainWindow_->setPowderWindow(powder_.get());
+    stereogram_ = std::make_unique<StereogramWindow>();
+    mainWindow_->setStereogramWindow(stereogram_.get());
     mainWindow_->setCalculator(calculator_.get());
     calculator_->showInSpace = [this](const ZonePicture& picture) { mainWindow_->showZonePicture(picture); };
     hints_->addStatusBar(calculator_->statusLine);
@@ -69,6 +72,7 @@ Application::~Application()
 {
     if (qApp)
         qApp->removeEventFilter(hints_.get());
+    stereogram_.reset();
     powder_.reset();
     calculator_.reset();
     reference_.reset();

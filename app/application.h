@@ -19,6 +19,7 @@ class ReferenceWindow;
 class CalculatorWindow;
 class HintRouter;
 class PowderWindow;
+class StereogramWindow;
 class Options;
 
 // Settings that must be made before the QApplication exists: the default
@@ -57,6 +58,7 @@ public:
     ReferenceWindow& reference() { return *reference_; }
     CalculatorWindow& calculator() { return *calculator_; }
     PowderWindow& powder() { return *powder_; }
+    StereogramWindow& stereogram() { return *stereogram_; }
 
 private:
     std::unique_ptr<HintRouter> hints_;
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<ReferenceWindow> reference_;
     std::unique_ptr<CalculatorWindow> calculator_;
     std::unique_ptr<PowderWindow> powder_;
+    std::unique_ptr<StereogramWindow> stereogram_;
     bool maximized_ = true;
 };
 

@@ -4,6 +4,7 @@
 #include "app/main_window_parts.h"
 #include "app/option_binding.h"
 #include "app/powder_window.h"
+#include "app/stereogram_window.h"
 #include "app/toolbar_icons.h"
 #include "logic/hints.h"
 #include "logic/options.h"
@@ -83,6 +84,7 @@ void MainMenus::buildMenus(QMainWindow& window)
     add(runMenu, Command::Erase, QStringLiteral("Стереть построение"), "N37");
     named(runMenu->addSeparator(), "powderSeparator");
     add(runMenu, Command::Powder, QStringLiteral("Порошковая дифрактограмма"), "powderAction");
+    add(runMenu, Command::Stereogram, QStringLiteral("Стереографическая проекция"), "stereogramAction");
     QMenu* settingsMenu = named(bar->addMenu(QStringLiteral("Настройки")), "N6");
     QMenu* windowMenu = named(settingsMenu->addMenu(QStringLiteral("Окно")), "N23");
     QMenu* colourMenu = named(windowMenu->addMenu(QStringLiteral("Цвет")), "N10");
@@ -132,7 +134,7 @@ void MainMenus::buildMenus(QMainWindow& window)
     add(helpMenu, Command::Help, QStringLiteral("Справка"), "N8");
     add(helpMenu, Command::About, QStringLiteral("О Программе"), "N9");
     // Commands that other windows bring stay disabled until bound.
-    for (Command command : {Command::Calculator, Command::Reference, Command::About, Command::Powder})
+    for (Command command : {Command::Calculator, Command::Reference, Command::About, Command::Powder, Command::Stereogram})
         item(command)->setEnabled(false);
 }
 
@@ -186,6 +188,11 @@ void MainMenus::buildToolBar(QMainWindow& window)
     make(Command::Measure, "measureToolButton", -1, QStringLiteral("Измерение"),
          QStringLiteral("Измерить расстояния и углы между атомами структуры из файла"));
     toolBar_->addWidget(MainMenus::button(Command::Powder));
+    const QStringList stereogramHint = QString::fromUtf8(StereogramHint).split(QLatin1Char('|'));
+    make(Command::Stereogram, "stereogramToolButton", -1, stereogramHint.value(0), stereogramHint.value(1));
+    MainMenus::button(Command::Stereogram)->setIcon(StereogramIcon());
+    MainMenus::button(Command::Stereogram)->setEnabled(false);
+    toolBar_->addWidget(MainMenus::button(Command::Stereogram));
     toolBar_->addWidget(MainMenus::button(Command::Measure));
     toolBar_->addWidget(MainMenus::button(Command::OpenStructure));
     MainMenus::button(Command::Powder)->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "app/calculator_window.h"
 #include "app/catalogue_part.h"
 #include "app/companion_windows.h"
+#include "app/stereogram_part.h"
 #include "app/crystal_class_part.h"
 #include "app/gl_panel.h"
 #include "app/help_opener.h"
@@ -92,6 +93,7 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     closeQuery = [this] { return pictures_->commands().closeQuery(); };
     helpOpener_ = std::make_unique<HelpOpener>(this);
     companions_ = new CompanionWindows(*this, *panel_, *menus_);
+    stereogram_ = new StereogramPart(this, *menus_, *panel_, [this] { return readFrameInputs(); }, [this] { return view_->view(); });
 
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
@@ -191,6 +193,7 @@ void MainWindow::setCalculator(CalculatorWindow* calculator)
     calculator->showPlanesInStructure = [this](const auto& planes) { structureTools_->showPlanes(planes); };
 }
 void MainWindow::setPowderWindow(PowderWindow* powder) { companions_->setPowderWindow(powder, *structureFile_); }
+void MainWindow::setStereogramWindow(StereogramWindow* window) { stereogram_->setWindow(window); }
 void MainWindow::showReference() { companions_->showReference(); }
 void MainWindow::showLegend() { companions_->showLegend(); }
 void MainWindow::showAbout() { companions_->showAbout(); }
@@ -259,9 +262,11 @@ FrameInputs MainWindow::readFrameInputs() const
     in.structureOverlay = structureTools_->overlay();
     in.chosen = symmetry_->lesson().frameElement();
     in.crystalForm = crystal_->shown() ? &crystal_->shown()->scene : nullptr;
+    in.crystalClass = crystal_->shown() && !crystal_->shown()->forms.empty() ? crystal_->shown()->forms.front().classNumber : 0;
     in.display = options_.displayOptions();
     in.shaded = kept.shaded;
     in.smooth = kept.smooth && panel_->availableSamples() != 0;
+    stereogram_->addMarking(in);
     return in;
 }
 
@@ -269,6 +274,7 @@ void MainWindow::nextFrame()
 {
     view_->followView();
     symmetry_->advance(interface_->frameTimer().interval() / 1000.0);
+    stereogram_->follow();
     panel_->tick();
 }
 

@@ -43,6 +43,8 @@ class PictureUi;
 class ReferenceWindow;
 class SceneCommands;
 class SettingsWindow;
+class StereogramPart;
+class StereogramWindow;
 class StructureFilePart;
 class StructureToolsPart;
 class SymmetryPart;
@@ -79,6 +81,9 @@ public:
     void setCalculator(CalculatorWindow* calculator);
     // "Порошковая дифрактограмма" of the structure from a file shown.
     void setPowderWindow(PowderWindow* powder);
+    // "Стереографическая проекция" of the polyhedron or class shown.
+    void setStereogramWindow(StereogramWindow* window);
+    StereogramPart& stereogram() { return *stereogram_; }
     // Message boxes and the save dialog of picture output go through ui
     // (the Qt dialogs by default).
     void setPictureUi(PictureUi& ui);
@@ -152,6 +157,7 @@ private:
     SceneCommands* scene_ = nullptr;
     PicturePart* pictures_ = nullptr;
     InterfacePart* interface_ = nullptr;
+    StereogramPart* stereogram_ = nullptr;
 };
 
 } // namespace vestrel

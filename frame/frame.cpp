@@ -191,6 +191,13 @@ bool DrawFrame(Draw& gl, const FrameInputs& in, ViewState& view, bool advance)
         structures::DrawLoadedStructure(gl, *in.loadedStructure, in.display, in.structureOverlay);
     if (in.crystalForm)
         DrawCrystalForm(gl, in);
+    if (!in.markedFace.empty()) {
+        gl.pushMatrix();
+        if (in.chosen)
+            gl.multMatrix(polyhedra::SymmetryOperationAt(in.chosen->element, in.chosen->time));
+        forms::DrawMarkedFace(gl, in.markedFace);
+        gl.popMatrix();
+    }
     gl.lineWidth(FrameEndLineWidth);
     return trackBarVisible;
 }

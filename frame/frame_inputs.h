@@ -13,6 +13,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace vestrel {
 
@@ -70,6 +71,11 @@ struct FrameInputs {
     // built-in blocks (and turned by the chosen element's operation); none
     // when null. Owned by whoever built it.
     const forms::CrystalFormScene* crystalForm = nullptr;
+    int crystalClass = 0;     // the class of crystalForm, 1..32
+    // The corners of the face marked on the stereogram, outlined over the
+    // solid (and moved with it by the chosen element's operation); none when
+    // empty.
+    std::vector<Vec3> markedFace;
     bool shaded = false;      // "Объёмное изображение": lit balls and faces
     bool smooth = false;      // "Сглаживание": multisampled drawing (the panel's and pictures' business)
 };

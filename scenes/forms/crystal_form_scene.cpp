@@ -113,4 +113,24 @@ void DrawCrystalFormScene(Draw& gl, const CrystalFormScene& scene, const Display
         DrawLabels(gl, scene);
 }
 
+void DrawMarkedFace(Draw& gl, const std::vector<Vec3>& corners)
+{
+    if (corners.size() < 3)
+        return;
+    Vec3 centre;
+    for (const Vec3& c : corners)
+        centre += c;
+    centre = centre / static_cast<double>(corners.size());
+    gl.lighting(false);
+    gl.lineWidth(MarkedFaceWidth);
+    gl.colour(MarkedFaceColour.r, MarkedFaceColour.g, MarkedFaceColour.b);
+    gl.begin(Primitive::LineLoop);
+    for (const Vec3& c : corners) {
+        const Vec3 p = c + 0.02 * (c - centre) + 0.01 * length(c - centre) * normalised(centre);
+        gl.vertex(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z));
+    }
+    gl.end();
+    gl.lineWidth(1);
+}
+
 } // namespace vestrel::forms

@@ -57,6 +57,12 @@ constexpr std::array<Colour, 3> FormColours{{{0, 0.3f, 1}, {1, 0.3f, 0}, {0.1f, 
 
 void DrawCrystalFormScene(Draw& gl, const CrystalFormScene& scene, const DisplayOptions& options);
 
+// A face marked from the stereogram: its outline, thick and light, a little
+// outside the face so that the face does not hide it.
+void DrawMarkedFace(Draw& gl, const std::vector<Vec3>& corners);
+constexpr Colour MarkedFaceColour{1, 0.75f, 0.2f};
+constexpr float MarkedFaceWidth = 4;
+
 // Where a face's symbol is written: a little outside its centre.
 Vec3 LabelPosition(const FormFace& face);
 

@@ -81,6 +81,8 @@ struct MainWindowControls {
     QToolButton* helpToolButton = nullptr; // "btn19"
     QToolButton* exitToolButton = nullptr; // "btn21"
     QToolButton* openStructureToolButton = nullptr; // "openStructureToolButton"
+    QAction* stereogramAction = nullptr; // "stereogramAction"
+    QToolButton* stereogramToolButton = nullptr; // "stereogramToolButton"
     GlPanel* glPanel = nullptr; // "pnl1"
     QFrame* sidePanel = nullptr; // "pnl2"
     QScrollArea* sideScroll = nullptr; // "ScrollBox1"

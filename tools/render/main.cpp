@@ -11,6 +11,7 @@
 #include "tools/render/structure_tools_cli.h"
 #include "tools/render/offscreen_renderer.h"
 #include "tools/render/render_options.h"
+#include "tools/render/stereogram_output.h"
 #include "render/offscreen/picture_renderer.h"
 
 #include <cstdio>
@@ -124,6 +125,11 @@ int main(int argc, char** argv)
         if (options->out.isEmpty() && options->dump.isEmpty())
             return 0;
         options->inputs.structureOverlay = &tools.overlay;
+    }
+    if (options->stereogram) {
+        // Painting text needs the application's fonts.
+        QGuiApplication app(argc, argv);
+        return vestrel::WriteStereogram(*options);
     }
     if (!options->dump.isEmpty()) {
         // The recording back end: no OpenGL context is needed.

@@ -196,6 +196,7 @@ bool buildCrystal(const QString& classText, const QStringList& formTexts, Render
     }
     auto built = std::make_shared<morphology::BuiltCrystal>(combination.build());
     o->inputs.crystalForm = &built->scene;
+    o->crystalClass = *number;
     o->crystal = std::move(built);
     return true;
 }
@@ -215,6 +216,7 @@ QString RenderUsage()
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
         "  [--cif FILE.cif [--cells N]] [--class K [--form h,k,l[,d]]... [--face-symbols on|off]]\n"
         "  [--shaded on|off] [--smooth on|off] [--time-limit 300]\n"
+        "  [--stereogram [--stereo-mode standard|model] [--wulff on|off]]   (the stereographic projection)\n"
         "usage: vestrel-render --cif FILE.cif --describe [--polyhedra on [--polyhedra-centres El,El]] [--plane h,k,l]...\n"
         "usage: vestrel-render --cif FILE.cif [--pick X,Y] [--measure X1,Y1:X2,Y2[:X3,Y3]] [--out FILE.png|--dump FILE.json]\n"
         "usage: vestrel-render --cif FILE.cif --powder [--wavelength 1.54056] [--range 5,90]\n"
@@ -285,6 +287,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         }
         if (key == QLatin1String("--library")) {
             o.library = true;
+            continue;
+        }
+        if (key == QLatin1String("--stereogram")) {
+            o.stereogram = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -383,6 +389,11 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
             crystalForms << value;
         } else if (key == QLatin1String("--face-symbols")) {
             ok = parseOnOff(value, &d.showFaceSymbols);
+        } else if (key == QLatin1String("--stereo-mode")) {
+            ok = value == QLatin1String("standard") || value == QLatin1String("model");
+            o.stereoModel = value == QLatin1String("model");
+        } else if (key == QLatin1String("--wulff")) {
+            ok = parseOnOff(value, &o.wulffNet);
         } else if (key == QLatin1String("--shaded")) {
             ok = parseOnOff(value, &in.shaded);
         } else if (key == QLatin1String("--smooth")) {

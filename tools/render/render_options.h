@@ -48,6 +48,12 @@ struct RenderOptions {
     bool polyhedra = false;
     QStringList polyhedraCentres; // element symbols; empty: the cations
     QList<std::array<int, 3>> latticePlanes;
+    int crystalClass = 0;  // the number of --class K, or 0
+    // --stereogram: the stereographic projection of the polyhedron or crystal
+    // instead of the view, in the standard setting or as the model is seen.
+    bool stereogram = false;
+    bool stereoModel = false; // --stereo-mode model
+    bool wulffNet = false;    // --wulff on
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
