@@ -215,6 +215,7 @@ QString RenderUsage()
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
         "  [--cif FILE.cif [--cells N]] [--class K [--form h,k,l[,d]]... [--face-symbols on|off]]\n"
         "  [--shaded on|off] [--smooth on|off] [--time-limit 300]\n"
+        "  [--export FILE.glb|FILE.stl|FILE.obj [--printable on|off] [--print-size 100]]\n"
         "usage: vestrel-render --cif FILE.cif --describe\n"
         "usage: vestrel-render --cif FILE.cif --powder [--wavelength 1.54056] [--range 5,90]\n"
         "usage: vestrel-render --class K [--form h,k,l[,d]]... --describe\n"
@@ -255,6 +256,13 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         bool ok = true;
         if (key == QLatin1String("--out")) {
             o.out = value;
+        } else if (key == QLatin1String("--export")) {
+            o.exportPath = value;
+            ok = !value.isEmpty();
+        } else if (key == QLatin1String("--printable")) {
+            ok = parseOnOff(value, &o.printable);
+        } else if (key == QLatin1String("--print-size")) {
+            ok = parseDouble(value, &o.printSize) && o.printSize >= 10 && o.printSize <= 1000;
         } else if (key == QLatin1String("--dump")) {
             o.dump = value;
         } else if (key == QLatin1String("--size")) {
@@ -366,8 +374,14 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         *error = QStringLiteral("--powder needs --cif FILE.cif");
         return std::nullopt;
     }
-    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe && !o.powder && !o.library) {
-        *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
+    if (!o.exportPath.isEmpty() && !o.exportPath.endsWith(QLatin1String(".glb"), Qt::CaseInsensitive)
+        && !o.exportPath.endsWith(QLatin1String(".stl"), Qt::CaseInsensitive)
+        && !o.exportPath.endsWith(QLatin1String(".obj"), Qt::CaseInsensitive)) {
+        *error = QStringLiteral("--export needs a name ending in .glb, .stl or .obj");
+        return std::nullopt;
+    }
+    if (o.out.isEmpty() && o.dump.isEmpty() && o.exportPath.isEmpty() && !o.describe && !o.powder && !o.library) {
+        *error = QStringLiteral("--out FILE.png, --dump FILE.json or --export FILE.glb|.stl|.obj is required");
         return std::nullopt;
     }
     return o;

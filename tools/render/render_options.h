@@ -36,6 +36,10 @@ struct RenderOptions {
     // inputs.crystalForm).
     std::shared_ptr<const morphology::BuiltCrystal> crystal;
     bool library = false;  // list the structure library instead of drawing
+    // --export FILE.glb|FILE.stl|FILE.obj: the view as a 3-D model
+    QString exportPath;
+    bool printable = false;  // --printable on: one closed body in mm
+    double printSize = 100;  // --print-size: its longest edge, mm
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
