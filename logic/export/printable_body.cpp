@@ -27,6 +27,7 @@ namespace {
 constexpr double LineRadius = MinLineDiameter / 2;
 constexpr double FinestVoxel = 0.5;    // mm: a line of 1.5 mm is three across
 constexpr double MostPointsPerSide = 320;
+constexpr double EdgeMargin = 0.05; // of a grid edge
 
 struct Box {
     Vec3 lo{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
@@ -384,7 +385,11 @@ private:
         const std::uint64_t key = (static_cast<std::uint64_t>(a) << 32) | static_cast<std::uint64_t>(b);
         const auto [it, added] = vertices_.try_emplace(key, static_cast<unsigned>(mesh.positions.size()));
         if (added) {
-            const double t = static_cast<double>(va) / (static_cast<double>(va) - static_cast<double>(vb));
+            // Kept off the grid points: corners cut close to one point on
+            // different edges must not become one point in single
+            // precision, as the file stores them.
+            const double t = std::clamp(static_cast<double>(va) / (static_cast<double>(va) - static_cast<double>(vb)),
+                                        EdgeMargin, 1 - EdgeMargin);
             mesh.positions.push_back(position(a) + t * (position(b) - position(a)));
         }
         return it->second;
