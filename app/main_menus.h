@@ -26,6 +26,7 @@ enum class Command {
     Help, About,                                                       // "Помощь"
     Previous, Next, Legend,                                            // tool bar only
     Powder,                                                            // "Запуск"
+    SaveModel,                                                         // "Файл"
     Count
 };
 

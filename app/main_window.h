@@ -36,6 +36,7 @@ class MainMenus;
 class Options;
 class OptionsPanel;
 class PicturePart;
+class ModelExportPart;
 class PowderWindow;
 class PictureCommands;
 class PictureUi;
@@ -147,6 +148,7 @@ private:
     SymmetryPart* symmetry_ = nullptr;
     SceneCommands* scene_ = nullptr;
     PicturePart* pictures_ = nullptr;
+    ModelExportPart* models_ = nullptr;
     InterfacePart* interface_ = nullptr;
 };
 
