@@ -127,6 +127,19 @@ bool encode(const QImage& rgb, int quality, EncodeBuffer& out, QString* error, c
         return false;
     }
     jpeg_create_compress(&cinfo);
+    // Room for more than the raw pixels, given to libjpeg beforehand: a
+    // buffer it grows itself is only handed back when the picture is
+    // finished, so a stopped encoding would leave out.data stale. The
+    // pages are only touched as far as the data goes.
+    out.size = static_cast<unsigned long>(rgb.width()) * static_cast<unsigned long>(rgb.height()) * 3 + 65536;
+    out.data = static_cast<unsigned char*>(std::malloc(out.size));
+    if (!out.data) {
+        out.size = 0;
+        jpeg_destroy_compress(&cinfo);
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(ENOMEM));
+        return false;
+    }
     jpeg_mem_dest(&cinfo, &out.data, &out.size);
     cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
     cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
