@@ -64,6 +64,7 @@ bool askPrintOptions(QWidget* parent, modelexport::ModelSettings& settings)
 ModelExportPart::ModelExportPart(QWidget& window, std::function<FrameInputs()> frame, std::function<ViewState()> view)
     : QObject(&window), window_(window), frame_(std::move(frame)), view_(std::move(view))
 {
+    setObjectName(QStringLiteral("modelExportPart"));
     askChoice = [this](const ModelChoice& last) { return askWithDialogs(last); };
     showMessage = [this](const QString& text, bool error) {
         QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, ProgramCaption(), text,
