@@ -33,8 +33,12 @@ ProgressWindow::~ProgressWindow() = default;
 bool ProgressWindow::report(double fraction)
 {
     if (fraction < 0) {
-        dialog_->setRange(0, 0); // busy: the end is not known
-        dialog_->setValue(0);
+        // Busy: the end is not known. Set once: every value at the minimum
+        // would restart the dialog's half-second clock.
+        if (dialog_->maximum() != 0) {
+            dialog_->setRange(0, 0);
+            dialog_->setValue(0);
+        }
     } else {
         if (dialog_->maximum() == 0)
             dialog_->setRange(0, 1000);

@@ -24,7 +24,6 @@ namespace vestrel::modelexport {
 
 namespace {
 
-constexpr double LineRadius = MinLineDiameter / 2;
 constexpr double FinestVoxel = 0.5;    // mm: a line of 1.5 mm is three across
 constexpr double MostPointsPerSide = 320;
 constexpr double EdgeMargin = 0.05; // of a grid edge
@@ -164,13 +163,13 @@ std::vector<Plane> convexSolid(const std::vector<const SolidFace*>& faces)
 
 // The extent of the parts when scaled by s (mm per model unit), lines as
 // thick as they will be printed.
-Box scaledBox(const SolidParts& parts, double s)
+Box scaledBox(const SolidParts& parts, double s, double lineRadius)
 {
     Box box;
     for (const SolidBall& b : parts.balls)
         box.add(s * b.centre, s * b.radius);
     for (const SolidRod& r : parts.rods) {
-        const double radius = r.line ? LineRadius : s * std::max(r.r0, r.r1);
+        const double radius = r.line ? lineRadius : s * std::max(r.r0, r.r1);
         box.add(s * r.from, radius);
         box.add(s * r.to, radius);
     }
@@ -182,14 +181,14 @@ Box scaledBox(const SolidParts& parts, double s)
 }
 
 // mm per model unit, so that the longest edge is sizeMm.
-double printScale(const SolidParts& parts, double sizeMm)
+double printScale(const SolidParts& parts, double sizeMm, double lineRadius)
 {
-    const Box core = scaledBox(parts, 1);
+    const Box core = scaledBox(parts, 1, 0);
     if (!core.valid())
         return 0;
     double s = sizeMm / std::max(core.longest(), 1e-9);
     for (int i = 0; i < 8; ++i) {
-        const double l = scaledBox(parts, s).longest();
+        const double l = scaledBox(parts, s, lineRadius).longest();
         if (l <= 0)
             break;
         s *= sizeMm / l;
@@ -197,7 +196,7 @@ double printScale(const SolidParts& parts, double sizeMm)
     return s;
 }
 
-std::vector<Shape> shapesOf(const SolidParts& parts, double s)
+std::vector<Shape> shapesOf(const SolidParts& parts, double s, double lineRadius)
 {
     std::vector<Shape> shapes;
     for (const SolidBall& b : parts.balls) {
@@ -217,7 +216,7 @@ std::vector<Shape> shapesOf(const SolidParts& parts, double s)
             continue;
         if (r.line) {
             sh.kind = Shape::Kind::Capsule;
-            sh.r0 = sh.r1 = LineRadius;
+            sh.r0 = sh.r1 = lineRadius;
         } else {
             sh.kind = Shape::Kind::Frustum;
             sh.r0 = s * r.r0;
@@ -246,7 +245,7 @@ std::vector<Shape> shapesOf(const SolidParts& parts, double s)
             corners.push_back(s * p);
         Shape sh;
         sh.kind = Shape::Kind::Plate;
-        sh.r0 = LineRadius;
+        sh.r0 = lineRadius;
         const Vec3 n = newellNormal(corners);
         if (!(length(n) > 0))
             continue;
@@ -258,7 +257,7 @@ std::vector<Shape> shapesOf(const SolidParts& parts, double s)
             if (dot(m, centre - p) > 0)
                 m = -m;
             sh.planes.push_back({m, dot(m, p)});
-            sh.box.add(p, LineRadius);
+            sh.box.add(p, lineRadius);
         }
         shapes.push_back(sh);
     }
@@ -468,17 +467,21 @@ void addNormals(TriangleMesh& mesh)
 PrintableBody MakePrintableBody(const SolidParts& parts, double sizeMm, const Progress& progress)
 {
     PrintableBody body;
-    const double s = printScale(parts, sizeMm);
+    // The grid's spacing follows the size; lines stay at least three grid
+    // steps thick, so that none breaks apart on a coarse grid.
+    const double h = std::max(FinestVoxel, sizeMm / MostPointsPerSide);
+    const double lineRadius = std::max(MinLineDiameter / 2, 1.5 * h);
+    const double s = printScale(parts, sizeMm, lineRadius);
     if (!(s > 0) || !std::isfinite(s))
         return body;
-    const std::vector<Shape> shapes = shapesOf(parts, s);
+    const std::vector<Shape> shapes = shapesOf(parts, s, lineRadius);
     Box box;
     for (const Shape& sh : shapes)
         box.add(sh.box);
     if (shapes.empty() || !box.valid())
         return body;
     Grid grid;
-    grid.h = std::max(FinestVoxel, box.longest() / MostPointsPerSide);
+    grid.h = std::max(h, box.longest() / MostPointsPerSide);
     const double pad = 3 * grid.h;
     grid.origin = box.lo - Vec3{pad, pad, pad};
     const auto count = [&](double extent) { return static_cast<int>(std::ceil((extent + 2 * pad) / grid.h)) + 1; };

@@ -180,6 +180,14 @@ TEST(ModelExport, PrintableBodiesAreClosedConnectedAndOfTheirSize)
         EXPECT_EQ(body.droppedPieces, 0);
         EXPECT_NEAR(std::max({body.size.x, body.size.y, body.size.z}), c.size, 1.0);
         EXPECT_GT(volumeOf(body.mesh), 0);
+        if (c.scene == SceneId::Cube) {
+            // Mirror planes have no thickness: they add nothing to the body.
+            FrameInputs planes = sceneInputs(c.scene, c.axes);
+            planes.display.showSymPlanes = true;
+            const MeshDraw withPlanes = DrawModel(planes, startView());
+            ASSERT_GT(withPlanes.parts().faces.size(), drawn.parts().faces.size());
+            EXPECT_EQ(MakePrintableBody(withPlanes.parts(), c.size).mesh.triangles.size(), body.mesh.triangles.size());
+        }
         if (c.scene == SceneId::Cube && !c.axes) {
             // The edges' rods stand out by half a line's thickness on every side.
             const double edge = body.size.x - MinLineDiameter;

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/model_export_part.h"
+#include "app/picture_part.h"
 #include "tests/support/main_window_controls.h"
 
 #include <assimp/Importer.hpp>
@@ -13,7 +14,9 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -51,6 +54,26 @@ TEST(ModelMenu, SavesWhatTheViewShowsFromTheFileMenu)
     ASSERT_TRUE(scene) << importer.GetErrorString();
     // The atoms of two colours and the grey lines at least.
     EXPECT_GE(scene->mNumMeshes, 3u);
+}
+
+// The progress dialog stays away from short work, comes after half a
+// second, in both modes, and says stop once "Отмена" is pressed.
+TEST(ProgressWindowTest, AppearsAfterHalfASecondAndStopsOnCancel)
+{
+    for (const double fraction : {0.25, -1.0}) {
+        SCOPED_TRACE(fraction);
+        ProgressWindow progress(nullptr, QStringLiteral("Сохранение рисунка…"));
+        EXPECT_TRUE(progress.report(fraction));
+        EXPECT_FALSE(progress.dialog()->isVisible());
+        for (int i = 0; i < 10; ++i) {
+            QThread::msleep(100);
+            EXPECT_TRUE(progress.report(fraction < 0 ? fraction : fraction + 0.05 * i));
+        }
+        EXPECT_TRUE(progress.dialog()->isVisible());
+        EXPECT_EQ(progress.dialog()->findChild<QPushButton*>()->text(), QStringLiteral("Отмена"));
+        progress.dialog()->cancel();
+        EXPECT_FALSE(progress.report(0.9));
+    }
 }
 
 } // namespace
