@@ -61,6 +61,8 @@ void GlPanel::resizeGL(int, int)
 
 void GlPanel::paintGL()
 {
+    if (drawingPicture_)
+        return; // the context is drawing a picture's tiles
     const bool tick = tickPending_;
     tickPending_ = false;
     if (smooth_ && samples_ > 0 && routine_ && draw_) {
@@ -87,18 +89,28 @@ void GlPanel::setSmooth(bool on)
     update();
 }
 
-QImage GlPanel::renderPicture(QSize size, const std::function<void(Draw&)>& frame)
+QImage GlPanel::renderPicture(QSize size, const std::function<void(Draw&)>& frame,
+                              const std::function<bool(int, int)>& progress)
 {
-    if (!draw_)
+    if (!draw_ || drawingPicture_)
         return {};
     makeCurrent();
+    drawingPicture_ = true;
     QImage picture;
     {
         PictureRenderer renderer;
         const PictureRequest request{size, deviceSize(), smooth_ ? samples_ : 0};
-        if (renderer.draw(*draw_, request, [&](Draw& gl, bool) { frame(gl); }))
+        TileProgress tiles;
+        if (progress)
+            tiles = [&](int done, int total) {
+                const bool go = progress(done, total);
+                makeCurrent(); // events may have made another context current
+                return go;
+            };
+        if (renderer.draw(*draw_, request, [&](Draw& gl, bool) { frame(gl); }, tiles))
             picture = renderer.image();
     }
+    drawingPicture_ = false;
     // Back to the panel's own framebuffer and perspective.
     QOpenGLFramebufferObject::bindDefault();
     const QSize panel = deviceSize();

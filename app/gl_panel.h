@@ -39,7 +39,10 @@ public:
     // A picture of w x h pixels of what the panel shows: drawn offscreen
     // with the panel's camera, multisampled when the panel is smooth. Null
     // when it cannot be drawn.
-    QImage renderPicture(QSize size, const std::function<void(Draw&)>& frame);
+    // progress (after each tile: done, total; false stops) may let events
+    // run; the panel draws no frame of its own meanwhile.
+    QImage renderPicture(QSize size, const std::function<void(Draw&)>& frame,
+                         const std::function<bool(int, int)>& progress = {});
 
 signals:
     void frameDrawn(); // after each paint of a frame
@@ -63,6 +66,7 @@ private:
     QMetaObject::Connection contextGone_;
     int samples_ = -1;
     bool smooth_ = false;
+    bool drawingPicture_ = false;
     std::unique_ptr<MultisampleTarget> multisample_;
 };
 

@@ -72,6 +72,7 @@ void MainMenus::buildMenus(QMainWindow& window)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     named(fileMenu->addSeparator(), "openStructureSeparator");
     add(fileMenu, Command::SaveImage, QStringLiteral("Сохранить построение как..."), "N3");
+    add(fileMenu, Command::SaveModel, QStringLiteral("Сохранить 3D-модель…"), "saveModelAction");
     add(fileMenu, Command::Screenshot, QStringLiteral("Сделать скриншот"), "N4");
     named(fileMenu->addSeparator(), "N2");
     add(fileMenu, Command::Calculator, QStringLiteral("Расчет символов граней и ребер"), "N39");

@@ -29,6 +29,7 @@ enum class Command {
     Stereogram,                                                        // "Запуск"
     StructureLibrary,                                                  // "Файл"
     Measure,                                                           // tool bar only: "Измерение"
+    SaveModel,                                                         // "Файл"
     Count
 };
 

@@ -12,6 +12,7 @@
 #include "app/main_menus.h"
 #include "app/main_window_parts.h"
 #include "app/options_panel.h"
+#include "app/model_export_part.h"
 #include "app/picture_part.h"
 #include "app/scene_commands.h"
 #include "app/settings_window.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     pictures_ = new PicturePart(*this, programDir_, *panel_, options_, [this] { return readFrameInputs(); },
                                 [this] { return view_->view(); });
     closeQuery = [this] { return pictures_->commands().closeQuery(); };
+    models_ = new ModelExportPart(*this, [this] { return readFrameInputs(); }, [this] { return view_->view(); });
     helpOpener_ = std::make_unique<HelpOpener>(this);
     companions_ = new CompanionWindows(*this, *panel_, *menus_);
     stereogram_ = new StereogramPart(this, *menus_, *panel_, [this] { return readFrameInputs(); }, [this] { return view_->view(); });
@@ -169,6 +171,7 @@ void MainWindow::bindCommands()
     menus_->bind(Command::DisplaySettings, [this] { showSettings(); });
     menus_->bind(Command::SaveImage, [this] { pictures_->saveAs(); });
     menus_->bind(Command::Screenshot, [this] { pictures_->screenshot(); });
+    menus_->bind(Command::SaveModel, [this] { models_->save(); });
     menus_->bind(Command::Help, [this] { helpOpener_->open(programDir_); });
     menus_->bind(Command::OpenStructure, [this] { openStructure(); });
     companions_->bindLibrary(programDir_, [this](const QString& path) { openStructureFile(path); });

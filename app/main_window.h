@@ -37,6 +37,7 @@ class MainMenus;
 class Options;
 class OptionsPanel;
 class PicturePart;
+class ModelExportPart;
 class PowderWindow;
 class PictureCommands;
 class PictureUi;
@@ -156,6 +157,7 @@ private:
     SymmetryPart* symmetry_ = nullptr;
     SceneCommands* scene_ = nullptr;
     PicturePart* pictures_ = nullptr;
+    ModelExportPart* models_ = nullptr;
     InterfacePart* interface_ = nullptr;
     StereogramPart* stereogram_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "frame/frame_inputs.h"
+#include "logic/pictures/write_progress.h"
 #include "render/view_state.h"
 
 #include <QObject>
@@ -14,6 +15,7 @@
 #include <memory>
 
 class QImage;
+class QProgressDialog;
 class QWidget;
 
 namespace vestrel {
@@ -23,6 +25,27 @@ class Options;
 class PictureCommands;
 class PictureUi;
 class SettingsWindow;
+
+// The progress of a long write: a window-modal progress dialog with
+// "Отмена" that appears once the work has taken half a second; every report
+// lets the events run, so the windows keep painting.
+class ProgressWindow {
+public:
+    ProgressWindow(QWidget* parent, const QString& label);
+    ~ProgressWindow();
+    ProgressWindow(const ProgressWindow&) = delete;
+    ProgressWindow& operator=(const ProgressWindow&) = delete;
+
+    // fraction 0..1, negative when not known; false once "Отмена" was pressed.
+    bool report(double fraction);
+    void finish();
+    QProgressDialog* dialog() const { return dialog_.get(); }
+
+private:
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
+constexpr int ProgressDelayMs = 500;
 
 class PicturePart : public QObject {
     Q_OBJECT
@@ -45,7 +68,7 @@ public:
     void screenshot();
 
 private:
-    QImage render(QSize size);
+    QImage render(QSize size, const WriteProgress& progress);
     void followSmoothing();
 
     QWidget& window_;
@@ -56,6 +79,7 @@ private:
     std::function<ViewState()> view_;
     std::unique_ptr<PictureUi> qtUi_;
     std::unique_ptr<PictureCommands> commands_;
+    std::unique_ptr<ProgressWindow> progress_; // while a picture is saved
 };
 
 } // namespace vestrel

@@ -92,16 +92,40 @@ PictureCommands::SaveResult PictureCommands::saveAs()
         ui_.error(BadPictureSizeMessage());
         return SaveResult::Failed;
     }
+    const SaveResult result = writePicture(picture, *size, path, choice->filterIndex);
+    if (progressDone_)
+        progressDone_();
+    return result;
+}
+
+// Drawing a picture of another size takes the first part of the progress,
+// writing the rest; once the report says stop, it says so to every later
+// question.
+PictureCommands::SaveResult PictureCommands::writePicture(const QImage& picture, const QSize& size,
+                                                          const QString& path, int filterIndex)
+{
+    bool cancelled = false;
+    WriteProgress progress;
+    if (progress_)
+        progress = [this, &cancelled](double f) {
+            cancelled = cancelled || !progress_(f);
+            return !cancelled;
+        };
+    const bool drawn = size != picture.size();
     QImage output = picture;
-    if (*size != picture.size()) {
-        output = renderPicture_ ? renderPicture_(*size) : QImage();
-        if (output.size() != *size) {
+    if (drawn) {
+        output = renderPicture_ ? renderPicture_(size, ProgressPart(progress, 0, 0.6)) : QImage();
+        if (cancelled)
+            return SaveResult::Cancelled;
+        if (output.size() != size) {
             ui_.error(PictureNotDrawnMessage());
             return SaveResult::Failed;
         }
     }
     QString error;
-    if (!SavePictureForFilter(output, path, choice->filterIndex, &error)) {
+    if (!SavePictureForFilter(output, path, filterIndex, &error, ProgressPart(progress, drawn ? 0.6 : 0, 1))) {
+        if (cancelled)
+            return SaveResult::Cancelled;
         ui_.error(error);
         return SaveResult::Failed;
     }

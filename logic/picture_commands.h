@@ -6,6 +6,7 @@
 #pragma once
 
 #include "logic/picture_folders.h"
+#include "logic/pictures/write_progress.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -124,7 +125,24 @@ public:
 
     // Draws the panel's view as a picture of another size; without it only
     // the panel's own size can be saved.
-    void setPictureRenderer(std::function<QImage(QSize)> render) { renderPicture_ = std::move(render); }
+    void setPictureRenderer(std::function<QImage(QSize)> render)
+    {
+        renderPicture_ = [render = std::move(render)](QSize size, const WriteProgress&) { return render(size); };
+    }
+    // The same, told how to report how far the drawing has come (and to
+    // stop when the report says so: the picture is then null).
+    void setPictureRenderer(std::function<QImage(QSize, const WriteProgress&)> render)
+    {
+        renderPicture_ = std::move(render);
+    }
+    // Where a save reports its progress (drawing, then writing) while it
+    // runs, and what ends the report; a report that returns false cancels
+    // the save, which then leaves no file and the old one as it was.
+    void setProgress(WriteProgress report, std::function<void()> done)
+    {
+        progress_ = std::move(report);
+        progressDone_ = std::move(done);
+    }
 
     // Where the screenshot's date and time come from (the clock and the
     // user's locale unless set).
@@ -136,7 +154,10 @@ private:
     QString programDir_;
     Capture capturePanel_;
     Capture captureWindow_;
-    std::function<QImage(QSize)> renderPicture_;
+    std::function<QImage(QSize, const WriteProgress&)> renderPicture_;
+    WriteProgress progress_;
+    std::function<void()> progressDone_;
+    SaveResult writePicture(const QImage& picture, const QSize& size, const QString& path, int filterIndex);
     SaveChoice lastSaveChoice_;
     QString lastFolder_;
     PictureFolders folders_;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -217,9 +218,29 @@ QIODevice* AtomicFileWriter::device()
 
 bool AtomicFileWriter::write(const void* data, std::size_t size)
 {
+    // In pieces, so that a long write reports as it goes.
+    constexpr std::size_t Piece = std::size_t{1} << 20;
+    const char* bytes = static_cast<const char*>(data);
+    if (progress_ && size > Piece) {
+        for (std::size_t done = 0; done < size; done += Piece)
+            if (!write(bytes + done, std::min(Piece, size - done)))
+                return false;
+        return true;
+    }
+    if (!writePiece(bytes, size))
+        return false;
+    written_ += static_cast<qint64>(size);
+    if (progress_ && !progress_(written_)) {
+        cancelled_ = true;
+        return fail(ECANCELED);
+    }
+    return true;
+}
+
+bool AtomicFileWriter::writePiece(const char* bytes, std::size_t size)
+{
     if (!file_)
         return false;
-    const char* bytes = static_cast<const char*>(data);
     if (activeFault && activeFault->bytesBeforeError >= 0) {
         const auto room = static_cast<std::size_t>(activeFault->bytesBeforeError);
         if (size > room) {

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 namespace vestrel {
@@ -59,6 +60,12 @@ public:
     QIODevice* device();
     bool commit();
 
+    // Called after each piece written with the bytes written so far; false
+    // stops the write as a failure that leaves no file (cancelled() then
+    // says so).
+    void setProgress(std::function<bool(qint64 written)> progress) { progress_ = std::move(progress); }
+    bool cancelled() const { return cancelled_; }
+
     // "Cannot create file "<full path>". <system's reason>" after a failure.
     const QString& errorMessage() const { return error_; }
     // The target's full path.
@@ -68,12 +75,16 @@ private:
     class Device;
 
     bool fail(int errnoValue, const QString& fallbackReason = QString());
+    bool writePiece(const char* bytes, std::size_t size);
     void discard();
 
     QString target_;
     std::unique_ptr<QSaveFile> file_;
     std::unique_ptr<Device> device_;
     QString error_;
+    std::function<bool(qint64)> progress_;
+    qint64 written_ = 0;
+    bool cancelled_ = false;
 };
 
 // Writes the bytes as one file, complete or absent.

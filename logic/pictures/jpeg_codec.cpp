@@ -114,7 +114,7 @@ struct EncodeBuffer {
     unsigned long size = 0;
 };
 
-bool encode(const QImage& rgb, int quality, EncodeBuffer& out, QString* error)
+bool encode(const QImage& rgb, int quality, EncodeBuffer& out, QString* error, const WriteProgress& progress)
 {
     jpeg_compress_struct cinfo;
     ErrorManager err;
@@ -127,6 +127,19 @@ bool encode(const QImage& rgb, int quality, EncodeBuffer& out, QString* error)
         return false;
     }
     jpeg_create_compress(&cinfo);
+    // Room for more than the raw pixels, given to libjpeg beforehand: a
+    // buffer it grows itself is only handed back when the picture is
+    // finished, so a stopped encoding would leave out.data stale. The
+    // pages are only touched as far as the data goes.
+    out.size = static_cast<unsigned long>(rgb.width()) * static_cast<unsigned long>(rgb.height()) * 3 + 65536;
+    out.data = static_cast<unsigned char*>(std::malloc(out.size));
+    if (!out.data) {
+        out.size = 0;
+        jpeg_destroy_compress(&cinfo);
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(ENOMEM));
+        return false;
+    }
     jpeg_mem_dest(&cinfo, &out.data, &out.size);
     cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
     cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
@@ -138,6 +151,13 @@ bool encode(const QImage& rgb, int quality, EncodeBuffer& out, QString* error)
     while (cinfo.next_scanline < cinfo.image_height) {
         auto* row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
         jpeg_write_scanlines(&cinfo, &row, 1);
+        if (progress && cinfo.next_scanline % 64 == 0
+            && !progress(static_cast<double>(cinfo.next_scanline) / cinfo.image_height)) {
+            jpeg_destroy_compress(&cinfo);
+            if (error)
+                *error = QString::fromLocal8Bit(std::strerror(ECANCELED));
+            return false;
+        }
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
@@ -185,7 +205,7 @@ QImage LoadJpeg(const QString& path, QString* error)
     return DecodeJpeg(file.bytes, path, error);
 }
 
-QByteArray EncodeJpeg(const QImage& image, int quality, QString* error)
+QByteArray EncodeJpeg(const QImage& image, int quality, QString* error, const WriteProgress& progress)
 {
     if (image.isNull()) {
         if (error)
@@ -200,7 +220,7 @@ QByteArray EncodeJpeg(const QImage& image, int quality, QString* error)
     }
     EncodeBuffer out;
     QByteArray bytes;
-    if (encode(rgb, quality, out, error)) {
+    if (encode(rgb, quality, out, error, progress)) {
         try {
             bytes = QByteArray(reinterpret_cast<const char*>(out.data), static_cast<qsizetype>(out.size));
         } catch (const std::bad_alloc&) {
@@ -212,12 +232,19 @@ QByteArray EncodeJpeg(const QImage& image, int quality, QString* error)
     return bytes;
 }
 
-bool SaveJpeg(const QImage& image, const QString& path, int quality, QString* error)
+bool SaveJpeg(const QImage& image, const QString& path, int quality, QString* error, const WriteProgress& progress)
 {
-    const QByteArray bytes = EncodeJpeg(image, quality, error);
+    const QByteArray bytes = EncodeJpeg(image, quality, error, ProgressPart(progress, 0, 0.9));
     if (bytes.isEmpty())
         return false;
-    return WriteFileAtomically(path, bytes, error);
+    AtomicFileWriter writer(path);
+    if (progress)
+        writer.setProgress([&](qint64 written) { return progress(0.9 + 0.1 * written / bytes.size()); });
+    if (writer.open() && writer.write(bytes) && writer.commit())
+        return true;
+    if (error)
+        *error = writer.errorMessage();
+    return false;
 }
 
 } // namespace vestrel

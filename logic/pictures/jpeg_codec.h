@@ -3,6 +3,8 @@
 // libjpeg never prints: every failure comes back as a message text.
 #pragma once
 
+#include "logic/pictures/write_progress.h"
+
 #include "logic/pictures/file_io.h"
 
 #include <QByteArray>
@@ -38,9 +40,10 @@ QString PictureTooLargeMessage(const QString& name, qint64 width, qint64 height)
 // complete or not at all: a failed write leaves no partial file and a
 // previous file of that name as it was. On failure returns false and sets
 // *error to "Cannot create file "<path>". <reason>" or libjpeg's message.
-bool SaveJpeg(const QImage& image, const QString& path, int quality, QString* error);
+bool SaveJpeg(const QImage& image, const QString& path, int quality, QString* error,
+              const WriteProgress& progress = {});
 
 // Encodes a picture as JPEG data in memory; an empty array on failure.
-QByteArray EncodeJpeg(const QImage& image, int quality, QString* error);
+QByteArray EncodeJpeg(const QImage& image, int quality, QString* error, const WriteProgress& progress = {});
 
 } // namespace vestrel

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace vestrel {
@@ -65,9 +66,13 @@ QString fileNameSafe(QString text)
 // 1024 x 768 made from every usual QImage format through RGB888). So the
 // program writes its bitmaps through it. A picture without pixels cannot be
 // written and gives the writer's reason.
-bool SaveBmp24(const QImage& image, const QString& path, QString* error)
+bool SaveBmp24(const QImage& image, const QString& path, QString* error, const WriteProgress& progress)
 {
     AtomicFileWriter file(fullPath(path));
+    // 54 bytes of headers, then rows of 3 bytes a pixel padded to 4.
+    const double expected = 54.0 + static_cast<double>(image.height()) * ((image.width() * 3 + 3) / 4 * 4);
+    if (progress)
+        file.setProgress([&](qint64 written) { return progress(std::min(1.0, written / expected)); });
     if (!file.open()) {
         setError(error, file.errorMessage());
         return false;
@@ -86,17 +91,18 @@ bool SaveBmp24(const QImage& image, const QString& path, QString* error)
     return false;
 }
 
-bool SavePictureForFilter(const QImage& image, const QString& path, int filterIndex, QString* error)
+bool SavePictureForFilter(const QImage& image, const QString& path, int filterIndex, QString* error,
+                          const WriteProgress& progress)
 {
     if (!validFilter(filterIndex)) {
         setError(error, QStringLiteral("Unknown picture format %1").arg(filterIndex));
         return false;
     }
     if (kPictureFilters[filterIndex - 1].format == PictureFormat::Bmp)
-        return SaveBmp24(image, path, error);
+        return SaveBmp24(image, path, error, progress);
     if (kPictureFilters[filterIndex - 1].format == PictureFormat::Png)
-        return SavePng(image, path, error);
-    return SaveJpeg(image, fullPath(path), kJpegQuality, error);
+        return SavePng(image, path, error, progress);
+    return SaveJpeg(image, fullPath(path), kJpegQuality, error, progress);
 }
 
 QString AppendFilterExtension(const QString& name, int filterIndex)

@@ -3,6 +3,8 @@
 // dialog, and the names of screenshot files.
 #pragma once
 
+#include "logic/pictures/write_progress.h"
+
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
@@ -36,11 +38,14 @@ inline constexpr int kJpegQuality = 90;
 // partial file, and a previous file of that name as it was. On failure
 // returns false and sets *error to "Cannot create file "<full path>".
 // <system's reason>".
-bool SaveBmp24(const QImage& image, const QString& path, QString* error);
+bool SaveBmp24(const QImage& image, const QString& path, QString* error, const WriteProgress& progress = {});
 
 // Writes the picture in the format of the dialog's filter entry
 // (1 and 2: JPEG, 3: BMP, 4: PNG). The name is used as it stands.
-bool SavePictureForFilter(const QImage& image, const QString& path, int filterIndex, QString* error);
+// progress learns how far the write has come and may stop it; a stopped
+// write leaves no file and a previous one as it was.
+bool SavePictureForFilter(const QImage& image, const QString& path, int filterIndex, QString* error,
+                          const WriteProgress& progress = {});
 
 // The name with the extension of the filter entry appended, unless the name
 // already ends in it (letter case aside).

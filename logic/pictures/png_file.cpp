@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "logic/pictures/png_file.h"
 
+#include "logic/pictures/file_io.h"
 #include "logic/pictures/jpeg_codec.h"
 
 #include <QFileInfo>
@@ -17,30 +18,29 @@ constexpr int PngQuality = 80; // Qt maps it to zlib level (100 - 80) * 9 / 91 =
 
 } // namespace
 
-bool SavePng(const QImage& image, const QString& path, QString* error)
+bool SavePng(const QImage& image, const QString& path, QString* error, const WriteProgress& progress)
 {
-    const QString target = QFileInfo(path).absoluteFilePath();
-    const auto fail = [&](int errnoValue, const QString& reason) {
+    AtomicFileWriter file(QFileInfo(path).absoluteFilePath());
+    if (progress)
+        file.setProgress([&](qint64) { return progress(-1); });
+    const auto fail = [&](const QString& reason) {
         if (error)
-            *error = errnoValue != 0 ? CannotCreateMessage(target, errnoValue)
-                                     : QStringLiteral("Cannot create file \"%1\". %2").arg(target, reason);
+            *error = !file.errorMessage().isEmpty()
+                ? file.errorMessage()
+                : QStringLiteral("Cannot create file \"%1\". %2").arg(file.path(), reason);
         return false;
     };
-    QSaveFile file(target);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(errno, file.errorString());
-    QImageWriter writer(&file, "png");
+    if (!file.open())
+        return fail(QString());
+    QImageWriter writer(file.device(), "png");
     // Light compression: pictures are mostly background, which packs well
     // at any level, and an 8192 x 8192 one is written in a fraction of the
     // time the default level takes.
     writer.setQuality(PngQuality);
-    errno = 0;
     if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
-        return fail(errno, writer.errorString());
-    errno = 0;
+        return fail(writer.errorString());
     if (!file.commit())
-        return fail(errno, file.errorString());
+        return fail(QString());
     return true;
 }
 

@@ -2,6 +2,8 @@
 // PNG pictures, written whole or not at all.
 #pragma once
 
+#include "logic/pictures/write_progress.h"
+
 #include <QImage>
 #include <QString>
 
@@ -12,6 +14,8 @@ namespace vestrel {
 // only when complete: on failure no partial file is left. On failure
 // returns false and sets *error to "Cannot create file "<full path>".
 // <reason>".
-bool SavePng(const QImage& image, const QString& path, QString* error);
+// progress learns how many bytes are out (the fraction is not known
+// beforehand) and may stop the write.
+bool SavePng(const QImage& image, const QString& path, QString* error, const WriteProgress& progress = {});
 
 } // namespace vestrel

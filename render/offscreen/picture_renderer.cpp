@@ -91,7 +91,8 @@ struct PictureRenderer::Impl {
 PictureRenderer::PictureRenderer() : d(std::make_unique<Impl>()) {}
 PictureRenderer::~PictureRenderer() = default;
 
-bool PictureRenderer::draw(GlDraw& gl, const PictureRequest& request, const TileFrame& frame)
+bool PictureRenderer::draw(GlDraw& gl, const PictureRequest& request, const TileFrame& frame,
+                           const TileProgress& progress)
 {
     const int width = request.size.width(), height = request.size.height();
     if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide)
@@ -150,6 +151,8 @@ bool PictureRenderer::draw(GlDraw& gl, const PictureRequest& request, const Tile
     const GlDraw::CarriedState carried = gl.carriedState();
     gl.setLineScale(lineScale);
     bool first = true;
+    const int tiles = ((width + tileSide - 1) / tileSide) * ((height + tileSide - 1) / tileSide);
+    int done = 0;
     const double unitX = 2 * right / width, unitY = 2 * top / height; // near-plane size of a pixel
     for (int y0 = 0; y0 < height; y0 += tileSide) {     // rows counted from the bottom, as OpenGL does
         for (int x0 = 0; x0 < width; x0 += tileSide) {
@@ -171,6 +174,10 @@ bool PictureRenderer::draw(GlDraw& gl, const PictureRequest& request, const Tile
             for (int row = 0; row < h; ++row)
                 std::memcpy(picture.scanLine(pictureTop + row) + static_cast<std::size_t>(x0) * 4,
                             tile.constScanLine(tileTop + row) + guard * 4, static_cast<std::size_t>(w) * 4);
+            if (progress && !progress(++done, tiles)) {
+                gl.setLineScale(oldScale);
+                return false;
+            }
         }
     }
     gl.setLineScale(oldScale);

@@ -31,6 +31,9 @@ struct PictureRequest {
 // Draws one frame; called once per tile. firstTile is true for the first
 // call, which may advance the view; later calls draw the same frame again.
 using TileFrame = std::function<void(Draw& gl, bool firstTile)>;
+// Told after each tile how many of how many are drawn; false stops the
+// drawing, which then gives no picture.
+using TileProgress = std::function<bool(int done, int total)>;
 
 // A picture of the panel's view at another size: the same camera and field
 // of view, fitted into the picture so that all the panel shows is in it
@@ -45,7 +48,7 @@ public:
 
     // Draws the picture in the current context. False when the size is out
     // of range or no framebuffer object can be made.
-    bool draw(GlDraw& gl, const PictureRequest& request, const TileFrame& frame);
+    bool draw(GlDraw& gl, const PictureRequest& request, const TileFrame& frame, const TileProgress& progress = {});
     // The picture last drawn (RGB32); null when none.
     QImage image() const;
 

@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, HasItsCaptionAndMenusAsWritten)
     QStringList file;
     for (QAction* a : Controls(mainWindow).fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(file, (QStringList{"Открыть структуру…", "Библиотека структур…", "-", "Сохранить построение как...", "Сделать скриншот", "-",
+    EXPECT_EQ(file, (QStringList{"Открыть структуру…", "Библиотека структур…", "-", "Сохранить построение как...", "Сохранить 3D-модель…", "Сделать скриншот", "-",
                                  "Расчет символов граней и ребер", "Справочник", "-", "Выход"}));
     EXPECT_EQ(Controls(mainWindow).showNextToolAction->text(), QStringLiteral("Построить следущий объет из списка"));
     EXPECT_EQ(Controls(mainWindow).toolBarMenu->actions().size(), 11);

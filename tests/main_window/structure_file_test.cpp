@@ -132,7 +132,7 @@ TEST_F(StructureFile, FileMenuAndToolBarOfferTheOpenCommand)
     QStringList file;
     for (QAction* a : Controls(m).fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(file, (QStringList{"Открыть структуру…", "Библиотека структур…", "-", "Сохранить построение как...", "Сделать скриншот", "-",
+    EXPECT_EQ(file, (QStringList{"Открыть структуру…", "Библиотека структур…", "-", "Сохранить построение как...", "Сохранить 3D-модель…", "Сделать скриншот", "-",
                                  "Расчет символов граней и ребер", "Справочник", "-", "Выход"}));
     EXPECT_EQ(Controls(m).openStructureAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(HintOf(Controls(m).openStructureToolButton),

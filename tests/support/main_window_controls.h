@@ -33,6 +33,7 @@ struct MainWindowControls {
     QMenu* fileMenu = nullptr; // "N1"
     QAction* openStructureAction = nullptr; // "openStructureAction"
     QAction* saveImageAction = nullptr; // "N3"
+    QAction* saveModelAction = nullptr; // "saveModelAction"
     QAction* screenshotAction = nullptr; // "N4"
     QAction* calculatorAction = nullptr; // "N39"
     QAction* referenceAction = nullptr; // "N40"

@@ -6,6 +6,7 @@
 #include "logic/diffraction/powder_job.h"
 #include "logic/diffraction/powder_text.h"
 #include "logic/data_location.h"
+#include "logic/export/model_export.h"
 #include "logic/library/structure_library.h"
 #include "tools/render/frame_dump.h"
 #include "tools/render/structure_tools_cli.h"
@@ -130,6 +131,27 @@ int main(int argc, char** argv)
         // Painting text needs the application's fonts.
         QGuiApplication app(argc, argv);
         return vestrel::WriteStereogram(*options);
+    }
+    if (!options->exportPath.isEmpty()) {
+        // The mesh back end: no OpenGL context is needed either.
+        vestrel::modelexport::ModelSettings settings;
+        settings.format = *vestrel::modelexport::ModelFormatOfName(options->exportPath);
+        settings.printable = options->printable;
+        settings.sizeMm = options->printSize;
+        const auto result = vestrel::modelexport::ExportModel(options->inputs, options->view, settings, options->exportPath);
+        if (result.status != vestrel::modelexport::ModelResult::Status::Written) {
+            err << "vestrel-render: " << result.message << "\n";
+            return 1;
+        }
+        QTextStream out(stdout);
+        out << "triangles " << result.triangles << "\n";
+        if (settings.printable)
+            out << "size_mm " << result.size.x << " " << result.size.y << " " << result.size.z << "\n"
+                << "dropped_pieces " << result.droppedPieces << "\n";
+        if (!result.message.isEmpty())
+            err << result.message << "\n";
+        if (options->out.isEmpty() && options->dump.isEmpty())
+            return 0;
     }
     if (!options->dump.isEmpty()) {
         // The recording back end: no OpenGL context is needed.

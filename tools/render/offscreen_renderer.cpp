@@ -68,6 +68,14 @@ void OffscreenRenderer::drawFrame(const FrameInputs& inputs, ViewState& view)
     }) && d->valid;
 }
 
+bool OffscreenRenderer::drawFrame(const FrameInputs& inputs, ViewState& view,
+                                  const std::function<bool(int, int)>& progress)
+{
+    const PictureRequest request{d->size, d->size, d->samples};
+    return d->picture->draw(
+        *d->draw, request, [&](Draw& gl, bool firstTile) { DrawFrame(gl, inputs, view, firstTile); }, progress);
+}
+
 void OffscreenRenderer::drawPicture(const std::function<void()>& frame)
 {
     const PictureRequest request{d->size, d->size, d->samples};

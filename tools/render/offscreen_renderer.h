@@ -28,6 +28,9 @@ public:
     bool isValid() const;
     // Draws one frame; the view changes as the frame routine changes it.
     void drawFrame(const FrameInputs& inputs, ViewState& view);
+    // The same, told after each tile how many of how many are drawn; false
+    // stops the drawing and returns false.
+    bool drawFrame(const FrameInputs& inputs, ViewState& view, const std::function<bool(int, int)>& progress);
     // Draws one picture with whatever the function draws, on the renderer's
     // context and camera set-up (for tests that bring a drawing layer of
     // their own).

@@ -216,6 +216,7 @@ QString RenderUsage()
         "  [--faces solid|edges] [--sym-planes on|off] [--sym-axes on|off] [--axis-lists I2,I3,I4,I6]\n"
         "  [--cif FILE.cif [--cells N]] [--class K [--form h,k,l[,d]]... [--face-symbols on|off]]\n"
         "  [--shaded on|off] [--smooth on|off] [--time-limit 300]\n"
+        "  [--export FILE.glb|FILE.stl|FILE.obj [--printable on|off] [--print-size 100]]\n"
         "  [--stereogram [--stereo-mode standard|model] [--wulff on|off]]   (the stereographic projection)\n"
         "usage: vestrel-render --cif FILE.cif --describe [--polyhedra on [--polyhedra-centres El,El]] [--plane h,k,l]...\n"
         "usage: vestrel-render --cif FILE.cif [--pick X,Y] [--measure X1,Y1:X2,Y2[:X3,Y3]] [--out FILE.png|--dump FILE.json]\n"
@@ -301,6 +302,13 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         bool ok = true;
         if (key == QLatin1String("--out")) {
             o.out = value;
+        } else if (key == QLatin1String("--export")) {
+            o.exportPath = value;
+            ok = !value.isEmpty();
+        } else if (key == QLatin1String("--printable")) {
+            ok = parseOnOff(value, &o.printable);
+        } else if (key == QLatin1String("--print-size")) {
+            ok = parseDouble(value, &o.printSize) && o.printSize >= 10 && o.printSize <= 1000;
         } else if (key == QLatin1String("--dump")) {
             o.dump = value;
         } else if (key == QLatin1String("--size")) {
@@ -431,13 +439,20 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& args, QString
         *error = QStringLiteral("--powder needs --cif FILE.cif");
         return std::nullopt;
     }
+    if (!o.exportPath.isEmpty() && !o.exportPath.endsWith(QLatin1String(".glb"), Qt::CaseInsensitive)
+        && !o.exportPath.endsWith(QLatin1String(".stl"), Qt::CaseInsensitive)
+        && !o.exportPath.endsWith(QLatin1String(".obj"), Qt::CaseInsensitive)) {
+        *error = QStringLiteral("--export needs a name ending in .glb, .stl or .obj");
+        return std::nullopt;
+    }
     const bool asks = o.pick || !o.measure.isEmpty();
     if (asks && o.cif.isEmpty()) {
         *error = QStringLiteral("--pick and --measure need --cif FILE.cif");
         return std::nullopt;
     }
-    if (o.out.isEmpty() && o.dump.isEmpty() && !o.describe && !o.powder && !o.library && !asks) {
-        *error = QStringLiteral("--out FILE.png or --dump FILE.json is required");
+    if (o.out.isEmpty() && o.dump.isEmpty() && o.exportPath.isEmpty() && !o.describe && !o.powder && !o.library
+        && !asks) {
+        *error = QStringLiteral("--out FILE.png, --dump FILE.json or --export FILE.glb|.stl|.obj is required");
         return std::nullopt;
     }
     return o;

@@ -54,6 +54,10 @@ struct RenderOptions {
     bool stereogram = false;
     bool stereoModel = false; // --stereo-mode model
     bool wulffNet = false;    // --wulff on
+    // --export FILE.glb|FILE.stl|FILE.obj: the view as a 3-D model
+    QString exportPath;
+    bool printable = false;  // --printable on: one closed body in mm
+    double printSize = 100;  // --print-size: its longest edge, mm
 };
 
 // Parses the arguments (without the program name). On a bad argument returns
