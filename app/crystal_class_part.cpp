@@ -44,7 +44,11 @@ CrystalClassPart::CrystalClassPart(QWidget* parent, std::function<void(const QSt
     SetHint(classList_, QStringLiteral("Список 32 видов симметрии кристаллов"));
     connect(classList_, &QComboBox::activated, this, &CrystalClassPart::chooseClass);
     column->addWidget(classList_);
-    column->addWidget(buildFormControls(group_));
+    formControls_ = buildFormControls(group_);
+    column->addWidget(formControls_);
+    // The forms and their controls show once a class is chosen, so that the
+    // panel below stays where it is otherwise.
+    formControls_->hide();
 }
 
 QWidget* CrystalClassPart::buildFormControls(QWidget* parent)
@@ -91,8 +95,6 @@ QWidget* CrystalClassPart::buildFormControls(QWidget* parent)
         distanceSpin_->setValue(combination_.forms()[static_cast<std::size_t>(row)].distance);
     });
     grid->addWidget(combinationList_, 5, 0, 1, 2);
-    for (QWidget* w : std::initializer_list<QWidget*>{formList_, faceEdit_, distanceSpin_, addButton_, removeButton_})
-        w->setEnabled(false);
     return box;
 }
 
@@ -118,8 +120,7 @@ void CrystalClassPart::fillForms()
             formList_->addItem(fromUtf8(form.caption));
     // The general form first in view: it is the class's own.
     formList_->setCurrentIndex(formList_->count() - 1);
-    for (QWidget* w : std::initializer_list<QWidget*>{formList_, faceEdit_, distanceSpin_, addButton_, removeButton_})
-        w->setEnabled(any);
+    formControls_->setVisible(any);
 }
 
 std::optional<morphology::IntVector> CrystalClassPart::currentFace()

@@ -73,6 +73,7 @@ private:
     int generation_ = 0;
     QGroupBox* group_ = nullptr;
     QComboBox* classList_ = nullptr;
+    QWidget* formControls_ = nullptr;
     QComboBox* formList_ = nullptr;
     QLineEdit* faceEdit_ = nullptr;
     QDoubleSpinBox* distanceSpin_ = nullptr;

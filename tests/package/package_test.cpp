@@ -112,9 +112,9 @@ struct MainWindowMap {
     QPoint fromRight(int x, int y) const { return QPoint(window.right() - x, window.top() + y); }
     QPoint structureList() const { return fromRight(120, 123); }
     QPoint buildButton() const { return fromRight(120, 55); }
-    QPoint showBondsCheck() const { return fromRight(194, 411); }
+    QPoint showBondsCheck() const { return fromRight(194, 463); }
     QRect drawingPanel() const { return QRect(window.left() + 60, window.top() + 30, window.width() - 300, window.height() - 80); }
-    QRect photo() const { return QRect(window.right() - 185, window.top() + 520, 130, 80); }
+    QRect photo() const { return QRect(window.right() - 185, window.top() + 572, 130, 80); }
 };
 
 constexpr int ScreenshotButton = 6, ExitButton = 10;
