@@ -92,6 +92,9 @@ PowderWindow::~PowderWindow()
 {
     if (running_)
         running_->store(true);
+    // The table's model points into lines_, which goes before the widget
+    // base closes the window and lays out the table once more.
+    model_->setLines(nullptr);
 }
 
 void PowderWindow::buildControls()
