@@ -285,7 +285,7 @@ bool IsWatertight(const TriangleMesh& mesh)
     return !uses.empty() && std::all_of(uses.begin(), uses.end(), [](const auto& u) { return u.second == 2; });
 }
 
-int ConnectedBodies(const TriangleMesh& mesh)
+std::vector<unsigned> BodyOfEachVertex(const TriangleMesh& mesh)
 {
     std::vector<unsigned> parent(mesh.positions.size());
     std::iota(parent.begin(), parent.end(), 0u);
@@ -298,9 +298,17 @@ int ConnectedBodies(const TriangleMesh& mesh)
         parent[find(t[1])] = find(t[0]);
         parent[find(t[2])] = find(t[0]);
     }
+    for (unsigned v = 0; v < parent.size(); ++v)
+        parent[v] = find(v);
+    return parent;
+}
+
+int ConnectedBodies(const TriangleMesh& mesh)
+{
+    const std::vector<unsigned> body = BodyOfEachVertex(mesh);
     std::vector<bool> root(mesh.positions.size(), false);
     for (const auto& t : mesh.triangles)
-        root[find(t[0])] = true;
+        root[body[t[0]]] = true;
     return static_cast<int>(std::count(root.begin(), root.end(), true));
 }
 

@@ -122,5 +122,8 @@ bool IsWatertight(const TriangleMesh& mesh);
 // How many separate pieces (sets of triangles joined through shared
 // vertices) the mesh has.
 int ConnectedBodies(const TriangleMesh& mesh);
+// For each vertex, a representative vertex of the body it belongs to
+// (vertices joined through triangles share it).
+std::vector<unsigned> BodyOfEachVertex(const TriangleMesh& mesh);
 
 } // namespace vestrel

@@ -409,17 +409,8 @@ private:
 // The piece with the most triangles, and how many others there were.
 int keepLargestPiece(TriangleMesh& mesh)
 {
-    std::vector<unsigned> parent(mesh.positions.size());
-    std::iota(parent.begin(), parent.end(), 0u);
-    const auto find = [&](unsigned x) {
-        while (parent[x] != x)
-            x = parent[x] = parent[parent[x]];
-        return x;
-    };
-    for (const auto& t : mesh.triangles) {
-        parent[find(t[1])] = find(t[0]);
-        parent[find(t[2])] = find(t[0]);
-    }
+    const std::vector<unsigned> body = BodyOfEachVertex(mesh);
+    const auto find = [&](unsigned x) { return body[x]; };
     std::unordered_map<unsigned, std::size_t> size;
     for (const auto& t : mesh.triangles)
         ++size[find(t[0])];
