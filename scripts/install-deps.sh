@@ -12,7 +12,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libglx-mesa0
   libjpeg62-turbo-dev libgtest-dev
   gemmi-dev tao-pegtl-dev libsymspg-dev
-  qt6-charts-dev qt6-svg-dev libassimp-dev qt6-l10n-tools lintian ccache
+  qt6-charts-dev qt6-svg-dev libassimp-dev qt6-l10n-tools qt6-tools-dev lintian ccache
   xvfb xauth x11-utils xdg-utils
   fonts-dejavu-core fonts-liberation
   libc-bin qt6-translations-l10n qt6-qpa-plugins

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "logic/cif/text_format.h"
 
+#include "logic/text/language.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -10,11 +12,13 @@ namespace {
 
 const std::string Minus = "\u2212";
 
-std::string russian(std::string s)
+// The decimal separator of the interface's language and a real minus sign.
+std::string localised(std::string s)
 {
+    const char separator = DecimalSeparator();
     for (char& c : s)
         if (c == '.')
-            c = ',';
+            c = separator;
     if (!s.empty() && s[0] == '-')
         s = Minus + s.substr(1);
     return s;
@@ -31,7 +35,7 @@ std::string FormatFixed(double value, int decimals)
     std::string s = buf;
     if (s.find_first_not_of("-0.") == std::string::npos && s[0] == '-')
         s = s.substr(1); // no "-0"
-    return russian(s);
+    return localised(s);
 }
 
 std::string FormatNumber(double value, int decimals)
@@ -49,7 +53,7 @@ std::string FormatNumber(double value, int decimals)
     }
     if (s == "-0")
         s = "0";
-    return russian(s);
+    return localised(s);
 }
 
 std::string FormatCount(long long value)

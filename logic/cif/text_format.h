@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Numbers in the Russian way: a decimal comma and a real minus sign.
+// Numbers in the interface's language: a decimal comma in Russian, a point in
+// English, and a real minus sign.
 #pragma once
 
 #include <string>
