@@ -2,6 +2,8 @@
 #include "app/application.h"
 
 #include "app/about_window.h"
+#include "app/interface_language.h"
+#include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/legend_window.h"
 #include "app/settings_window.h"
@@ -90,10 +92,29 @@ void Application::show()
         mainWindow_->showNormal();
 }
 
-KeptSettings Application::keptSettings() { return CollectSettings(*mainWindow_); }
+KeptSettings Application::keptSettings()
+{
+    KeptSettings kept = CollectSettings(*mainWindow_);
+    kept.language = chosenLanguage_;
+    return kept;
+}
+
+void Application::setInterfaceLanguage(InterfaceLanguage& language)
+{
+    language_ = &language;
+    const auto choose = [this](Language chosen) {
+        chosenLanguage_ = chosen;
+        language_->setLanguage(chosen);
+        mainWindow_->showLanguage(chosen);
+    };
+    mainWindow_->bindLanguageChoice(choose);
+    mainWindow_->showLanguage(language.language());
+}
 
 void Application::restoreSettings(const KeptSettings& kept)
 {
+    if (kept.language)
+        chosenLanguage_ = kept.language;
     ApplySettings(kept, *mainWindow_);
     maximized_ = kept.maximized;
     if (mainWindow_->isVisible())

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace vestrel {
 
@@ -21,6 +22,7 @@ class HintRouter;
 class PowderWindow;
 class StereogramWindow;
 class Options;
+class InterfaceLanguage;
 
 // Settings that must be made before the QApplication exists: the default
 // surface format (double-buffered RGBA with a depth buffer).
@@ -50,6 +52,10 @@ public:
     // left alone.
     void openCommandLineFiles(const QStringList& files);
 
+    // "Настройки" → "Язык / Language" switches this language at once; the
+    // choice is kept with the settings.
+    void setInterfaceLanguage(InterfaceLanguage& language);
+
     MainWindow& mainWindow() { return *mainWindow_; }
     SettingsWindow& settings() { return *settings_; }
     HintRouter& hints() { return *hints_; }
@@ -72,6 +78,8 @@ private:
     std::unique_ptr<PowderWindow> powder_;
     std::unique_ptr<StereogramWindow> stereogram_;
     bool maximized_ = true;
+    InterfaceLanguage* language_ = nullptr;
+    std::optional<Language> chosenLanguage_; // none while the locale decides
 };
 
 } // namespace vestrel

@@ -4,17 +4,16 @@
 // the message loop runs until the main window closes, and the settings are
 // kept for the next run.
 #include "app/application.h"
+#include "app/interface_language.h"
 #include "app/main_window.h"
 #include "logic/command_line.h"
 #include "logic/data_location.h"
 #include "logic/kept_settings.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -55,16 +54,19 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Vestrel"));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vestrel.Vestrel"));
-    // Message boxes and file dialogs speak Russian, as the rest of the program.
-    QTranslator qtRussian;
-    if (qtRussian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtRussian);
+
+    const std::unique_ptr<QSettings> settingsFile = vestrel::OpenUserSettings();
+    vestrel::SettingsStore settings(*settingsFile);
+    const vestrel::KeptSettings kept = settings.load();
+    // The language first, so that every window is made in it; message boxes
+    // and file dialogs follow through Qt's own translations.
+    vestrel::InterfaceLanguage language;
+    language.install(vestrel::StartLanguage(kept.language));
 
     const vestrel::DataLocation data = vestrel::LocateData(QCoreApplication::applicationDirPath());
     vestrel::Application windows(data);
-    const std::unique_ptr<QSettings> settingsFile = vestrel::OpenUserSettings();
-    vestrel::SettingsStore settings(*settingsFile);
-    windows.restoreSettings(settings.load());
+    windows.setInterfaceLanguage(language);
+    windows.restoreSettings(kept);
     windows.show();
     if (!data.found) {
         const QString message = vestrel::DataNotFoundMessage(data);

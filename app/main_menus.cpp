@@ -10,6 +10,8 @@
 #include "logic/options.h"
 
 #include <QActionGroup>
+#include <QMenu>
+#include <tuple>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
@@ -56,6 +58,21 @@ void MainMenus::enable(Command command, bool on)
         menuItem->setEnabled(on);
     if (QToolButton* toolButton = button(command))
         toolButton->setEnabled(on);
+}
+
+// Each language's name in its own words, the same in either interface.
+void MainMenus::buildLanguageMenu(QMenu& settingsMenu)
+{
+    QMenu* languageMenu = named(settingsMenu.addMenu(QString::fromUtf8("Язык / Language")), "languageMenu");
+    auto* group = new QActionGroup(this);
+    for (const auto& [command, caption, name] :
+         {std::tuple{Command::LanguageRussian, "Русский", "russianLanguageAction"},
+          std::tuple{Command::LanguageEnglish, "English", "englishLanguageAction"}}) {
+        QAction* item = named(languageMenu->addAction(QString::fromUtf8(caption)), name);
+        item->setCheckable(true);
+        group->addAction(item);
+        items_[at(command)] = item;
+    }
 }
 
 void MainMenus::buildMenus(QMainWindow& window)
@@ -131,6 +148,7 @@ void MainMenus::buildMenus(QMainWindow& window)
     }
     named(settingsMenu->addSeparator(), "N24");
     add(settingsMenu, Command::DisplaySettings, QStringLiteral("Построение"), "N25");
+    buildLanguageMenu(*settingsMenu);
     QMenu* helpMenu = named(bar->addMenu(QStringLiteral("Помощь")), "N7");
     add(helpMenu, Command::Help, QStringLiteral("Справка"), "N8");
     add(helpMenu, Command::About, QStringLiteral("О Программе"), "N9");

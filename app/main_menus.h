@@ -30,6 +30,7 @@ enum class Command {
     StructureLibrary,                                                  // "Файл"
     Measure,                                                           // tool bar only: "Измерение"
     SaveModel,                                                         // "Файл"
+    LanguageRussian, LanguageEnglish,                                  // "Настройки" → "Язык / Language"
     Count
 };
 
@@ -52,6 +53,7 @@ public:
 
 private:
     void buildMenus(QMainWindow& window);
+    void buildLanguageMenu(QMenu& settingsMenu);
     void buildToolBar(QMainWindow& window);
     void bindToolBarMenu();
 

@@ -202,6 +202,18 @@ void MainWindow::showLegend() { companions_->showLegend(); }
 void MainWindow::showAbout() { companions_->showAbout(); }
 
 void MainWindow::setPictureUi(PictureUi& ui) { pictures_->setUi(ui); }
+
+void MainWindow::bindLanguageChoice(const std::function<void(Language)>& choose)
+{
+    menus_->bind(Command::LanguageRussian, [choose] { choose(Language::Russian); });
+    menus_->bind(Command::LanguageEnglish, [choose] { choose(Language::English); });
+}
+
+void MainWindow::showLanguage(Language language)
+{
+    menus_->item(language == Language::English ? Command::LanguageEnglish : Command::LanguageRussian)
+        ->setChecked(true);
+}
 PictureCommands& MainWindow::pictures() { return pictures_->commands(); }
 
 ViewState& MainWindow::viewState() { return view_->view(); }

@@ -7,6 +7,7 @@
 
 #include "frame/frame_inputs.h"
 #include "logic/catalogue.h"
+#include "logic/text/language.h"
 #include "render/view_state.h"
 
 #include <QMainWindow>
@@ -88,6 +89,10 @@ public:
     // Message boxes and the save dialog of picture output go through ui
     // (the Qt dialogs by default).
     void setPictureUi(PictureUi& ui);
+    // "Настройки" → "Язык / Language": runs choose with the language picked;
+    // showLanguage checks the item of the language the interface speaks.
+    void bindLanguageChoice(const std::function<void(Language)>& choose);
+    void showLanguage(Language language);
     PictureCommands& pictures();
     HelpOpener& helpOpener() { return *helpOpener_; }
 

@@ -131,7 +131,18 @@ private:
 
 QString nameOf(const QStringList& names, int item) { return names.value(item); }
 
+constexpr const char* LanguageKey = "program/language";
+
 } // namespace
+
+void SettingsStore::readLanguage(std::optional<Language>& language)
+{
+    if (!file_.contains(QLatin1String(LanguageKey)))
+        return;
+    language = LanguageFromCode(file_.value(QLatin1String(LanguageKey)).toString().toStdString());
+    if (!language)
+        rejected_ << QLatin1String(LanguageKey);
+}
 
 KeptSettings SettingsStore::load()
 {
@@ -164,6 +175,7 @@ KeptSettings SettingsStore::load()
     read.folder("openDialog/folder", s.structureFolder);
     read.rect("mainWindow/geometry", s.geometry);
     read.boolean("mainWindow/maximized", s.maximized);
+    readLanguage(s.language);
     return s;
 }
 
@@ -214,6 +226,10 @@ bool SettingsStore::save(const KeptSettings& s)
     else
         file_.remove(QStringLiteral("mainWindow/geometry"));
     file_.setValue(QStringLiteral("mainWindow/maximized"), s.maximized);
+    if (s.language)
+        file_.setValue(QLatin1String(LanguageKey), QLatin1String(LanguageCode(*s.language)));
+    else
+        file_.remove(QLatin1String(LanguageKey));
     file_.sync();
     // A format error only says the old file could not all be read; the new
     // one has been written all the same.

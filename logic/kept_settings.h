@@ -8,6 +8,7 @@
 #pragma once
 
 #include "frame/frame_inputs.h"
+#include "logic/text/language.h"
 
 #include <QRect>
 #include <QString>
@@ -62,6 +63,9 @@ struct KeptSettings {
     // kept, and whether it was maximized.
     std::optional<QRect> geometry;
     bool maximized = true;
+    // "Настройки" → "Язык / Language": the language chosen; none while the
+    // system's locale decides.
+    std::optional<Language> language;
 
     bool operator==(const KeptSettings&) const = default;
 };
@@ -88,6 +92,7 @@ public:
     bool reset();
 
 private:
+    void readLanguage(std::optional<Language>& language);
     QSettings& file_;
     QStringList rejected_;
 };

@@ -6,6 +6,7 @@
 // the tools) a text is its Russian source.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace vestrel {
@@ -18,3 +19,15 @@ std::string Translate(const char* context, const char* source);
 } // namespace vestrel
 
 #define VT(context, source) ::vestrel::Translate(context, source)
+
+// Marks a text of a table for the translation tools without translating it
+// (the table keeps the Russian source; its user translates it with VT).
+#define VT_NOOP(context, source) source
+
+namespace vestrel {
+
+// The pattern with %1 … %9 replaced by the arguments: the translated texts
+// keep their words in their own order around the values.
+std::string FormatText(const std::string& pattern, std::initializer_list<std::string> arguments);
+
+} // namespace vestrel

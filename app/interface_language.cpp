@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+#include "app/interface_language.h"
+
+#include "logic/hints.h"
+#include "logic/text/translate.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace vestrel {
+
+namespace {
+
+// The program's sources are Russian; a text without a Cyrillic letter is one
+// of Qt's own (its sources are English) or a symbol that needs no words.
+bool hasCyrillic(const char* source)
+{
+    for (const QChar c : QString::fromUtf8(source))
+        if (c.unicode() >= 0x0400 && c.unicode() <= 0x04FF)
+            return true;
+    return false;
+}
+
+std::string translateForTheLogic(const char* context, const char* source)
+{
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+InterfaceTranslator* theTranslator = nullptr;
+
+void relabel(QString& text)
+{
+    if (text.isEmpty() || !theTranslator)
+        return;
+    if (const auto again = theTranslator->retranslated(text))
+        text = *again;
+}
+
+template <typename Get, typename Set>
+void relabelText(Get get, Set set)
+{
+    QString text = get();
+    const QString before = text;
+    relabel(text);
+    if (text != before)
+        set(text);
+}
+
+void relabelWidget(QWidget* w)
+{
+    relabelText([w] { return w->windowTitle(); }, [w](const QString& t) { w->setWindowTitle(t); });
+    relabelText([w] { return w->statusTip(); }, [w](const QString& t) { w->setStatusTip(t); });
+    relabelText([w] { return w->whatsThis(); }, [w](const QString& t) { w->setWhatsThis(t); });
+    const QString hint = HintOf(w);
+    if (!hint.isEmpty())
+        relabelText([&hint] { return hint; }, [w](const QString& t) { SetHint(w, t); });
+    else
+        relabelText([w] { return w->toolTip(); }, [w](const QString& t) { w->setToolTip(t); });
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        relabelText([b] { return b->text(); }, [b](const QString& t) { b->setText(t); });
+    if (auto* l = qobject_cast<QLabel*>(w))
+        relabelText([l] { return l->text(); }, [l](const QString& t) { l->setText(t); });
+    if (auto* g = qobject_cast<QGroupBox*>(w))
+        relabelText([g] { return g->title(); }, [g](const QString& t) { g->setTitle(t); });
+    if (auto* m = qobject_cast<QMenu*>(w))
+        relabelText([m] { return m->title(); }, [m](const QString& t) { m->setTitle(t); });
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        relabelText([e] { return e->placeholderText(); }, [e](const QString& t) { e->setPlaceholderText(t); });
+    if (auto* c = qobject_cast<QComboBox*>(w))
+        for (int i = 0; i < c->count(); ++i)
+            relabelText([c, i] { return c->itemText(i); }, [c, i](const QString& t) { c->setItemText(i, t); });
+    if (auto* tabs = qobject_cast<QTabWidget*>(w))
+        for (int i = 0; i < tabs->count(); ++i)
+            relabelText([tabs, i] { return tabs->tabText(i); }, [tabs, i](const QString& t) { tabs->setTabText(i, t); });
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem* item = list->item(i);
+            relabelText([item] { return item->text(); }, [item](const QString& t) { item->setText(t); });
+        }
+    if (auto* table = qobject_cast<QTableWidget*>(w))
+        for (int i = 0; i < table->columnCount(); ++i)
+            if (QTableWidgetItem* item = table->horizontalHeaderItem(i))
+                relabelText([item] { return item->text(); }, [item](const QString& t) { item->setText(t); });
+    if (auto* tree = qobject_cast<QTreeWidget*>(w))
+        if (QTreeWidgetItem* header = tree->headerItem())
+            for (int i = 0; i < header->columnCount(); ++i)
+                relabelText([header, i] { return header->text(i); },
+                            [header, i](const QString& t) { header->setText(i, t); });
+}
+
+void relabelAction(QAction* a)
+{
+    relabelText([a] { return a->text(); }, [a](const QString& t) { a->setText(t); });
+    relabelText([a] { return a->toolTip(); }, [a](const QString& t) { a->setToolTip(t); });
+    relabelText([a] { return a->statusTip(); }, [a](const QString& t) { a->setStatusTip(t); });
+}
+
+} // namespace
+
+InterfaceTranslator::InterfaceTranslator()
+{
+    // Built into the program from translations/vestrel_en.ts.
+    (void)english_.load(QStringLiteral(":/translations/vestrel_en.qm"));
+}
+
+QString InterfaceTranslator::translate(const char* context, const char* source, const char* disambiguation,
+                                       int n) const
+{
+    if (!source || !hasCyrillic(source))
+        return {};
+    QString text;
+    if (language_ == Language::English)
+        text = english_.translate(context, source, disambiguation, n);
+    if (text.isEmpty())
+        text = QString::fromUtf8(source);
+    origins_.insert(text, {context, source, disambiguation});
+    return text;
+}
+
+std::optional<QString> InterfaceTranslator::retranslated(const QString& shown) const
+{
+    const auto it = origins_.constFind(shown);
+    if (it == origins_.constEnd())
+        return std::nullopt;
+    const Origin origin = it.value();
+    return translate(origin.context.constData(), origin.source.constData(),
+                     origin.disambiguation.isEmpty() ? nullptr : origin.disambiguation.constData());
+}
+
+InterfaceLanguage::InterfaceLanguage(QObject* parent) : QObject(parent) { theTranslator = &translator_; }
+
+InterfaceLanguage::~InterfaceLanguage()
+{
+    SetTranslateFunction(nullptr);
+    if (installed_) {
+        QCoreApplication::removeTranslator(&translator_);
+        if (qtOwn_)
+            QCoreApplication::removeTranslator(qtOwn_.get());
+    }
+    theTranslator = nullptr;
+}
+
+void InterfaceLanguage::loadQtTranslations(Language language)
+{
+    if (qtOwn_)
+        QCoreApplication::removeTranslator(qtOwn_.get());
+    qtOwn_.reset();
+    // Qt's dialogs and message-box buttons speak English by themselves.
+    if (language != Language::Russian)
+        return;
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        qtOwn_ = std::move(qt);
+    }
+}
+
+void InterfaceLanguage::install(Language language)
+{
+    SetCurrentLanguage(language);
+    translator_.setLanguage(language);
+    QLocale::setDefault(language == Language::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                                      : QLocale(QLocale::Russian, QLocale::Russia));
+    loadQtTranslations(language);
+    // Installed last, it is asked first; it answers only the program's texts.
+    if (installed_)
+        QCoreApplication::removeTranslator(&translator_);
+    QCoreApplication::installTranslator(&translator_);
+    installed_ = true;
+    SetTranslateFunction(translateForTheLogic);
+}
+
+void InterfaceLanguage::setLanguage(Language language)
+{
+    if (installed_ && language == CurrentLanguage())
+        return;
+    SetCurrentLanguage(language);
+    translator_.setLanguage(language);
+    relabelOpenWindows();
+    // Installing again sends QEvent::LanguageChange to every widget.
+    install(language);
+    emit changed(language);
+}
+
+void InterfaceLanguage::relabelOpenWindows()
+{
+    for (QWidget* w : QApplication::allWidgets()) {
+        relabelWidget(w);
+        for (QAction* a : w->actions())
+            relabelAction(a);
+    }
+}
+
+Language StartLanguage(std::optional<Language> kept)
+{
+    if (kept)
+        return *kept;
+    return LanguageForLocale(QLocale::system().name().toStdString());
+}
+
+} // namespace vestrel
