@@ -7,6 +7,7 @@
 #include "logic/info_text.h"
 #include "logic/pictures/jpeg_codec.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -33,31 +34,31 @@ CataloguePart::CataloguePart(QWidget* parent, const QString& programDir,
 
 void CataloguePart::buildTools(QWidget* parent)
 {
-    toolsGroup_ = named(new QGroupBox(QStringLiteral("Инструменты :"), parent), "grp7");
+    toolsGroup_ = named(new QGroupBox(QCoreApplication::translate("CataloguePart", "Инструменты :"), parent), "grp7");
     auto* column = new QVBoxLayout(toolsGroup_);
-    buildButton_ = named(new QPushButton(QStringLiteral("Построить"), toolsGroup_), "btn3");
-    SetHint(buildButton_, QStringLiteral("Построить в среднем окне выбранную структуру или многогранник"));
+    buildButton_ = named(new QPushButton(QCoreApplication::translate("CataloguePart", "Построить"), toolsGroup_), "btn3");
+    SetHint(buildButton_, QCoreApplication::translate("CataloguePart", "Построить в среднем окне выбранную структуру или многогранник"));
     connect(buildButton_, &QPushButton::clicked, this, &CataloguePart::buildRequested);
     column->addWidget(buildButton_);
-    eraseButton_ = named(new QPushButton(QStringLiteral("Стереть построение"), toolsGroup_), "btn1");
-    SetHint(eraseButton_, QStringLiteral("Стереть построенную структуру или многогранник"));
+    eraseButton_ = named(new QPushButton(QCoreApplication::translate("CataloguePart", "Стереть построение"), toolsGroup_), "btn1");
+    SetHint(eraseButton_, QCoreApplication::translate("CataloguePart", "Стереть построенную структуру или многогранник"));
     connect(eraseButton_, &QPushButton::clicked, this, &CataloguePart::eraseRequested);
     column->addWidget(eraseButton_);
-    auto* structureGroup = named(new QGroupBox(QStringLiteral("Структура : "), toolsGroup_), "grp8");
+    auto* structureGroup = named(new QGroupBox(QCoreApplication::translate("CataloguePart", "Структура : "), toolsGroup_), "grp8");
     structureList_ = named(new QComboBox(structureGroup), "cbb1");
     structureList_->addItems(StructureListItems());
     structureList_->setMaxVisibleItems(19);
-    SetHint(structureList_, QStringLiteral("Список структур для построения"));
+    SetHint(structureList_, QCoreApplication::translate("CataloguePart", "Список структур для построения"));
     // Only the user's choice runs the change handler; selections made by
     // the program do not.
     connect(structureList_, &QComboBox::activated, this, &CataloguePart::structureChosen);
     (new QVBoxLayout(structureGroup))->addWidget(structureList_);
     column->addWidget(structureGroup);
-    auto* polyhedronGroup = named(new QGroupBox(QStringLiteral("Многогр. и их элем. симметрии : "), toolsGroup_), "grp5");
+    auto* polyhedronGroup = named(new QGroupBox(QCoreApplication::translate("CataloguePart", "Многогр. и их элем. симметрии : "), toolsGroup_), "grp5");
     polyhedronList_ = named(new QComboBox(polyhedronGroup), "cbb2");
     polyhedronList_->addItems(PolyhedronListItems());
     polyhedronList_->setMaxVisibleItems(13);
-    SetHint(polyhedronList_, QStringLiteral("Список многогранников для построения"));
+    SetHint(polyhedronList_, QCoreApplication::translate("CataloguePart", "Список многогранников для построения"));
     connect(polyhedronList_, &QComboBox::activated, this, &CataloguePart::polyhedronChosen);
     (new QVBoxLayout(polyhedronGroup))->addWidget(polyhedronList_);
     column->addWidget(polyhedronGroup);
@@ -67,12 +68,12 @@ void CataloguePart::addToTools(QWidget* widget) { toolsGroup_->layout()->addWidg
 
 void CataloguePart::buildPhotoAndInformation(QWidget* parent)
 {
-    photoGroup_ = named(new QGroupBox(QStringLiteral("Внешний вид кристалла :"), parent), "grp9");
+    photoGroup_ = named(new QGroupBox(QCoreApplication::translate("CataloguePart", "Внешний вид кристалла :"), parent), "grp9");
     photoBox_ = named(new PictureBox(photoGroup_), "image11");
     photoBox_->setFixedSize(147, 99);
-    SetHint(photoBox_, QStringLiteral("Внешний вид кристалла"));
+    SetHint(photoBox_, QCoreApplication::translate("CataloguePart", "Внешний вид кристалла"));
     (new QVBoxLayout(photoGroup_))->addWidget(photoBox_, 0, Qt::AlignHCenter);
-    informationGroup_ = named(new QGroupBox(QStringLiteral("Доп. информация :"), parent), "grp10");
+    informationGroup_ = named(new QGroupBox(QCoreApplication::translate("CataloguePart", "Доп. информация :"), parent), "grp10");
     informationMemo_ = named(new QPlainTextEdit(informationGroup_), "mmo1");
     informationMemo_->setReadOnly(true);
     informationMemo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -81,7 +82,7 @@ void CataloguePart::buildPhotoAndInformation(QWidget* parent)
     serif.setPointSize(9);
     informationMemo_->setFont(serif);
     informationMemo_->setMinimumHeight(180);
-    SetHint(informationMemo_, QStringLiteral("Информация о кристалле и его кристаллической решетке"));
+    SetHint(informationMemo_, QCoreApplication::translate("CataloguePart", "Информация о кристалле и его кристаллической решетке"));
     (new QVBoxLayout(informationGroup_))->addWidget(informationMemo_);
 }
 
@@ -106,7 +107,17 @@ void CataloguePart::removeFileItem()
 
 bool CataloguePart::fileItemChosen() const { return structureList_->currentIndex() > StructureCount; }
 
-void CataloguePart::setInformation(const QString& text) { informationMemo_->setPlainText(text); }
+void CataloguePart::setInformation(const QString& text)
+{
+    informationMemo_->setPlainText(text);
+    crystalTextShown_ = false;
+}
+
+void CataloguePart::retranslate()
+{
+    if (crystalTextShown_ && catalogue_.structureItem() >= 1)
+        loadInformation(InformationFile(catalogue_.structureItem()));
+}
 
 void CataloguePart::setStructureItem(int item) { structureList_->setCurrentIndex(item); }
 void CataloguePart::setPolyhedronItem(int item) { polyhedronList_->setCurrentIndex(item); }
@@ -132,11 +143,16 @@ bool CataloguePart::loadInformation(const QString& relativePath)
         return false;
     }
     informationMemo_->setPlainText(lines->join(QLatin1Char('\n')));
+    crystalTextShown_ = true;
     return true;
 }
 
 void CataloguePart::clearPhoto() { photoBox_->clear(); }
-void CataloguePart::clearInformation() { informationMemo_->clear(); }
+void CataloguePart::clearInformation()
+{
+    informationMemo_->clear();
+    crystalTextShown_ = false;
+}
 
 void CataloguePart::enableStructureOptions(bool structures)
 {

@@ -51,6 +51,8 @@ public:
     void setInformation(const QString& text);
     // The photo and the options for structures on (or for polyhedra).
     void useStructureOptions(bool structures) { enableStructureOptions(structures); }
+    // The crystal's information text shown again in the interface's language.
+    void retranslate();
 
 signals:
     void buildRequested();
@@ -84,6 +86,7 @@ private:
     PictureBox* photoBox_ = nullptr;
     QGroupBox* informationGroup_ = nullptr;
     QPlainTextEdit* informationMemo_ = nullptr;
+    bool crystalTextShown_ = false; // the memo holds a crystal's information text
 };
 
 } // namespace vestrel

@@ -4,6 +4,7 @@
 #include "logic/hints.h"
 #include "logic/morphology/face_symbol.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -32,16 +33,14 @@ bool hexagonalClass(int number)
 CrystalClassPart::CrystalClassPart(QWidget* parent, std::function<void(const QString&)> showMessage)
     : QObject(parent), showMessage_(std::move(showMessage))
 {
-    group_ = new QGroupBox(QStringLiteral("Классы симметрии :"), parent);
+    group_ = new QGroupBox(QCoreApplication::translate("CrystalClassPart", "Классы симметрии :"), parent);
     group_->setObjectName(QStringLiteral("classGroup"));
     auto* column = new QVBoxLayout(group_);
     classList_ = new QComboBox(group_);
     classList_->setObjectName(QStringLiteral("classList"));
-    classList_->addItem(QStringLiteral("Не выбрано"));
-    for (const morphology::ClassEntry& entry : morphology::ClassEntries())
-        classList_->addItem(fromUtf8(entry.caption));
+    fillClassList();
     classList_->setMaxVisibleItems(20);
-    SetHint(classList_, QStringLiteral("Список 32 видов симметрии кристаллов"));
+    SetHint(classList_, QCoreApplication::translate("CrystalClassPart", "Список 32 видов симметрии кристаллов"));
     connect(classList_, &QComboBox::activated, this, &CrystalClassPart::chooseClass);
     column->addWidget(classList_);
     formControls_ = buildFormControls(group_);
@@ -58,36 +57,36 @@ QWidget* CrystalClassPart::buildFormControls(QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     formList_ = new QComboBox(box);
     formList_->setObjectName(QStringLiteral("formList"));
-    SetHint(formList_, QStringLiteral("Простые формы выбранного вида симметрии"));
+    SetHint(formList_, QCoreApplication::translate("CrystalClassPart", "Простые формы выбранного вида симметрии"));
     grid->addWidget(formList_, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Грань (hkl):"), box), 1, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CrystalClassPart", "Грань (hkl):"), box), 1, 0);
     faceEdit_ = new QLineEdit(box);
     faceEdit_->setObjectName(QStringLiteral("faceEdit"));
-    SetHint(faceEdit_, QStringLiteral("Символ грани, например 1 1 0 или (10-11); пусто — форма из списка"));
+    SetHint(faceEdit_, QCoreApplication::translate("CrystalClassPart", "Символ грани, например 1 1 0 или (10-11); пусто — форма из списка"));
     grid->addWidget(faceEdit_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Расстояние:"), box), 2, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CrystalClassPart", "Расстояние:"), box), 2, 0);
     distanceSpin_ = new QDoubleSpinBox(box);
     distanceSpin_->setObjectName(QStringLiteral("formDistanceSpin"));
     distanceSpin_->setRange(0.1, 5);
     distanceSpin_->setSingleStep(0.1);
     distanceSpin_->setValue(1);
-    SetHint(distanceSpin_, QStringLiteral("Расстояние граней формы от центра (1 — размер куба из списка многогранников)"));
+    SetHint(distanceSpin_, QCoreApplication::translate("CrystalClassPart", "Расстояние граней формы от центра (1 — размер куба из списка многогранников)"));
     connect(distanceSpin_, &QDoubleSpinBox::valueChanged, this, &CrystalClassPart::distanceChanged);
     grid->addWidget(distanceSpin_, 2, 1);
-    addButton_ = new QPushButton(QStringLiteral("Добавить форму"), box);
+    addButton_ = new QPushButton(QCoreApplication::translate("CrystalClassPart", "Добавить форму"), box);
     addButton_->setObjectName(QStringLiteral("addFormButton"));
-    SetHint(addButton_, QStringLiteral("Добавить форму к комбинации (не больше трёх форм)"));
+    SetHint(addButton_, QCoreApplication::translate("CrystalClassPart", "Добавить форму к комбинации (не больше трёх форм)"));
     connect(addButton_, &QPushButton::clicked, this, &CrystalClassPart::addForm);
     grid->addWidget(addButton_, 3, 0, 1, 2);
-    removeButton_ = new QPushButton(QStringLiteral("Убрать форму"), box);
+    removeButton_ = new QPushButton(QCoreApplication::translate("CrystalClassPart", "Убрать форму"), box);
     removeButton_->setObjectName(QStringLiteral("removeFormButton"));
-    SetHint(removeButton_, QStringLiteral("Убрать выбранную форму из комбинации"));
+    SetHint(removeButton_, QCoreApplication::translate("CrystalClassPart", "Убрать выбранную форму из комбинации"));
     connect(removeButton_, &QPushButton::clicked, this, &CrystalClassPart::removeForm);
     grid->addWidget(removeButton_, 4, 0, 1, 2);
     combinationList_ = new QListWidget(box);
     combinationList_->setObjectName(QStringLiteral("combinationList"));
     combinationList_->setMaximumHeight(60);
-    SetHint(combinationList_, QStringLiteral("Формы комбинации и их расстояния от центра"));
+    SetHint(combinationList_, QCoreApplication::translate("CrystalClassPart", "Формы комбинации и их расстояния от центра"));
     connect(combinationList_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0 || row >= static_cast<int>(combination_.forms().size()))
             return;
@@ -108,6 +107,29 @@ void CrystalClassPart::chooseClass(int item)
     }
     fillForms();
     fillCombinationList();
+}
+
+void CrystalClassPart::fillClassList()
+{
+    const QSignalBlocker quiet(classList_);
+    const int chosenItem = std::max(classList_->currentIndex(), 0);
+    classList_->clear();
+    classList_->addItem(QCoreApplication::translate("CrystalClassPart", "Не выбрано"));
+    for (const morphology::ClassEntry& entry : morphology::ClassEntries())
+        classList_->addItem(fromUtf8(entry.caption));
+    classList_->setCurrentIndex(chosenItem);
+}
+
+void CrystalClassPart::retranslate()
+{
+    fillClassList();
+    const int form = formList_->currentIndex();
+    fillForms();
+    if (form >= 0 && form < formList_->count())
+        formList_->setCurrentIndex(form);
+    fillCombinationList();
+    if (built_)
+        showCombination();
 }
 
 void CrystalClassPart::fillForms()
@@ -162,7 +184,7 @@ void CrystalClassPart::addForm()
     if (!chosen())
         return;
     if (static_cast<int>(combination_.forms().size()) >= morphology::Combination::MaxForms) {
-        showMessage_(QStringLiteral("В комбинации может быть не больше трёх форм."));
+        showMessage_(QCoreApplication::translate("CrystalClassPart", "В комбинации может быть не больше трёх форм."));
         return;
     }
     const std::optional<morphology::IntVector> face = currentFace();
@@ -206,7 +228,7 @@ void CrystalClassPart::fillCombinationList()
     for (const morphology::FormSpec& form : combination_.forms())
         combinationList_->addItem(QStringLiteral("%1 — %2")
                                       .arg(fromUtf8(morphology::FaceSymbolText(form.face, hexagonal, '{', '}')))
-                                      .arg(QLocale(QLocale::Russian).toString(form.distance, 'f', 2)));
+                                      .arg(QLocale().toString(form.distance, 'f', 2)));
 }
 
 void CrystalClassPart::showCombination()

@@ -42,6 +42,8 @@ public:
     bool build();
     // Erase: the crystal off the screen; the list keeps its choice.
     void hide();
+    // The lists and the crystal shown again in the interface's language.
+    void retranslate();
     // Another list chose: back to "Не выбрано", the crystal off.
     void clearChoice();
     // Next (+1) and Previous (-1): the neighbouring class with its general
@@ -58,6 +60,7 @@ private:
     QWidget* buildFormControls(QWidget* parent);
     void chooseClass(int item);
     void fillForms();
+    void fillClassList();
     // The typed symbol, or else the form chosen in the list; none (after a
     // message) when the typed symbol is refused.
     std::optional<morphology::IntVector> currentFace();

@@ -10,6 +10,7 @@
 #include "logic/data_location.h"
 #include "logic/kept_settings.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
@@ -72,7 +73,7 @@ int main(int argc, char** argv)
         const QString message = vestrel::DataNotFoundMessage(data);
         printLine(stderr, QStringLiteral("vestrel: ") + message);
         QTimer::singleShot(0, &windows.mainWindow(), [&windows, message] {
-            QMessageBox::warning(&windows.mainWindow(), QStringLiteral("Вестрел"), message);
+            QMessageBox::warning(&windows.mainWindow(), QCoreApplication::translate("Vestrel", "Вестрел"), message);
         });
     }
     // A structure file named on the command line opens once the window is up.
@@ -81,6 +82,6 @@ int main(int argc, char** argv)
                            [&windows, files = commandLine.files] { windows.openCommandLineFiles(files); });
     const int code = app.exec();
     if (!settings.save(windows.keptSettings()))
-        printLine(stderr, QStringLiteral("vestrel: настройки не сохранены в %1").arg(settingsFile->fileName()));
+        printLine(stderr, QCoreApplication::translate("Vestrel", "vestrel: настройки не сохранены в %1").arg(settingsFile->fileName()));
     return code;
 }

@@ -75,6 +75,17 @@ void MainMenus::buildLanguageMenu(QMenu& settingsMenu)
     }
 }
 
+void MainMenus::bindLanguage(const std::function<void(Language)>& choose)
+{
+    bind(Command::LanguageRussian, [choose] { choose(Language::Russian); });
+    bind(Command::LanguageEnglish, [choose] { choose(Language::English); });
+}
+
+void MainMenus::showLanguage(Language language)
+{
+    item(language == Language::English ? Command::LanguageEnglish : Command::LanguageRussian)->setChecked(true);
+}
+
 void MainMenus::buildMenus(QMainWindow& window)
 {
     QMenuBar* bar = window.menuBar();

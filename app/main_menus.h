@@ -4,6 +4,8 @@
 // handler then serves the menu item and the tool button alike.
 #pragma once
 
+#include "logic/text/language.h"
+
 #include <QObject>
 
 #include <array>
@@ -46,6 +48,11 @@ public:
     void bind(Command command, const std::function<void()>& handler);
     // Enables the menu item and the tool button.
     void enable(Command command, bool on);
+
+    // "Настройки" → "Язык / Language": choose runs with the language picked;
+    // showLanguage checks the item of the language the interface speaks.
+    void bindLanguage(const std::function<void(Language)>& choose);
+    void showLanguage(Language language);
 
     QToolBar* toolBar() const { return toolBar_; }
     // The tool bar's buttons shown as the options say.

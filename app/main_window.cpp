@@ -28,6 +28,7 @@
 #include "logic/picture_commands.h"
 #include "logic/zone_picture.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -50,7 +51,7 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     : QMainWindow(parent), programDir_(programDir), options_(options)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Вестрел  Вер. 1.1"));
+    setWindowTitle(QCoreApplication::translate("MainWindow", "Вестрел  Вер. 1.1"));
     setWindowIcon(ToolIcon(0));
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
@@ -60,9 +61,9 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     setGeometry(StartGeometry);
     setAcceptDrops(true);
 
-    showMessageBox = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Вестрел"), text); };
+    showMessageBox = [this](const QString& text) { QMessageBox::information(this, QCoreApplication::translate("MainWindow", "Вестрел"), text); };
     askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, QStringLiteral("Вестрел"), text, QMessageBox::Yes | QMessageBox::No,
+        return QMessageBox::question(this, QCoreApplication::translate("MainWindow", "Вестрел"), text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No)
             == QMessageBox::Yes;
     };
@@ -72,7 +73,7 @@ MainWindow::MainWindow(const QString& programDir, Options& options, HintRouter* 
     panel_ = named(new GlPanel(central), "pnl1");
     panel_->setCursor(Qt::SizeAllCursor);
     panel_->setMinimumSize(1, 1);
-    SetHint(panel_, QStringLiteral("Окно построения объектов"));
+    SetHint(panel_, QCoreApplication::translate("MainWindow", "Окно построения объектов"));
     auto* status = named(new QStatusBar(this), "stat1");
 
     catalogue_ = new CataloguePart(this, programDir_, [this](const QString& text) { showMessageBox(text); },
@@ -203,17 +204,19 @@ void MainWindow::showAbout() { companions_->showAbout(); }
 
 void MainWindow::setPictureUi(PictureUi& ui) { pictures_->setUi(ui); }
 
-void MainWindow::bindLanguageChoice(const std::function<void(Language)>& choose)
+void MainWindow::changeEvent(QEvent* event)
 {
-    menus_->bind(Command::LanguageRussian, [choose] { choose(Language::Russian); });
-    menus_->bind(Command::LanguageEnglish, [choose] { choose(Language::English); });
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !scene_)
+        return;
+    view_->retranslate();
+    catalogue_->retranslate();
+    crystal_->retranslate();
+    structureTools_->retranslate();
 }
 
-void MainWindow::showLanguage(Language language)
-{
-    menus_->item(language == Language::English ? Command::LanguageEnglish : Command::LanguageRussian)
-        ->setChecked(true);
-}
+void MainWindow::bindLanguageChoice(const std::function<void(Language)>& choose) { menus_->bindLanguage(choose); }
+void MainWindow::showLanguage(Language language) { menus_->showLanguage(language); }
 PictureCommands& MainWindow::pictures() { return pictures_->commands(); }
 
 ViewState& MainWindow::viewState() { return view_->view(); }
@@ -304,7 +307,7 @@ void MainWindow::applyInterfaceOptions() { interface_->apply(); }
 
 void MainWindow::exitProgram()
 {
-    if (askYesNo(QStringLiteral("Выйти из программы?")))
+    if (askYesNo(QCoreApplication::translate("MainWindow", "Выйти из программы?")))
         close();
 }
 

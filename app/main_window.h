@@ -136,6 +136,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The texts the parts compose, again in the interface's language (the
+    // plain captions are relabelled where they stand).
+    void changeEvent(QEvent* event) override;
     // A .cif file dropped on the window opens.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

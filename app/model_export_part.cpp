@@ -4,6 +4,7 @@
 #include "app/picture_part.h"
 #include "logic/picture_commands.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,7 +17,7 @@ namespace vestrel {
 
 using modelexport::ModelFormat;
 
-QString SaveModelCaption() { return QStringLiteral("Сохранить 3D-модель…"); }
+QString SaveModelCaption() { return QCoreApplication::translate("ModelExportPart", "Сохранить 3D-модель…"); }
 
 namespace {
 
@@ -33,21 +34,21 @@ bool askPrintOptions(QWidget* parent, modelexport::ModelSettings& settings)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("modelOptionsDialog"));
-    dialog.setWindowTitle(QStringLiteral("3D-модель STL"));
+    dialog.setWindowTitle(QCoreApplication::translate("ModelExportPart", "3D-модель STL"));
     auto* form = new QFormLayout(&dialog);
-    auto* printable = new QCheckBox(QStringLiteral("Для 3D-печати"), &dialog);
+    auto* printable = new QCheckBox(QCoreApplication::translate("ModelExportPart", "Для 3D-печати"), &dialog);
     printable->setObjectName(QStringLiteral("printableBox"));
     printable->setChecked(settings.printable);
     auto* size = new QDoubleSpinBox(&dialog);
     size->setObjectName(QStringLiteral("printSizeBox"));
     size->setRange(modelexport::MinPrintSize, modelexport::MaxPrintSize);
     size->setDecimals(0);
-    size->setSuffix(QStringLiteral(" мм"));
+    size->setSuffix(QCoreApplication::translate("ModelExportPart", " мм"));
     size->setValue(settings.sizeMm);
     size->setEnabled(settings.printable);
     QObject::connect(printable, &QCheckBox::toggled, size, &QWidget::setEnabled);
     form->addRow(printable);
-    form->addRow(QStringLiteral("Длина по наибольшей стороне:"), size);
+    form->addRow(QCoreApplication::translate("ModelExportPart", "Длина по наибольшей стороне:"), size);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -114,7 +115,7 @@ modelexport::ModelResult ModelExportPart::save()
         return cancelled;
     }
     last_ = *choice;
-    ProgressWindow progress(&window_, QStringLiteral("Сохранение 3D-модели…"));
+    ProgressWindow progress(&window_, QCoreApplication::translate("ModelExportPart", "Сохранение 3D-модели…"));
     const modelexport::ModelResult result = modelexport::ExportModel(
         frame_(), view_(), choice->settings, choice->fileName, [&](double f) { return progress.report(f); });
     progress.finish();

@@ -17,7 +17,7 @@
 namespace vestrel {
 
 ProgressWindow::ProgressWindow(QWidget* parent, const QString& label)
-    : dialog_(std::make_unique<QProgressDialog>(label, QStringLiteral("Отмена"), 0, 1000, parent))
+    : dialog_(std::make_unique<QProgressDialog>(label, QCoreApplication::translate("PicturePart", "Отмена"), 0, 1000, parent))
 {
     dialog_->setObjectName(QStringLiteral("writeProgressDialog"));
     dialog_->setWindowTitle(ProgramCaption());
@@ -73,7 +73,7 @@ void PicturePart::setUi(PictureUi& ui)
     commands_->setProgress(
         [this](double fraction) {
             if (!progress_)
-                progress_ = std::make_unique<ProgressWindow>(&window_, QStringLiteral("Сохранение рисунка…"));
+                progress_ = std::make_unique<ProgressWindow>(&window_, QCoreApplication::translate("PicturePart", "Сохранение рисунка…"));
             return progress_->report(fraction);
         },
         [this] { progress_.reset(); });

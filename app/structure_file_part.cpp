@@ -8,6 +8,7 @@
 #include "logic/hints.h"
 #include "logic/options.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,12 +31,12 @@ constexpr int MaxCells = 4;
 
 QStringList StructureFileFilters()
 {
-    return {QStringLiteral("Файлы CIF (*.cif)"), QStringLiteral("Все файлы (*)")};
+    return {QCoreApplication::translate("StructureFilePart", "Файлы CIF (*.cif)"), QCoreApplication::translate("StructureFilePart", "Все файлы (*)")};
 }
 
 std::unique_ptr<QFileDialog> MakeStructureFileDialog(QWidget* parent, const QString& folder)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Открыть структуру"), folder);
+    auto dialog = std::make_unique<QFileDialog>(parent, QCoreApplication::translate("StructureFilePart", "Открыть структуру"), folder);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilters(StructureFileFilters());
@@ -55,14 +56,14 @@ StructureFilePart::StructureFilePart(QWidget& window, CataloguePart& catalogue, 
     cellsGroup_ = new QGroupBox(&window);
     cellsGroup_->setObjectName(QStringLiteral("cellsGroup"));
     auto* row = new QHBoxLayout(cellsGroup_);
-    auto* label = new QLabel(QStringLiteral("Ячеек по осям"), cellsGroup_);
+    auto* label = new QLabel(QCoreApplication::translate("StructureFilePart", "Ячеек по осям"), cellsGroup_);
     cellsSpin_ = new QSpinBox(cellsGroup_);
     cellsSpin_->setObjectName(QStringLiteral("cellsSpin"));
     cellsSpin_->setRange(MinCells, MaxCells);
     cellsSpin_->setValue(MinCells);
     label->setBuddy(cellsSpin_);
-    SetHint(cellsGroup_, QStringLiteral("Число элементарных ячеек структуры вдоль каждой из трёх осей"));
-    SetHint(cellsSpin_, QStringLiteral("Число элементарных ячеек структуры вдоль каждой из трёх осей"));
+    SetHint(cellsGroup_, QCoreApplication::translate("StructureFilePart", "Число элементарных ячеек структуры вдоль каждой из трёх осей"));
+    SetHint(cellsSpin_, QCoreApplication::translate("StructureFilePart", "Число элементарных ячеек структуры вдоль каждой из трёх осей"));
     row->addWidget(label, 1);
     row->addWidget(cellsSpin_);
     connect(cellsSpin_, &QSpinBox::valueChanged, this, &StructureFilePart::cellsChanged);

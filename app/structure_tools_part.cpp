@@ -8,6 +8,7 @@
 #include "logic/cif/elements.h"
 #include "logic/hints.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -59,21 +60,21 @@ StructureToolsPart::StructureToolsPart(QWidget& window, StructureFilePart& file,
     group_ = new QGroupBox(&window);
     group_->setObjectName(QStringLiteral("structureToolsGroup"));
     auto* column = new QVBoxLayout(group_);
-    measure_ = new QCheckBox(QStringLiteral("Измерение"), group_);
+    measure_ = new QCheckBox(QCoreApplication::translate("StructureToolsPart", "Измерение"), group_);
     measure_->setObjectName(QStringLiteral("measureCheck"));
-    SetHint(measure_, QStringLiteral("Щелчками по атомам измерить расстояние (два атома) или угол (три атома)"));
-    polyhedra_ = new QCheckBox(QStringLiteral("Координационные полиэдры"), group_);
+    SetHint(measure_, QCoreApplication::translate("StructureToolsPart", "Щелчками по атомам измерить расстояние (два атома) или угол (три атома)"));
+    polyhedra_ = new QCheckBox(QCoreApplication::translate("StructureToolsPart", "Координационные полиэдры"), group_);
     polyhedra_->setObjectName(QStringLiteral("polyhedraCheck"));
-    SetHint(polyhedra_, QStringLiteral("Показать координационные полиэдры вокруг выбранных элементов"));
+    SetHint(polyhedra_, QCoreApplication::translate("StructureToolsPart", "Показать координационные полиэдры вокруг выбранных элементов"));
     centres_ = new QLineEdit(group_);
     centres_->setObjectName(QStringLiteral("polyhedraCentresEdit"));
-    SetHint(centres_, QStringLiteral("Центральные элементы полиэдров через запятую; пусто — все катионы"));
-    centres_->setPlaceholderText(QStringLiteral("все катионы"));
-    auto* planesLabel = new QLabel(QStringLiteral("Плоскости (hkl)"), group_);
+    SetHint(centres_, QCoreApplication::translate("StructureToolsPart", "Центральные элементы полиэдров через запятую; пусто — все катионы"));
+    centres_->setPlaceholderText(QCoreApplication::translate("StructureToolsPart", "все катионы"));
+    auto* planesLabel = new QLabel(QCoreApplication::translate("StructureToolsPart", "Плоскости (hkl)"), group_);
     planes_ = new QLineEdit(group_);
     planes_->setObjectName(QStringLiteral("planesEdit"));
     planesLabel->setBuddy(planes_);
-    SetHint(planes_, QStringLiteral("Индексы Миллера плоскостей, например 1 1 0; несколько — через «;»"));
+    SetHint(planes_, QCoreApplication::translate("StructureToolsPart", "Индексы Миллера плоскостей, например 1 1 0; несколько — через «;»"));
     column->addWidget(measure_);
     column->addWidget(polyhedra_);
     column->addWidget(centres_);
@@ -223,7 +224,7 @@ void StructureToolsPart::refresh()
         if (request_.polyhedra) {
             const std::vector<int> centres =
                 request_.centres.empty() ? cif::CationElements(s.crystal()) : request_.centres;
-            fixedMemo_ += QStringLiteral("Координационные полиэдры:\n");
+            fixedMemo_ += QCoreApplication::translate("StructureToolsPart", "Координационные полиэдры:\n");
             for (const std::string& line : cif::PolyhedronLines(s, centres))
                 fixedMemo_ += Text(line) + QLatin1Char('\n');
         }
@@ -243,7 +244,7 @@ void StructureToolsPart::refreshPicks()
         overlay_.labels = picks.labels;
         QString text = fixedMemo_;
         if (!measurements_.isEmpty())
-            text += QStringLiteral("Измерения:\n") + measurements_.join(QLatin1Char('\n')) + QLatin1Char('\n');
+            text += QCoreApplication::translate("StructureToolsPart", "Измерения:\n") + measurements_.join(QLatin1Char('\n')) + QLatin1Char('\n');
         catalogue_.setInformation(text);
     }
     panel_.update();

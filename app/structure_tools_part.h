@@ -51,6 +51,8 @@ public:
     // Shows these lattice planes (the calculator's) and writes them into the
     // planes field.
     void showPlanes(const std::vector<std::array<int, 3>>& planes);
+    // The memo again in the interface's language.
+    void retranslate() { refresh(); }
     // A click at a panel point (logical pixels): picks or clears.
     void click(int x, int y);
     const std::vector<int>& picked() const { return request_.picked; }

@@ -4,6 +4,7 @@
 #include "app/gl_panel.h"
 #include "logic/hints.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -28,19 +29,19 @@ SymmetryPart::SymmetryPart(QWidget* parent, GlPanel& panel, QStatusBar& status,
                            std::function<void(bool)> enableSceneCommands)
     : QObject(parent), panel_(panel), status_(status), enableSceneCommands_(std::move(enableSceneCommands))
 {
-    group_ = new QGroupBox(QStringLiteral("Операции симметрии :"), parent);
+    group_ = new QGroupBox(QCoreApplication::translate("SymmetryPart", "Операции симметрии :"), parent);
     group_->setObjectName(QStringLiteral("symmetryGroup"));
-    SetHint(group_, QStringLiteral("Элементы симметрии построенного многогранника"));
+    SetHint(group_, QCoreApplication::translate("SymmetryPart", "Элементы симметрии построенного многогранника"));
     auto* column = new QVBoxLayout(group_);
     list_ = new QListWidget(group_);
     list_->setObjectName(QStringLiteral("symmetryList"));
     list_->setMinimumHeight(110);
-    SetHint(list_, QStringLiteral("Выбранный элемент выделяется в окне построения"));
+    SetHint(list_, QCoreApplication::translate("SymmetryPart", "Выбранный элемент выделяется в окне построения"));
     connect(list_, &QListWidget::currentRowChanged, this, &SymmetryPart::choose);
     column->addWidget(list_);
-    performButton_ = new QPushButton(QStringLiteral("Выполнить"), group_);
+    performButton_ = new QPushButton(QCoreApplication::translate("SymmetryPart", "Выполнить"), group_);
     performButton_->setObjectName(QStringLiteral("performButton"));
-    SetHint(performButton_, QStringLiteral("Выполнить операцию симметрии выбранного элемента"));
+    SetHint(performButton_, QCoreApplication::translate("SymmetryPart", "Выполнить операцию симметрии выбранного элемента"));
     connect(performButton_, &QPushButton::clicked, this, &SymmetryPart::perform);
     column->addWidget(performButton_);
     group_->setVisible(false);

@@ -6,6 +6,7 @@
 #include "logic/hints.h"
 #include "logic/options.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QGroupBox>
 #include <QSlider>
@@ -30,7 +31,7 @@ MouseButton toMouseButton(Qt::MouseButton button)
 ViewPart::ViewPart(QWidget& window, GlPanel& panel, Options& options)
     : QObject(&window), window_(window), panel_(panel), options_(options)
 {
-    distanceGroup_ = named(new QGroupBox(QStringLiteral("Дистанция до центра: %1").arg(view_.Distance), &window), "grp2");
+    distanceGroup_ = named(new QGroupBox(QCoreApplication::translate("ViewPart", "Дистанция до центра: %1").arg(view_.Distance), &window), "grp2");
     distanceSlider_ = named(new QSlider(Qt::Horizontal, distanceGroup_), "TrackBar1");
     distanceSlider_->setRange(MinDistance, MaxDistance);
     distanceSlider_->setValue(view_.Distance);
@@ -38,7 +39,7 @@ ViewPart::ViewPart(QWidget& window, GlPanel& panel, Options& options)
     distanceSlider_->setPageStep(3);
     distanceSlider_->setTickPosition(QSlider::TicksBothSides);
     distanceSlider_->setTickInterval(MaxDistance); // only the end ticks
-    SetHint(distanceSlider_, QStringLiteral("Расстояние (в отн. единицах) до центра области построения"));
+    SetHint(distanceSlider_, QCoreApplication::translate("ViewPart", "Расстояние (в отн. единицах) до центра области построения"));
     connect(distanceSlider_, &QSlider::valueChanged, this, &ViewPart::distanceChanged);
     (new QVBoxLayout(distanceGroup_))->addWidget(distanceSlider_);
 
@@ -53,8 +54,10 @@ ViewPart::~ViewPart() { qApp->removeEventFilter(this); }
 void ViewPart::distanceChanged(int position)
 {
     view_.Distance = position;
-    distanceGroup_->setTitle(QStringLiteral("Дистанция до центра: %1").arg(position));
+    distanceGroup_->setTitle(QCoreApplication::translate("ViewPart", "Дистанция до центра: %1").arg(position));
 }
+
+void ViewPart::retranslate() { distanceChanged(view_.Distance); }
 
 void ViewPart::followView()
 {

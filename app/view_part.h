@@ -36,6 +36,8 @@ public:
     // After a frame moved the model away on its own (the largest distance),
     // the track bar follows, and hides while that option is on.
     void followView();
+    // The distance group's title again in the interface's language.
+    void retranslate();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
