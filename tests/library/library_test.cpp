@@ -116,6 +116,7 @@ TEST(Library, WellKnownSitesHaveTheirCoordinationNumbers)
         {"quartz", "Si", 4},    {"quartz", "O", 2},          {"corundum", "Al", 6}, {"spinel", "Mg", 4},
         {"spinel", "Al", 6},    {"forsterite", "Si", 4},     {"zircon", "Zr", 8},   {"calcite", "C", 3},
         {"grossular", "Ca", 8}, {"SrTiO3", "Ti", 6},         {"pyrite", "Fe", 6},   {"beryl", "Be", 4},
+        {"kaolinite", "Al1", 6}, {"kaolinite", "Si1", 4},    {"talc", "Mg2", 6},    {"talc", "Si1", 4},
     };
     for (const Case& c : cases) {
         const auto analysis = vestrel::cif::AnalyseCrystal(Read(QString::fromLatin1(c.file) + QStringLiteral(".cif")));
