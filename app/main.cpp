@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
@@ -28,13 +29,16 @@ void printLine(std::FILE* stream, const QString& text)
         std::fputc('\n', stream);
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// --help, --version and a bad option need no display: they answer in the
+// language of the locale, and the program ends with the code returned.
+// -1 when the program is to run.
+int answerWithoutWindows(int& argc, char** argv, const QStringList& arguments)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    if (vestrel::ParseCommandLine(arguments).action == vestrel::CommandLine::Action::Run)
+        return -1;
+    QCoreApplication core(argc, argv);
+    vestrel::InterfaceLanguage language;
+    language.install(vestrel::LanguageForLocale(QLocale::system().name().toStdString()));
     const vestrel::CommandLine commandLine = vestrel::ParseCommandLine(arguments);
     switch (commandLine.action) {
     case vestrel::CommandLine::Action::Help:
@@ -49,6 +53,19 @@ int main(int argc, char** argv)
     case vestrel::CommandLine::Action::Run:
         break;
     }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const int code = answerWithoutWindows(argc, argv, arguments); code >= 0)
+        return code;
+    const vestrel::CommandLine commandLine = vestrel::ParseCommandLine(arguments);
 
     vestrel::PrepareApplication();
     QCoreApplication::setOrganizationName(QStringLiteral("Vestrel"));
