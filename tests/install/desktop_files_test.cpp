@@ -60,11 +60,12 @@ TEST(DesktopFiles, MetadataPassesAppstreamValidate)
     EXPECT_EQ(result.exitCode, 0) << result.output.toStdString();
 }
 
-TEST(DesktopFiles, MenuEntrySaysWhatTheIssueAsks)
+TEST(DesktopFiles, MenuEntryNamesTheProgramInBothLanguages)
 {
     QSettings entry(QStringLiteral(VESTREL_DESKTOP_FILE), QSettings::IniFormat);
     entry.beginGroup(QStringLiteral("Desktop Entry"));
-    EXPECT_EQ(entry.value(QStringLiteral("Name")).toString(), QStringLiteral("Вестрел"));
+    EXPECT_EQ(entry.value(QStringLiteral("Name")).toString(), QStringLiteral("Vestrel"));
+    EXPECT_EQ(entry.value(QStringLiteral("Name[ru]")).toString(), QStringLiteral("Вестрел"));
     EXPECT_EQ(entry.value(QStringLiteral("Exec")).toString(), QStringLiteral("vestrel"));
     EXPECT_EQ(entry.value(QStringLiteral("Icon")).toString(), QStringLiteral("io.github.vestrel.Vestrel"));
     EXPECT_TRUE(QFile::exists(IconFile(QStringLiteral("scalable"), QStringLiteral("svg"))));
