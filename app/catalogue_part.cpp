@@ -137,7 +137,8 @@ bool CataloguePart::loadPhoto(const QString& relativePath)
 bool CataloguePart::loadInformation(const QString& relativePath)
 {
     QString error;
-    const auto lines = LoadInformationText(QDir(programDir_).filePath(relativePath), &error);
+    const auto lines =
+        LoadInformationText(QDir(programDir_).filePath(relativePath), &error, InformationTextEncoding(relativePath));
     if (!lines) {
         showMessage(error);
         return false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "logic/catalogue.h"
 
+#include "logic/text/language.h"
+
 namespace vestrel {
 
 const std::array<StructureEntry, StructureCount> Structures{{
@@ -68,7 +70,15 @@ QString PhotoFile(int structureItem)
 
 QString InformationFile(int structureItem)
 {
-    return QStringLiteral("Data/Information/%1.txt").arg(QString::fromUtf8(Structures.at(structureItem - 1).fileName));
+    const QString folder = CurrentLanguage() == Language::English ? QStringLiteral("Data/Information/en")
+                                                                  : QStringLiteral("Data/Information");
+    return QStringLiteral("%1/%2.txt").arg(folder, QString::fromUtf8(Structures.at(structureItem - 1).fileName));
+}
+
+TextEncoding InformationTextEncoding(const QString& path)
+{
+    const QString folder = path.section(QLatin1Char('/'), -2, -2);
+    return folder == QLatin1String("en") ? TextEncoding::Utf8 : TextEncoding::Windows1251;
 }
 
 void Catalogue::setStructureItem(int item)

@@ -3,6 +3,7 @@
 // switches and the commands Build, Erase, Next and Previous.
 #pragma once
 
+#include "logic/info_text.h"
 #include "scenes/scene_id.h"
 
 #include <QString>
@@ -33,8 +34,13 @@ extern const std::array<PolyhedronEntry, PolyhedronCount> Polyhedra;
 QStringList StructureListItems();  // with "Не выбрано" first
 QStringList PolyhedronListItems(); // with "Не выбрано" first
 
-QString PhotoFile(int structureItem);       // "Data/Nature/<name>.jpg"
-QString InformationFile(int structureItem); // "Data/Information/<name>.txt"
+QString PhotoFile(int structureItem); // "Data/Nature/<name>.jpg"
+// "Data/Information/<name>.txt" in Russian, "Data/Information/en/<name>.txt"
+// when the interface speaks English.
+QString InformationFile(int structureItem);
+// The English texts (those in a folder "en") are UTF-8, the Russian ones
+// Windows-1251.
+TextEncoding InformationTextEncoding(const QString& path);
 
 // What the catalogue asks of the main window.
 class CatalogueView {

@@ -3,6 +3,8 @@
 
 #include "logic/pictures/file_io.h"
 
+#include <QStringDecoder>
+
 #include <iconv.h>
 #include <vector>
 
@@ -26,9 +28,18 @@ std::optional<QString> DecodeWindows1251(const QByteArray& bytes)
     return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size() - outLeft));
 }
 
-std::optional<QStringList> SplitInformationText(const QByteArray& bytes)
+std::optional<QString> DecodeUtf8(const QByteArray& bytes)
 {
-    const auto text = DecodeWindows1251(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QStringList> SplitInformationText(const QByteArray& bytes, TextEncoding encoding)
+{
+    const auto text = encoding == TextEncoding::Utf8 ? DecodeUtf8(bytes) : DecodeWindows1251(bytes);
     if (!text)
         return std::nullopt;
     QString body = *text;
@@ -39,6 +50,16 @@ std::optional<QStringList> SplitInformationText(const QByteArray& bytes)
     return lines;
 }
 
+namespace {
+
+QString NotDecodedMessage(const QString& path, TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf8 ? QStringLiteral("The file \"%1\" is not a UTF-8 text.").arg(path)
+                                          : QStringLiteral("The file \"%1\" is not a Windows-1251 text.").arg(path);
+}
+
+} // namespace
+
 QString TextTooLargeMessage(const QString& path, qint64 size)
 {
     return QStringLiteral("The file \"%1\" is too large for an information text: %2 bytes, at most %3.")
@@ -47,7 +68,7 @@ QString TextTooLargeMessage(const QString& path, qint64 size)
         .arg(kMaxInformationTextBytes);
 }
 
-std::optional<QStringList> LoadInformationText(const QString& path, QString* error)
+std::optional<QStringList> LoadInformationText(const QString& path, QString* error, TextEncoding encoding)
 {
     const FileContents file = ReadWholeFile(path, kMaxInformationTextBytes);
     if (!file.ok()) {
@@ -55,9 +76,9 @@ std::optional<QStringList> LoadInformationText(const QString& path, QString* err
             *error = file.status == ReadStatus::TooLarge ? TextTooLargeMessage(path, file.size) : file.error;
         return std::nullopt;
     }
-    auto lines = SplitInformationText(file.bytes);
+    auto lines = SplitInformationText(file.bytes, encoding);
     if (!lines && error)
-        *error = QStringLiteral("The file \"%1\" is not a Windows-1251 text.").arg(path);
+        *error = NotDecodedMessage(path, encoding);
     return lines;
 }
 
