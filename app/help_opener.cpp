@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/help_opener.h"
 
+#include "logic/text/language.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -8,26 +11,41 @@
 
 namespace vestrel {
 
+namespace {
+
+QString PageInProgramDir(const QString& programDir, const char* page)
+{
+    return QDir::cleanPath(QFileInfo(QDir(programDir), QString::fromLatin1(page)).absoluteFilePath());
+}
+
+} // namespace
+
 QString HelpFilePath(const QString& programDir)
 {
-    return QDir::cleanPath(QFileInfo(QDir(programDir), "help/index.html").absoluteFilePath());
+    if (CurrentLanguage() == Language::English) {
+        const QString english = PageInProgramDir(programDir, "help/en/index.html");
+        if (QFileInfo(english).isFile())
+            return english;
+    }
+    return PageInProgramDir(programDir, "help/index.html");
 }
 
 QString HelpMissingMessage(const QString& helpFile)
 {
-    return QStringLiteral("Файл справки не найден: %1").arg(QDir::toNativeSeparators(helpFile));
+    return QCoreApplication::translate("HelpOpener", "Файл справки не найден: %1")
+        .arg(QDir::toNativeSeparators(helpFile));
 }
 
 QString HelpNotOpenedMessage(const QString& helpFile)
 {
-    return QStringLiteral("Не удалось открыть справку. Откройте в браузере файл: %1")
+    return QCoreApplication::translate("HelpOpener", "Не удалось открыть справку. Откройте в браузере файл: %1")
         .arg(QDir::toNativeSeparators(helpFile));
 }
 
 HelpOpener::HelpOpener(QWidget* messageParent)
     : opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       messenger_([parent = QPointer<QWidget>(messageParent)](const QString& text) {
-          QMessageBox::warning(parent, QStringLiteral("Вестрел"), text);
+          QMessageBox::warning(parent, QCoreApplication::translate("HelpOpener", "Вестрел"), text);
       })
 {
 }

@@ -11,7 +11,8 @@
 
 namespace vestrel {
 
-// The help's start page in the program folder.
+// The help's start page in the program folder: help/en/index.html while the
+// interface speaks English and that page is there, else help/index.html.
 QString HelpFilePath(const QString& programDir);
 
 // The messages shown when the help cannot be opened.
@@ -30,7 +31,7 @@ public:
     void setOpener(Opener opener) { opener_ = std::move(opener); }
     void setMessenger(Messenger messenger) { messenger_ = std::move(messenger); }
 
-    // openHelp: opens help/index.html of the program folder. Returns whether
+    // Opens the help's start page (HelpFilePath) of the program folder. Returns whether
     // it opened; otherwise the user has been told why and where the file is.
     bool open(const QString& programDir) const;
 

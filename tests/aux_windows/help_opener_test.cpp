@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/help_opener.h"
+#include "logic/text/language.h"
 #include "tests/aux_windows/program_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
+#include <algorithm>
+#include <utility>
 
 namespace vestrel {
 namespace {
@@ -91,26 +95,122 @@ TEST(HelpOpener, WhenNothingOpensThePageTheUserIsToldWhereItIs)
                   + "/help/index.html");
 }
 
-// Every link between the help pages leads to a page that is there, and to
-// an anchor that the page has.
-TEST(HelpPages, EveryLinkLeadsToAnExistingPageAndAnchor)
+// The English interface opens the English start page when the program has
+// it, and the Russian one otherwise.
+TEST(HelpOpener, OpensTheStartPageInTheInterfacesLanguage)
 {
-    const QDir help(QStringLiteral(VESTREL_SOURCE_DIR "/help"));
-    const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
+    struct Case {
+        Language language;
+        bool hasEnglishPage;
+        const char* opened;
+    };
+    for (const Case& c : {Case{Language::Russian, true, "help/index.html"},
+                          Case{Language::English, true, "help/en/index.html"},
+                          Case{Language::English, false, "help/index.html"}}) {
+        ProgramFolder folder;
+        folder.writeBytes("help/index.html", "<html lang=\"ru\"></html>");
+        if (c.hasEnglishPage)
+            folder.writeBytes("help/en/index.html", "<html lang=\"en\"></html>");
+        SetCurrentLanguage(c.language);
+        const HelpRun run = RunHelp(folder.path(), true);
+        SetCurrentLanguage(Language::Russian);
+        ASSERT_EQ(run.opened.size(), 1) << c.opened;
+        EXPECT_EQ(run.opened.front(), QUrl::fromLocalFile(folder.file(c.opened))) << c.opened;
+    }
+}
+
+QString ReadPage(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The targets of links within a page: every id= and name=.
+QSet<QString> Anchors(const QString& page)
+{
+    static const QRegularExpression anchor(QStringLiteral("\\b(?:id|name)=\"([^\"]*)\""));
+    QSet<QString> anchors;
+    for (auto it = anchor.globalMatch(page); it.hasNext();)
+        anchors.insert(it.next().captured(1));
+    return anchors;
+}
+
+std::string Listed(const QSet<QString>& names)
+{
+    QStringList sorted(names.begin(), names.end());
+    sorted.sort();
+    return sorted.join(' ').toStdString();
+}
+
+// What a page says outside its elements marked lang="ru" (the Russian texts
+// that an English page shows on purpose).
+QString WithoutRussianElements(QString page)
+{
+    static const QRegularExpression russianOpen(QStringLiteral("<([a-z0-9]+)\\b[^>]*\\blang=\"ru\"[^>]*>"));
+    for (auto m = russianOpen.match(page); m.hasMatch(); m = russianOpen.match(page, m.capturedStart())) {
+        const QRegularExpression sameTag(QStringLiteral("<(/?)%1\\b[^>]*>").arg(m.captured(1)));
+        qsizetype end = page.size();
+        int depth = 0;
+        for (auto it = sameTag.globalMatch(page, m.capturedStart()); it.hasNext();) {
+            const auto tag = it.next();
+            depth += tag.captured(1).isEmpty() ? 1 : -1;
+            if (depth == 0) {
+                end = tag.capturedEnd();
+                break;
+            }
+        }
+        page.remove(m.capturedStart(), end - m.capturedStart());
+    }
+    return page;
+}
+
+// Every page of the help has its English twin in help/en/ with the same
+// anchors; every relative link of either leads to a file that is there (an
+// English page's links to pages stay within help/en/) and to an anchor that
+// the file has; the English pages speak English except where they show a
+// Russian text marked as such.
+TEST(HelpPages, EveryPageHasItsEnglishTwinAndEveryLinkLeadsSomewhere)
+{
+    const QDir russian(QStringLiteral(VESTREL_SOURCE_DIR "/help"));
+    const QDir english(russian.filePath(QStringLiteral("en")));
+    const QStringList pages = russian.entryList({QStringLiteral("*.html")}, QDir::Files);
     ASSERT_GE(pages.size(), 10);
-    const QRegularExpression link(QStringLiteral("href=\"([^\"#:]*)(?:#([^\"]*))?\""));
-    for (const QString& page : pages) {
-        QFile file(help.filePath(page));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
-        const QString text = QString::fromUtf8(file.readAll());
-        for (auto it = link.globalMatch(text); it.hasNext();) {
-            const auto m = it.next();
-            const QString target = m.captured(1).isEmpty() ? page : m.captured(1);
-            QFile linked(help.filePath(target));
-            ASSERT_TRUE(linked.open(QIODevice::ReadOnly)) << page.toStdString() << " -> " << target.toStdString();
-            if (!m.captured(2).isEmpty()) {
-                EXPECT_TRUE(QString::fromUtf8(linked.readAll()).contains(QStringLiteral("id=\"%1\"").arg(m.captured(2))))
-                    << page.toStdString() << " -> " << target.toStdString() << "#" << m.captured(2).toStdString();
+    EXPECT_EQ(english.entryList({QStringLiteral("*.html")}, QDir::Files).join(' ').toStdString(),
+              pages.join(' ').toStdString());
+    const QRegularExpression link(QStringLiteral("\\b(?:href|src)=\"([^\"#:]*)(?:#([^\"]*))?\""));
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    for (const QString& name : pages) {
+        const QString ruPage = ReadPage(russian.filePath(name));
+        const QString enPage = ReadPage(english.filePath(name));
+        ASSERT_FALSE(ruPage.isEmpty()) << name.toStdString();
+        if (enPage.isEmpty()) {
+            ADD_FAILURE() << "en/" << name.toStdString() << " is missing";
+            continue;
+        }
+        EXPECT_EQ(Listed(Anchors(enPage)), Listed(Anchors(ruPage))) << name.toStdString();
+        EXPECT_TRUE(enPage.contains(QStringLiteral("<html lang=\"en\">"))) << name.toStdString();
+        const QString spoken = WithoutRussianElements(enPage);
+        const auto russianLetter = cyrillic.match(spoken);
+        EXPECT_FALSE(russianLetter.hasMatch())
+            << "en/" << name.toStdString() << ": " << spoken.mid(std::max<qsizetype>(0, russianLetter.capturedStart() - 40), 80).toStdString();
+        for (const auto& [folder, page] : {std::pair{russian, ruPage}, std::pair{english, enPage}}) {
+            const QString where = folder.dirName() + "/" + name;
+            for (auto it = link.globalMatch(page); it.hasNext();) {
+                const auto m = it.next();
+                const QString target =
+                    QDir::cleanPath(folder.filePath(m.captured(1).isEmpty() ? name : m.captured(1)));
+                const QString shown = where + " -> " + m.captured(0);
+                if (!QFileInfo(target).isFile()) {
+                    ADD_FAILURE() << shown.toStdString() << ": no such file";
+                    continue;
+                }
+                if (folder == english && target.endsWith(QStringLiteral(".html"))) {
+                    EXPECT_EQ(QFileInfo(target).absolutePath().toStdString(), english.absolutePath().toStdString())
+                        << shown.toStdString();
+                }
+                if (!m.captured(2).isEmpty()) {
+                    EXPECT_TRUE(Anchors(ReadPage(target)).contains(m.captured(2))) << shown.toStdString();
+                }
             }
         }
     }
