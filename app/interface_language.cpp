@@ -203,6 +203,17 @@ void InterfaceLanguage::relabelOpenWindows()
     }
 }
 
+void UseLanguageWithoutApplication(Language language)
+{
+    static InterfaceTranslator standalone;
+    standalone.setLanguage(language);
+    SetCurrentLanguage(language);
+    SetTranslateFunction([](const char* context, const char* source) {
+        const QString text = standalone.translate(context, source);
+        return text.isEmpty() ? std::string(source) : text.toStdString();
+    });
+}
+
 Language StartLanguage(std::optional<Language> kept)
 {
     if (kept)

@@ -71,6 +71,10 @@ private:
     bool installed_ = false;
 };
 
+// For the tools that print before any application object exists: the
+// logic's texts (VT) and numbers in that language.
+void UseLanguageWithoutApplication(Language language);
+
 // The language the interface starts in: the kept choice, else the one the
 // system's locale decides.
 Language StartLanguage(std::optional<Language> kept);

@@ -212,6 +212,7 @@ void MainWindow::changeEvent(QEvent* event)
     view_->retranslate();
     catalogue_->retranslate();
     crystal_->retranslate();
+    structureFile_->retranslate();
     structureTools_->retranslate();
 }
 

@@ -25,7 +25,7 @@ QStringList filterEntries()
 {
     QStringList entries;
     for (const auto& f : modelexport::kModelFilters)
-        entries << QString::fromUtf8(f.entry);
+        entries << QCoreApplication::translate("ModelWriter", f.entry);
     return entries;
 }
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
@@ -21,7 +22,7 @@ QStringList filterEntries()
 {
     QStringList entries;
     for (const PictureFilter& filter : kPictureFilters)
-        entries << QString::fromUtf8(filter.entry);
+        entries << QCoreApplication::translate("PictureFiles", filter.entry);
     return entries;
 }
 

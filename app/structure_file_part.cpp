@@ -150,4 +150,10 @@ QString StructureFilePart::droppedFile(const QMimeData* mime)
     return {};
 }
 
+void StructureFilePart::retranslate()
+{
+    if (loaded_)
+        loaded_->retranslateMemo();
+}
+
 } // namespace vestrel

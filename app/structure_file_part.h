@@ -47,6 +47,8 @@ public:
     void remove();
     bool shown() const { return shown_; }
     const cif::LoadedStructure& structure() const { return *loaded_; }
+    // The structure's memo written again in the interface's language.
+    void retranslate();
     // The file of the structure shown; empty when none is.
     const QString& path() const { return path_; }
 

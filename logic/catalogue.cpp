@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QCoreApplication>
 #include "logic/catalogue.h"
 
 #include "logic/text/language.h"
@@ -6,60 +7,60 @@
 namespace vestrel {
 
 const std::array<StructureEntry, StructureCount> Structures{{
-    {"1. NaCl (Соль)", SceneId::RockSalt, "NaCl"},
-    {"2. (Cu)2O (Куприт)", SceneId::Cuprite, "Cu2O"},
-    {"3. C(Алмаз)", SceneId::Diamond, "Almaz"},
-    {"4. С(Графит)", SceneId::Graphite, "Graphit"},
-    {"5. CsCl(Хлористый цезий)", SceneId::CaesiumChloride, "CsCl"},
-    {"6. ZnS(Сфалерит)", SceneId::Sphalerite, "Sfalerit"},
-    {"7. ZnS(Вюртцит)", SceneId::Wurtzite, "Vurtcit"},
-    {"8. Альфа-Fe(Феррит)", SceneId::AlphaIron, "Alpha-Fe"},
-    {"9. Гамма-Fe(Аустенит)", SceneId::GammaIron, "Gamma-Fe"},
-    {"10. СuFeS2(Халькопирит)", SceneId::Chalcopyrite, "CuFeS2"},
-    {"11. BN(Борнитрит)", SceneId::BoronNitride, "BN"},
-    {"12. CdI2(Йодистый кадмий)", SceneId::CadmiumIodide, "CdI2"},
-    {"13. FeS2(Пирит)", SceneId::Pyrite, "FeS2"},
-    {"14. CaF2(Флюорит)", SceneId::Fluorite, "CaF2"},
-    {"15. Mg (Магний)", SceneId::Magnesium, "Mg"},
-    {"16. TiO2(Рутил)", SceneId::Rutile, "TiO2"},
-    {"17. Cu (Медь)", SceneId::Copper, "Cu"},
-    {"18. CaCO3 (Кальцит)", SceneId::Calcite, "CaCO3"},
+    {QT_TRANSLATE_NOOP("Catalogue", "1. NaCl (Соль)"), SceneId::RockSalt, "NaCl"},
+    {QT_TRANSLATE_NOOP("Catalogue", "2. (Cu)2O (Куприт)"), SceneId::Cuprite, "Cu2O"},
+    {QT_TRANSLATE_NOOP("Catalogue", "3. C(Алмаз)"), SceneId::Diamond, "Almaz"},
+    {QT_TRANSLATE_NOOP("Catalogue", "4. С(Графит)"), SceneId::Graphite, "Graphit"},
+    {QT_TRANSLATE_NOOP("Catalogue", "5. CsCl(Хлористый цезий)"), SceneId::CaesiumChloride, "CsCl"},
+    {QT_TRANSLATE_NOOP("Catalogue", "6. ZnS(Сфалерит)"), SceneId::Sphalerite, "Sfalerit"},
+    {QT_TRANSLATE_NOOP("Catalogue", "7. ZnS(Вюртцит)"), SceneId::Wurtzite, "Vurtcit"},
+    {QT_TRANSLATE_NOOP("Catalogue", "8. Альфа-Fe(Феррит)"), SceneId::AlphaIron, "Alpha-Fe"},
+    {QT_TRANSLATE_NOOP("Catalogue", "9. Гамма-Fe(Аустенит)"), SceneId::GammaIron, "Gamma-Fe"},
+    {QT_TRANSLATE_NOOP("Catalogue", "10. СuFeS2(Халькопирит)"), SceneId::Chalcopyrite, "CuFeS2"},
+    {QT_TRANSLATE_NOOP("Catalogue", "11. BN(Борнитрит)"), SceneId::BoronNitride, "BN"},
+    {QT_TRANSLATE_NOOP("Catalogue", "12. CdI2(Йодистый кадмий)"), SceneId::CadmiumIodide, "CdI2"},
+    {QT_TRANSLATE_NOOP("Catalogue", "13. FeS2(Пирит)"), SceneId::Pyrite, "FeS2"},
+    {QT_TRANSLATE_NOOP("Catalogue", "14. CaF2(Флюорит)"), SceneId::Fluorite, "CaF2"},
+    {QT_TRANSLATE_NOOP("Catalogue", "15. Mg (Магний)"), SceneId::Magnesium, "Mg"},
+    {QT_TRANSLATE_NOOP("Catalogue", "16. TiO2(Рутил)"), SceneId::Rutile, "TiO2"},
+    {QT_TRANSLATE_NOOP("Catalogue", "17. Cu (Медь)"), SceneId::Copper, "Cu"},
+    {QT_TRANSLATE_NOOP("Catalogue", "18. CaCO3 (Кальцит)"), SceneId::Calcite, "CaCO3"},
 }};
 
 const std::array<PolyhedronEntry, PolyhedronCount> Polyhedra{{
-    {"1.   Куб", SceneId::Cube},
-    {"2.   Правильный тетраэдр", SceneId::Tetrahedron},
-    {"3.   Тетрагональная призма", SceneId::TetragonalPrism},
-    {"4.   Тригональная призма", SceneId::TrigonalPrism},
-    {"5.   Тригональная пирамида", SceneId::TrigonalPyramid},
-    {"6.   Тригональная бипирамида", SceneId::TrigonalBipyramid},
-    {"7.   Октаэдр", SceneId::Octahedron},
-    {"8.   Тетрагональная пирамида", SceneId::TetragonalPyramid},
-    {"9.   Гексагональная пирамида", SceneId::HexagonalPyramid},
-    {"10. Гексагональная призма", SceneId::HexagonalPrism},
-    {"11. Гексагональная бипирамида", SceneId::HexagonalBipyramid},
-    {"12. Дитригональная пирамида", SceneId::DitrigonalPyramid},
+    {QT_TRANSLATE_NOOP("Catalogue", "1.   Куб"), SceneId::Cube},
+    {QT_TRANSLATE_NOOP("Catalogue", "2.   Правильный тетраэдр"), SceneId::Tetrahedron},
+    {QT_TRANSLATE_NOOP("Catalogue", "3.   Тетрагональная призма"), SceneId::TetragonalPrism},
+    {QT_TRANSLATE_NOOP("Catalogue", "4.   Тригональная призма"), SceneId::TrigonalPrism},
+    {QT_TRANSLATE_NOOP("Catalogue", "5.   Тригональная пирамида"), SceneId::TrigonalPyramid},
+    {QT_TRANSLATE_NOOP("Catalogue", "6.   Тригональная бипирамида"), SceneId::TrigonalBipyramid},
+    {QT_TRANSLATE_NOOP("Catalogue", "7.   Октаэдр"), SceneId::Octahedron},
+    {QT_TRANSLATE_NOOP("Catalogue", "8.   Тетрагональная пирамида"), SceneId::TetragonalPyramid},
+    {QT_TRANSLATE_NOOP("Catalogue", "9.   Гексагональная пирамида"), SceneId::HexagonalPyramid},
+    {QT_TRANSLATE_NOOP("Catalogue", "10. Гексагональная призма"), SceneId::HexagonalPrism},
+    {QT_TRANSLATE_NOOP("Catalogue", "11. Гексагональная бипирамида"), SceneId::HexagonalBipyramid},
+    {QT_TRANSLATE_NOOP("Catalogue", "12. Дитригональная пирамида"), SceneId::DitrigonalPyramid},
 }};
 
 namespace {
 
-const QString NothingChosen = QStringLiteral("Не выбрано");
+QString NothingChosen() { return QCoreApplication::translate("Catalogue", "Не выбрано"); }
 
 } // namespace
 
 QStringList StructureListItems()
 {
-    QStringList items{NothingChosen};
+    QStringList items{NothingChosen()};
     for (const auto& s : Structures)
-        items << QString::fromUtf8(s.caption);
+        items << QCoreApplication::translate("Catalogue", s.caption);
     return items;
 }
 
 QStringList PolyhedronListItems()
 {
-    QStringList items{NothingChosen};
+    QStringList items{NothingChosen()};
     for (const auto& p : Polyhedra)
-        items << QString::fromUtf8(p.caption);
+        items << QCoreApplication::translate("Catalogue", p.caption);
     return items;
 }
 
@@ -108,7 +109,7 @@ void Catalogue::switchPolyhedra(int item)
 void Catalogue::build()
 {
     if (structure_ == 0 && polyhedron_ == 0)
-        view_.showMessage(QStringLiteral("Выберите структуру или тип многогранников!"));
+        view_.showMessage(QCoreApplication::translate("Catalogue", "Выберите структуру или тип многогранников!"));
     if (structure_ >= 1) {
         switchStructures(structure_);
         // A failed photo must not leave the previous crystal's picture and

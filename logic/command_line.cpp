@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QCoreApplication>
 #include "logic/command_line.h"
 
 #ifndef VESTREL_VERSION
@@ -58,17 +59,17 @@ CommandLine ParseCommandLine(const QStringList& arguments)
             continue;
         }
         line.action = CommandLine::Action::Error;
-        line.message = QStringLiteral("vestrel: неизвестный параметр «%1»; справка: vestrel --help").arg(argument);
+        line.message = QCoreApplication::translate("CommandLine", "vestrel: неизвестный параметр «%1»; справка: vestrel --help").arg(argument);
         return line;
     }
     return line;
 }
 
-QString VersionText() { return QStringLiteral("Вестрел %1").arg(QStringLiteral(VESTREL_VERSION)); }
+QString VersionText() { return QCoreApplication::translate("CommandLine", "Вестрел %1").arg(QStringLiteral(VESTREL_VERSION)); }
 
 QString UsageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "Использование: vestrel [ПАРАМЕТР] [ФАЙЛ.cif]\n"
         "Вестрел — учебная программа по кристаллографии: кристаллические структуры\n"
         "и многогранники с элементами симметрии в объемном изображении.\n"

@@ -3,19 +3,20 @@
 
 #include "logic/pictures/picture_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace vestrel {
 
-QString ProgramCaption() { return QStringLiteral("Вестрел"); }
+QString ProgramCaption() { return QCoreApplication::translate("PictureCommands", "Вестрел"); }
 
-QString ScreenshotSavedMessage() { return QStringLiteral("Скриншот сохранен в  папку Screenshots!"); }
+QString ScreenshotSavedMessage() { return QCoreApplication::translate("PictureCommands", "Скриншот сохранен в  папку Screenshots!"); }
 
 Question SaveBeforeClosingQuestion()
 {
     Question q;
-    q.text = QStringLiteral("Сохранить изображение структуры перед выходом?");
+    q.text = QCoreApplication::translate("PictureCommands", "Сохранить изображение структуры перед выходом?");
     q.caption = ProgramCaption();
     q.withCancel = true;
     q.icon = QuestionIcon::Information;
@@ -25,12 +26,12 @@ Question SaveBeforeClosingQuestion()
 
 QString ScreenshotSavedInMessage(const QString& folder)
 {
-    return QStringLiteral("Скриншот сохранен в  папку %1!").arg(QDir::toNativeSeparators(folder));
+    return QCoreApplication::translate("PictureCommands", "Скриншот сохранен в  папку %1!").arg(QDir::toNativeSeparators(folder));
 }
 
 QString ScreenshotStatusText(const QString& path)
 {
-    return QStringLiteral("Скриншот сохранен: %1").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("PictureCommands", "Скриншот сохранен: %1").arg(QDir::toNativeSeparators(path));
 }
 
 void ReportScreenshot(MessageUi& ui, const ScreenshotTarget& target)
@@ -51,13 +52,13 @@ bool ValidPictureSize(const QSize& size)
 
 QString BadPictureSizeMessage()
 {
-    return QStringLiteral("Неверный размер рисунка: ширина и высота должны быть от 1 до %1 точек.")
+    return QCoreApplication::translate("PictureCommands", "Неверный размер рисунка: ширина и высота должны быть от 1 до %1 точек.")
         .arg(MaxPictureSize);
 }
 
 QString PictureNotDrawnMessage()
 {
-    return QStringLiteral("Не удалось построить рисунок такого размера: не хватает памяти или возможностей OpenGL.");
+    return QCoreApplication::translate("PictureCommands", "Не удалось построить рисунок такого размера: не хватает памяти или возможностей OpenGL.");
 }
 
 PictureCommands::PictureCommands(PictureUi& ui, QString programDir, Capture capturePanel,

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QCoreApplication>
 #include "logic/symmetry_lesson.h"
 
 
@@ -22,7 +23,7 @@ QString symbol(const SymmetryOperationElement& e)
     return {};
 }
 
-const QString SelfCoincidence = QStringLiteral(" — многогранник совместился сам с собой");
+QString SelfCoincidence() { return QCoreApplication::translate("SymmetryLesson", " — многогранник совместился сам с собой"); }
 
 } // namespace
 
@@ -30,13 +31,13 @@ QString SymmetryElementCaption(const SymmetryOperationElement& e)
 {
     switch (e.kind) {
     case Kind::Axis:
-        return QStringLiteral("%1 — ось %2-го порядка (%3)").arg(symbol(e)).arg(e.order).arg(e.number);
+        return QCoreApplication::translate("SymmetryLesson", "%1 — ось %2-го порядка (%3)").arg(symbol(e)).arg(e.order).arg(e.number);
     case Kind::InversionAxis:
-        return QStringLiteral("%1 — инверсионная ось %2-го порядка (%3)").arg(symbol(e)).arg(e.order).arg(e.number);
+        return QCoreApplication::translate("SymmetryLesson", "%1 — инверсионная ось %2-го порядка (%3)").arg(symbol(e)).arg(e.order).arg(e.number);
     case Kind::Plane:
-        return QStringLiteral("P — плоскость симметрии (%1)").arg(e.number);
+        return QCoreApplication::translate("SymmetryLesson", "P — плоскость симметрии (%1)").arg(e.number);
     case Kind::Centre:
-        return QStringLiteral("C — центр симметрии");
+        return QCoreApplication::translate("SymmetryLesson", "C — центр симметрии");
     }
     return {};
 }
@@ -45,14 +46,14 @@ QString SymmetryOperationDoneMessage(const SymmetryOperationElement& e)
 {
     switch (e.kind) {
     case Kind::Axis:
-        return QStringLiteral("Поворот вокруг %1 на %2°").arg(symbol(e)).arg(360 / e.order) + SelfCoincidence;
+        return QCoreApplication::translate("SymmetryLesson", "Поворот вокруг %1 на %2°").arg(symbol(e)).arg(360 / e.order) + SelfCoincidence();
     case Kind::InversionAxis:
-        return QStringLiteral("Поворот вокруг %1 на %2° и инверсия").arg(symbol(e)).arg(360 / e.order)
-            + SelfCoincidence;
+        return QCoreApplication::translate("SymmetryLesson", "Поворот вокруг %1 на %2° и инверсия").arg(symbol(e)).arg(360 / e.order)
+            + SelfCoincidence();
     case Kind::Plane:
-        return QStringLiteral("Отражение в плоскости P") + SelfCoincidence;
+        return QCoreApplication::translate("SymmetryLesson", "Отражение в плоскости P") + SelfCoincidence();
     case Kind::Centre:
-        return QStringLiteral("Инверсия в центре C") + SelfCoincidence;
+        return QCoreApplication::translate("SymmetryLesson", "Инверсия в центре C") + SelfCoincidence();
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "logic/zone_law.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <charconv>
@@ -31,8 +32,8 @@ constexpr std::array<ComponentRow, 3> kComponentRows = {{
 
 QString emptyInputMessage(SymbolMode mode)
 {
-    return mode == SymbolMode::Edge ? QStringLiteral("Не введены символы граней!")
-                                    : QStringLiteral("Не введены символы рёбер!");
+    return mode == SymbolMode::Edge ? QCoreApplication::translate("ZoneLaw", "Не введены символы граней!")
+                                    : QCoreApplication::translate("ZoneLaw", "Не введены символы рёбер!");
 }
 
 QString invalidIntegerMessage(const QString& text)

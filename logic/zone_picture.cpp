@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QCoreApplication>
 #include "logic/zone_picture.h"
 
 #include <cstdlib>
@@ -24,15 +25,15 @@ QString describe(const ZoneScene& s)
 {
     if (s.kind == ZoneScene::Kind::FacesToEdge) {
         if (s.parallel())
-            return QStringLiteral("Плоскости %1 и %2 параллельны и не задают зону")
+            return QCoreApplication::translate("ZonePicture", "Плоскости %1 и %2 параллельны и не задают зону")
                 .arg(FaceSymbol(s.first), FaceSymbol(s.second));
-        return QStringLiteral("Ось зоны %1 — линия пересечения плоскостей %2 и %3")
+        return QCoreApplication::translate("ZonePicture", "Ось зоны %1 — линия пересечения плоскостей %2 и %3")
             .arg(EdgeSymbol(s.product), FaceSymbol(s.first), FaceSymbol(s.second));
     }
     if (s.parallel())
-        return QStringLiteral("Направления %1 и %2 параллельны и не задают плоскость")
+        return QCoreApplication::translate("ZonePicture", "Направления %1 и %2 параллельны и не задают плоскость")
             .arg(EdgeSymbol(s.first), EdgeSymbol(s.second));
-    return QStringLiteral("Плоскость %1 содержит направления %2 и %3")
+    return QCoreApplication::translate("ZonePicture", "Плоскость %1 содержит направления %2 и %3")
         .arg(FaceSymbol(s.product), EdgeSymbol(s.first), EdgeSymbol(s.second));
 }
 
@@ -52,10 +53,10 @@ ZonePictureOutcome MakeZonePicture(const SymbolInputs& inputs, SymbolMode mode, 
     for (std::size_t i = 0; i < 3; ++i) {
         qint32 a = 0, b = 0;
         if (!ReadInteger(inputs[i], &a) || !ReadInteger(inputs[i + 3], &b))
-            return refused(QStringLiteral("Для построения в пространстве символы должны состоять из целых чисел."),
+            return refused(QCoreApplication::translate("ZonePicture", "Для построения в пространстве символы должны состоять из целых чисел."),
                            true);
         if (std::abs(a) > MaxPictureIndex || std::abs(b) > MaxPictureIndex)
-            return refused(QStringLiteral("Для построения в пространстве индексы должны быть не больше %1 по модулю.")
+            return refused(QCoreApplication::translate("ZonePicture", "Для построения в пространстве индексы должны быть не больше %1 по модулю.")
                                .arg(MaxPictureIndex),
                            true);
         first[i] = a;
@@ -66,9 +67,9 @@ ZonePictureOutcome MakeZonePicture(const SymbolInputs& inputs, SymbolMode mode, 
     const bool face = scene.kind == ZoneScene::Kind::FacesToEdge;
     for (const MillerIndices& m : {scene.first, scene.second})
         if (m == MillerIndices{})
-            return refused(QStringLiteral("Символ %1 не задаёт %2.")
+            return refused(QCoreApplication::translate("ZonePicture", "Символ %1 не задаёт %2.")
                                .arg(face ? FaceSymbol(m) : EdgeSymbol(m),
-                                    face ? QStringLiteral("плоскости") : QStringLiteral("направления")),
+                                    face ? QCoreApplication::translate("ZonePicture", "плоскости") : QCoreApplication::translate("ZonePicture", "направления")),
                            false);
     return {ZonePicture{scene, describe(scene)}, QString(), false};
 }

@@ -3,6 +3,7 @@
 // gemmi_bridge. gemmi reports trouble by throwing; every call into it is made
 // under a catch that turns the trouble into a message.
 #include "logic/cif/cif_reader.h"
+#include "logic/text/translate.h"
 
 #include "logic/cif/elements.h"
 #include "logic/cif/gemmi/cell_geometry.h"
@@ -114,12 +115,12 @@ std::optional<Failure> checkCell(const CellParameters& c, const std::string& nam
     const std::pair<const char*, double> lengths[] = {{"a", c.a}, {"b", c.b}, {"c", c.c}};
     for (const auto& [letter, value] : lengths)
         if (!(value > 0))
-            return fail("В файле " + inQuotes(name) + " длина ребра ячейки " + letter + " = " + FormatNumber(value, 4)
-                        + " \u00C5: длины рёбер ячейки должны быть больше нуля.");
+            return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " длина ребра ячейки ") + letter + " = " + FormatNumber(value, 4)
+                        + VT("CifReader", " \u00C5: длины рёбер ячейки должны быть больше нуля."));
     for (const auto& [letter, value] : lengths)
         if (!(value <= MaxCellEdge))
-            return fail("В файле " + inQuotes(name) + " длина ребра ячейки " + letter
-                        + " слишком велика: длины рёбер ячейки не бывают больше "
+            return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " длина ребра ячейки ") + letter
+                        + VT("CifReader", " слишком велика: длины рёбер ячейки не бывают больше ")
                         + FormatCount(static_cast<long long>(MaxCellEdge)) + " \u00C5.");
     const double rad = std::numbers::pi / 180;
     const double ca = std::cos(c.alpha * rad), cb = std::cos(c.beta * rad), cg = std::cos(c.gamma * rad);
@@ -127,9 +128,9 @@ std::optional<Failure> checkCell(const CellParameters& c, const std::string& nam
     const bool anglesInRange = c.alpha > 0 && c.alpha < 180 && c.beta > 0 && c.beta < 180 && c.gamma > 0
         && c.gamma < 180;
     if (!anglesInRange || !(volumeFactor > 1e-6))
-        return fail("В файле " + inQuotes(name) + " углы ячейки \u03B1 = " + FormatNumber(c.alpha, 3)
+        return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " углы ячейки \u03B1 = ") + FormatNumber(c.alpha, 3)
                     + "\u00B0, \u03B2 = " + FormatNumber(c.beta, 3) + "\u00B0, \u03B3 = " + FormatNumber(c.gamma, 3)
-                    + "\u00B0 не образуют ячейку.");
+                    + VT("CifReader", "\u00B0 не образуют ячейку."));
     return std::nullopt;
 }
 
@@ -167,16 +168,16 @@ bool cellFits(const gb::SpaceGroup& sg, const CellParameters& c)
     return true;
 }
 
-const char* systemName(gb::CrystalSystem s)
+std::string systemName(gb::CrystalSystem s)
 {
     switch (s) {
-    case gb::CrystalSystem::Triclinic: return "триклинная";
-    case gb::CrystalSystem::Monoclinic: return "моноклинная";
-    case gb::CrystalSystem::Orthorhombic: return "ромбическая";
-    case gb::CrystalSystem::Tetragonal: return "тетрагональная";
-    case gb::CrystalSystem::Trigonal: return "тригональная";
-    case gb::CrystalSystem::Hexagonal: return "гексагональная";
-    case gb::CrystalSystem::Cubic: return "кубическая";
+    case gb::CrystalSystem::Triclinic: return VT("CifReader", "триклинная");
+    case gb::CrystalSystem::Monoclinic: return VT("CifReader", "моноклинная");
+    case gb::CrystalSystem::Orthorhombic: return VT("CifReader", "ромбическая");
+    case gb::CrystalSystem::Tetragonal: return VT("CifReader", "тетрагональная");
+    case gb::CrystalSystem::Trigonal: return VT("CifReader", "тригональная");
+    case gb::CrystalSystem::Hexagonal: return VT("CifReader", "гексагональная");
+    case gb::CrystalSystem::Cubic: return VT("CifReader", "кубическая");
     }
     return "";
 }
@@ -204,13 +205,13 @@ Result<Symmetry> findSymmetry(const Block& block, Crystal& crystal, const std::s
     std::vector<gb::SymmetryOperation> ops;
     if (!list.empty()) {
         if (static_cast<int>(list.size()) > MaxSymmetryOperations)
-            return fail("В списке операций симметрии файла " + inQuotes(name) + " больше "
-                        + std::to_string(MaxSymmetryOperations) + " операций: такой пространственной группы нет.");
+            return fail(VT("CifReader", "В списке операций симметрии файла ") + inQuotes(name) + VT("CifReader", " больше ")
+                        + std::to_string(MaxSymmetryOperations) + VT("CifReader", " операций: такой пространственной группы нет."));
         for (const std::string& text : list) {
             const std::optional<gb::SymmetryOperation> op = gb::ParseOperation(text);
             if (!op)
-                return fail("Операция симметрии " + inQuotes(text) + " в файле " + inQuotes(name)
-                            + " записана с ошибкой.");
+                return fail(VT("CifReader", "Операция симметрии ") + inQuotes(text) + VT("CifReader", " в файле ") + inQuotes(name)
+                            + VT("CifReader", " записана с ошибкой."));
             ops.push_back(*op);
         }
         // An incomplete list names no group; its operations still apply.
@@ -228,8 +229,8 @@ Result<Symmetry> findSymmetry(const Block& block, Crystal& crystal, const std::s
             ops = std::move(group->operations);
         }
         if (ops.empty() && crystal.statedSymbol.empty() && !hasNumber)
-            return fail("Символ Холла " + inQuotes(hall) + " в файле " + inQuotes(name)
-                        + " не удалось прочитать, а списка операций симметрии в файле нет.");
+            return fail(VT("CifReader", "Символ Холла ") + inQuotes(hall) + VT("CifReader", " в файле ") + inQuotes(name)
+                        + VT("CifReader", " не удалось прочитать, а списка операций симметрии в файле нет."));
         if (shown.empty())
             shown = hall;
     }
@@ -238,15 +239,15 @@ Result<Symmetry> findSymmetry(const Block& block, Crystal& crystal, const std::s
         if (crystal.statedSymbol.find_first_not_of("0123456789 ") != std::string::npos)
             sg = gb::GroupByName(crystal.statedSymbol, crystal.cell.alpha, crystal.cell.gamma);
         if (!sg)
-            return fail("Пространственная группа " + inQuotes(crystal.statedSymbol) + " из файла " + inQuotes(name)
-                        + " неизвестна, а списка операций симметрии в файле нет.");
+            return fail(VT("CifReader", "Пространственная группа ") + inQuotes(crystal.statedSymbol) + VT("CifReader", " из файла ") + inQuotes(name)
+                        + VT("CifReader", " неизвестна, а списка операций симметрии в файле нет."));
     }
     if (ops.empty() && !sg && hasNumber) {
         if (number >= 1 && number <= 230)
             sg = gb::ReferenceGroup(number);
         if (!sg)
-            return fail("Номер пространственной группы " + FormatNumber(statedNumber, 2) + " в файле " + inQuotes(name)
-                        + " неверен: номера групп — от 1 до 230, а списка операций симметрии в файле нет.");
+            return fail(VT("CifReader", "Номер пространственной группы ") + FormatNumber(statedNumber, 2) + VT("CifReader", " в файле ") + inQuotes(name)
+                        + VT("CifReader", " неверен: номера групп — от 1 до 230, а списка операций симметрии в файле нет."));
         shown = "№ " + std::to_string(number);
     }
     if (!sg && ops.empty()) {
@@ -258,13 +259,13 @@ Result<Symmetry> findSymmetry(const Block& block, Crystal& crystal, const std::s
     }
     if (sg) {
         if (hasNumber && number != sg->number)
-            return fail("Пространственная группа " + inQuotes(shown) + " (№ " + std::to_string(sg->number)
-                        + ") в файле " + inQuotes(name) + " противоречит указанному там же номеру "
-                        + FormatNumber(statedNumber, 2) + ", а списка операций симметрии в файле нет.");
+            return fail(VT("CifReader", "Пространственная группа ") + inQuotes(shown) + " (№ " + std::to_string(sg->number)
+                        + VT("CifReader", ") в файле ") + inQuotes(name) + VT("CifReader", " противоречит указанному там же номеру ")
+                        + FormatNumber(statedNumber, 2) + VT("CifReader", ", а списка операций симметрии в файле нет."));
         if (!cellFits(*sg, crystal.cell))
-            return fail("Пространственная группа " + inQuotes(shown) + " в файле " + inQuotes(name) + " \u2014 "
-                        + systemName(sg->system) + ", а ячейка (" + cellText(crystal.cell)
-                        + ") ей не подходит; списка операций симметрии в файле нет.");
+            return fail(VT("CifReader", "Пространственная группа ") + inQuotes(shown) + VT("CifReader", " в файле ") + inQuotes(name) + " \u2014 "
+                        + systemName(sg->system) + VT("CifReader", ", а ячейка (") + cellText(crystal.cell)
+                        + VT("CifReader", ") ей не подходит; списка операций симметрии в файле нет."));
         crystal.statedNumber = sg->number;
         if (ops.empty())
             ops = sg->operations;
@@ -315,14 +316,14 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
     cell.gamma = numberValue(block, {"_cell_angle_gamma"});
     for (double v : {cell.a, cell.b, cell.c, cell.alpha, cell.beta, cell.gamma})
         if (std::isnan(v))
-            return fail("В файле " + inQuotes(name) + " параметры элементарной ячейки заданы не полностью.");
+            return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " параметры элементарной ячейки заданы не полностью."));
     if (auto bad = checkCell(cell, name))
         return *bad;
     crystal.axes = cellAxes(cell);
     const double shortest = ShortestTranslation(crystal.axes);
     if (!(shortest >= MinLatticeTranslation))
-        return fail("В файле " + inQuotes(name) + " кратчайший период решётки ячейки (" + cellText(cell) + ") равен "
-                    + FormatNumber(shortest, 3) + " \u00C5: в кристалле периоды не бывают меньше "
+        return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " кратчайший период решётки ячейки (") + cellText(cell) + VT("CifReader", ") равен ")
+                    + FormatNumber(shortest, 3) + VT("CifReader", " \u00C5: в кристалле периоды не бывают меньше ")
                     + FormatNumber(MinLatticeTranslation, 1) + " \u00C5.");
 
     Result<Symmetry> symmetry = findSymmetry(block, crystal, name);
@@ -334,9 +335,9 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
     const std::vector<gb::AtomSite> sites = block.document.sites(block.index);
     for (const gb::AtomSite& s : sites) {
         if (!std::isfinite(s.fract[0]) || !std::isfinite(s.fract[1]) || !std::isfinite(s.fract[2]))
-            return fail("В файле " + inQuotes(name) + " у атома " + inQuotes(s.label) + " не заданы координаты.");
+            return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " у атома ") + inQuotes(s.label) + VT("CifReader", " не заданы координаты."));
         if (std::abs(s.fract[0]) > 1e6 || std::abs(s.fract[1]) > 1e6 || std::abs(s.fract[2]) > 1e6)
-            return fail("В файле " + inQuotes(name) + " у атома " + inQuotes(s.label) + " неверные координаты.");
+            return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " у атома ") + inQuotes(s.label) + VT("CifReader", " неверные координаты."));
         int element = s.atomicNumber;
         if (element == 0 && s.typeSymbol == s.label) {
             // No type symbol and a label such as "OW1" or "OH2": its first
@@ -346,15 +347,15 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
                 element = AtomicNumberOf(first);
         }
         if (element < 1 || element > MaxAtomicNumber)
-            return fail("В файле " + inQuotes(name) + " не удалось определить химический элемент атома "
-                        + inQuotes(s.label) + " (тип " + inQuotes(s.typeSymbol) + ").");
+            return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " не удалось определить химический элемент атома ")
+                        + inQuotes(s.label) + VT("CifReader", " (тип ") + inQuotes(s.typeSymbol) + ").");
         const double occupancy = std::isfinite(s.occupancy) ? s.occupancy : 1.0;
         if (occupancy <= 0)
             continue; // an empty site
         crystal.sites.push_back({s.label, element, std::min(occupancy, 1.0)});
     }
     if (crystal.sites.empty())
-        return fail("В файле " + inQuotes(name) + " нет атомов: список атомных позиций пуст.");
+        return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " нет атомов: список атомных позиций пуст."));
 
     // Every image of every site; images of one site that coincide are one
     // atom on a special position.
@@ -376,8 +377,8 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
                 all.push_back({site, p, crystal.sites[site].occupancy});
         }
         if (all.size() > static_cast<std::size_t>(MaxBlockAtoms))
-            return fail("В элементарной ячейке структуры из файла " + inQuotes(name) + " больше "
-                        + FormatCount(MaxBlockAtoms) + " атомов: такую структуру показать нельзя.");
+            return fail(VT("CifReader", "В элементарной ячейке структуры из файла ") + inQuotes(name) + VT("CifReader", " больше ")
+                        + FormatCount(MaxBlockAtoms) + VT("CifReader", " атомов: такую структуру показать нельзя."));
     }
     for (const CellAtom& a : all)
         crystal.cellMass += a.occupancy * AtomicMass(crystal.sites[a.site].element);
@@ -416,14 +417,14 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
 Result<Crystal> ReadCrystalText(std::string_view text, const std::string& name)
 {
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        return fail("Файл " + inQuotes(name) + " пуст.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " пуст."));
     if (text.find('\0') != std::string_view::npos)
-        return fail("Файл " + inQuotes(name) + " не является файлом CIF: в нём двоичные данные, а не текст.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " не является файлом CIF: в нём двоичные данные, а не текст."));
     gb::CifDocument document;
     int errorLine = 0;
     if (!document.read(text, name, errorLine))
-        return fail("Файл " + inQuotes(name) + " не является файлом CIF"
-                    + (errorLine > 0 ? " (ошибка в строке " + std::to_string(errorLine) + ")." : std::string(".")));
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " не является файлом CIF")
+                    + (errorLine > 0 ? VT("CifReader", " (ошибка в строке ") + std::to_string(errorLine) + ")." : std::string(".")));
     std::optional<Block> withCell;
     std::optional<Block> chosen;
     for (std::size_t i = 0; i < document.blockCount(); ++i) {
@@ -438,15 +439,15 @@ Result<Crystal> ReadCrystalText(std::string_view text, const std::string& name)
         }
     }
     if (!withCell)
-        return fail("В файле " + inQuotes(name) + " нет параметров элементарной ячейки.");
+        return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " нет параметров элементарной ячейки."));
     if (!chosen)
-        return fail("В файле " + inQuotes(name) + " нет атомных позиций (координат атомов в долях ячейки).");
+        return fail(VT("CifReader", "В файле ") + inQuotes(name) + VT("CifReader", " нет атомных позиций (координат атомов в долях ячейки)."));
     try {
         return fromBlock(*chosen, name);
     } catch (const std::exception&) {
-        return fail("Файл " + inQuotes(name) + " не удалось прочитать: данные структуры в нём записаны с ошибкой.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " не удалось прочитать: данные структуры в нём записаны с ошибкой."));
     } catch (...) {
-        return fail("Файл " + inQuotes(name) + " не удалось прочитать: данные структуры в нём записаны с ошибкой.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " не удалось прочитать: данные структуры в нём записаны с ошибкой."));
     }
 }
 
@@ -456,24 +457,24 @@ Result<Crystal> ReadCrystalFile(const std::string& path)
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (ec || !fs::exists(status))
-        return fail("Файл " + inQuotes(name) + " не найден.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " не найден."));
     if (fs::is_directory(status))
-        return fail(inQuotes(name) + " \u2014 папка, а не файл CIF.");
+        return fail(inQuotes(name) + VT("CifReader", " \u2014 папка, а не файл CIF."));
     const std::uintmax_t size = fs::file_size(path, ec);
     if (ec)
-        return fail("Файл " + inQuotes(name) + " не удаётся прочитать.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " не удаётся прочитать."));
     if (size > MaxCifFileBytes)
-        return fail("Файл " + inQuotes(name) + " слишком велик (" + FormatFixed(double(size) / (1024.0 * 1024.0), 1)
-                    + " МБ): открываются файлы CIF не больше "
-                    + std::to_string(MaxCifFileBytes / (1024 * 1024)) + " МБ.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " слишком велик (") + FormatFixed(double(size) / (1024.0 * 1024.0), 1)
+                    + VT("CifReader", " МБ): открываются файлы CIF не больше ")
+                    + std::to_string(MaxCifFileBytes / (1024 * 1024)) + VT("CifReader", " МБ."));
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return fail("Файл " + inQuotes(name) + " не удаётся прочитать.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " не удаётся прочитать."));
     std::string text;
     text.resize(static_cast<std::size_t>(size));
     in.read(text.data(), static_cast<std::streamsize>(size));
     if (in.bad() || (in.fail() && !in.eof()))
-        return fail("Файл " + inQuotes(name) + " не удаётся прочитать.");
+        return fail(VT("CifReader", "Файл ") + inQuotes(name) + VT("CifReader", " не удаётся прочитать."));
     text.resize(static_cast<std::size_t>(in.gcount()));
     return ReadCrystalText(text, name);
 }

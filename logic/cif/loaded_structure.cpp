@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "logic/cif/loaded_structure.h"
+#include "logic/text/translate.h"
 
 #include "logic/cif/cif_reader.h"
 #include "logic/cif/memo_text.h"
@@ -34,7 +35,7 @@ LoadResult LoadedStructure::adopt(Result<Crystal> read, int cells)
 LoadResult LoadedStructure::setCells(int cells)
 {
     if (!loaded_)
-        return {false, "Структура не загружена.", 0};
+        return {false, VT("LoadedStructure", "Структура не загружена."), 0};
     Result<StructureBlock> block = BuildBlock(crystal_, cells);
     if (!block)
         return {false, block.failure().message, block.failure().suggestedCells};
@@ -46,6 +47,12 @@ LoadResult LoadedStructure::setCells(int cells)
 void LoadedStructure::clear()
 {
     *this = LoadedStructure();
+}
+
+void LoadedStructure::retranslateMemo()
+{
+    if (!memo_.empty())
+        memo_ = MemoText(crystal_, analysis_);
 }
 
 } // namespace vestrel::cif

@@ -37,8 +37,11 @@ public:
     const std::string& fileName() const { return crystal_.fileName; }
     // For FrameInputs::loadedStructure while the structure is shown.
     const structures::LoadedStructureScene& sceneData() const { return scene_; }
-    // The information memo's text, UTF-8, lines separated by "\n".
+    // The information memo's text, UTF-8, lines separated by "\n", in the
+    // interface's language when it was made.
     const std::string& memoText() const { return memo_; }
+    // Writes the memo again, in the interface's language now.
+    void retranslateMemo();
 
     const Crystal& crystal() const { return crystal_; }
     const CrystalAnalysis& analysis() const { return analysis_; }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "logic/cif/structure_block.h"
+#include "logic/text/translate.h"
 
 #include "logic/cif/bond_rule.h"
 #include "logic/cif/elements.h"
@@ -33,7 +34,7 @@ long long CountBlockAtoms(const Crystal& crystal, int cells)
 Result<StructureBlock> BuildBlock(const Crystal& crystal, int cells)
 {
     if (cells < 1 || cells > MaxCellsPerAxis)
-        return Failure{"Число ячеек по осям должно быть от 1 до " + std::to_string(MaxCellsPerAxis) + ".", 0};
+        return Failure{VT("StructureBlock", "Число ячеек по осям должно быть от 1 до ") + std::to_string(MaxCellsPerAxis) + ".", 0};
     const long long count = CountBlockAtoms(crystal, cells);
     if (count > MaxBlockAtoms) {
         int fit = 0;
@@ -44,12 +45,12 @@ Result<StructureBlock> BuildBlock(const Crystal& crystal, int cells)
             }
         const std::string size = std::to_string(cells) + " \u00D7 " + std::to_string(cells) + " \u00D7 "
             + std::to_string(cells);
-        std::string message = "Блок из " + size + " ячеек содержал бы " + FormatCount(count)
-            + " атомов \u2014 больше предела в " + FormatCount(MaxBlockAtoms) + ". ";
+        std::string message = VT("StructureBlock", "Блок из ") + size + VT("StructureBlock", " ячеек содержал бы ") + FormatCount(count)
+            + VT("StructureBlock", " атомов \u2014 больше предела в ") + FormatCount(MaxBlockAtoms) + ". ";
         if (fit > 0)
-            message += "Выберите меньше ячеек по осям: не больше " + std::to_string(fit) + ".";
+            message += VT("StructureBlock", "Выберите меньше ячеек по осям: не больше ") + std::to_string(fit) + ".";
         else
-            message += "Такую структуру показать нельзя даже в одной ячейке.";
+            message += VT("StructureBlock", "Такую структуру показать нельзя даже в одной ячейке.");
         return Failure{message, fit};
     }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "logic/cif/structure_tools.h"
+#include "logic/text/translate.h"
 
 #include "frame/projection.h"
 #include "logic/cif/bond_rule.h"
@@ -181,15 +182,15 @@ std::string NameOfTwelve(const std::vector<std::vector<int>>& faces)
         if (f.size() == 4)
             squares.push_back(&f);
     if (squares.empty())
-        return "икосаэдр";
+        return VT("StructureTools", "икосаэдр");
     for (std::size_t i = 0; i < squares.size(); ++i)
         for (std::size_t j = i + 1; j < squares.size(); ++j)
             if (ShareEdge(*squares[i], *squares[j]))
-                return "антикубооктаэдр";
-    return "кубооктаэдр";
+                return VT("StructureTools", "антикубооктаэдр");
+    return VT("StructureTools", "кубооктаэдр");
 }
 
-std::string GenericName(std::size_t n) { return "многогранник с " + std::to_string(n) + " вершинами"; }
+std::string GenericName(std::size_t n) { return VT("StructureTools", "многогранник с ") + std::to_string(n) + VT("StructureTools", " вершинами"); }
 
 } // namespace
 
@@ -234,7 +235,7 @@ std::string AtomLine(const LoadedStructure& s, int atom)
     const CellAtom& c = s.crystal().atoms[static_cast<std::size_t>(b.cellAtom)];
     const int cn = s.coordination()[static_cast<std::size_t>(b.cellAtom)];
     return SiteLabel(s, atom) + " (" + ElementSymbol(b.element) + ") \u2014 x = " + Coordinate(c.fract.x)
-        + "; y = " + Coordinate(c.fract.y) + "; z = " + Coordinate(c.fract.z) + " \u2014 КЧ " + std::to_string(cn);
+        + "; y = " + Coordinate(c.fract.y) + "; z = " + Coordinate(c.fract.z) + VT("StructureTools", " \u2014 КЧ ") + std::to_string(cn);
 }
 
 // ---- Measuring ----
@@ -339,9 +340,9 @@ std::string PolyhedronName(const std::vector<Vec3>& corners)
 {
     const std::size_t n = corners.size();
     if (n == 2)
-        return "гантель";
+        return VT("StructureTools", "гантель");
     if (n == 3)
-        return "треугольник";
+        return VT("StructureTools", "треугольник");
     if (n < 2)
         return GenericName(n);
     const std::vector<std::vector<int>> faces = HullFaces(corners);
@@ -352,15 +353,15 @@ std::string PolyhedronName(const std::vector<Vec3>& corners)
     }
     const bool allTriangles = triangles == faces.size();
     switch (n) {
-    case 4: return faces.size() == 1 ? "квадрат" : "тетраэдр";
-    case 5: return squares > 0 ? "квадратная пирамида" : "тригональная бипирамида";
-    case 6: return squares > 0 ? "тригональная призма" : "октаэдр";
-    case 7: return allTriangles ? "пентагональная бипирамида" : GenericName(n);
+    case 4: return faces.size() == 1 ? VT("StructureTools", "квадрат") : VT("StructureTools", "тетраэдр");
+    case 5: return squares > 0 ? VT("StructureTools", "квадратная пирамида") : VT("StructureTools", "тригональная бипирамида");
+    case 6: return squares > 0 ? VT("StructureTools", "тригональная призма") : VT("StructureTools", "октаэдр");
+    case 7: return allTriangles ? VT("StructureTools", "пентагональная бипирамида") : GenericName(n);
     case 8:
         if (squares == faces.size())
-            return "куб";
-        return squares > 0 ? "квадратная антипризма" : "додекаэдр";
-    case 9: return "трёхшапочная тригональная призма";
+            return VT("StructureTools", "куб");
+        return squares > 0 ? VT("StructureTools", "квадратная антипризма") : VT("StructureTools", "додекаэдр");
+    case 9: return VT("StructureTools", "трёхшапочная тригональная призма");
     case 12: return NameOfTwelve(faces);
     default: return GenericName(n);
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "logic/diffraction/powder_job.h"
+#include "logic/text/translate.h"
 
 #include "logic/cif/cif_reader.h"
 
@@ -19,19 +20,19 @@ std::string readText(const std::string& path, std::string* problem)
     const std::string shown = "\u00ab" + fileName(path) + "\u00bb";
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        *problem = "Файл " + shown + " не найден.";
+        *problem = VT("PowderPattern", "Файл ") + shown + VT("PowderPattern", " не найден.");
         return {};
     }
     const auto size = std::filesystem::file_size(path, ec);
     if (ec || size > cif::MaxCifFileBytes) {
-        *problem = "Файл " + shown + " не удаётся прочитать.";
+        *problem = VT("PowderPattern", "Файл ") + shown + VT("PowderPattern", " не удаётся прочитать.");
         return {};
     }
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     if (!in && !in.eof()) {
-        *problem = "Файл " + shown + " не удаётся прочитать.";
+        *problem = VT("PowderPattern", "Файл ") + shown + VT("PowderPattern", " не удаётся прочитать.");
         return {};
     }
     return text.str();

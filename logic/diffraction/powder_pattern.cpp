@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "logic/diffraction/powder_pattern.h"
+#include "logic/text/translate.h"
 
 #include "logic/cif/text_format.h"
 
@@ -24,12 +25,12 @@ std::string number(double value) { return cif::FormatNumber(value, 5); }
 std::string CheckSettings(const PowderSettings& s)
 {
     if (!std::isfinite(s.wavelength) || s.wavelength < MinWavelength || s.wavelength > MaxWavelength)
-        return "Длина волны должна быть от " + number(MinWavelength) + " до " + number(MaxWavelength) + " \u00c5.";
+        return VT("PowderPattern", "Длина волны должна быть от ") + number(MinWavelength) + VT("PowderPattern", " до ") + number(MaxWavelength) + " \u00c5.";
     if (!std::isfinite(s.from) || !std::isfinite(s.to) || s.from < MinTwoTheta || s.to > MaxTwoTheta)
-        return "Диапазон углов 2\u03b8 должен лежать в пределах от " + number(MinTwoTheta) + " до "
+        return VT("PowderPattern", "Диапазон углов 2\u03b8 должен лежать в пределах от ") + number(MinTwoTheta) + VT("PowderPattern", " до ")
                + number(MaxTwoTheta) + "\u00b0.";
     if (s.from >= s.to)
-        return "Начало диапазона углов 2\u03b8 должно быть меньше его конца.";
+        return VT("PowderPattern", "Начало диапазона углов 2\u03b8 должно быть меньше его конца.");
     return {};
 }
 
@@ -101,7 +102,7 @@ PowderPattern ComputePattern(const sf::ScatteringCrystal& crystal, const PowderS
         return pattern;
     }
     if (!crystal.isRead()) {
-        pattern.message = "Структура для расчёта не прочитана.";
+        pattern.message = VT("PowderPattern", "Структура для расчёта не прочитана.");
         return pattern;
     }
     const double dMin = spacingAt(settings.to, settings.wavelength);
@@ -109,9 +110,9 @@ PowderPattern ComputePattern(const sf::ScatteringCrystal& crystal, const PowderS
     std::vector<sf::Reflection> reflections;
     switch (crystal.reflections(dMin, dMax, MaxReflections, cancel, reflections)) {
     case sf::Outcome::TooMany:
-        pattern.message = "В выбранном диапазоне углов у этой ячейки больше " + cif::FormatCount(MaxReflections)
-                          + " отражений: столько не рассчитывается. Сузьте диапазон 2\u03b8 или возьмите "
-                            "более длинную волну.";
+        pattern.message = VT("PowderPattern", "В выбранном диапазоне углов у этой ячейки больше ") + cif::FormatCount(MaxReflections)
+                          + VT("PowderPattern", " отражений: столько не рассчитывается. Сузьте диапазон 2\u03b8 или возьмите "
+                                                 "более длинную волну.");
         return pattern;
     case sf::Outcome::Cancelled:
         return pattern;

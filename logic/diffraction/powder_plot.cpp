@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "logic/diffraction/powder_plot.h"
+#include "logic/text/translate.h"
 
 #include "logic/cif/text_format.h"
 
@@ -49,7 +50,7 @@ std::vector<CurvePoint> ProfileCurve(const std::vector<PowderLine>& lines, doubl
 std::string CheckPeakWidth(double width)
 {
     if (!std::isfinite(width) || width < MinPeakWidth || width > MaxPeakWidth)
-        return "Ширина пиков должна быть от " + cif::FormatNumber(MinPeakWidth, 2) + " до "
+        return VT("PowderPattern", "Ширина пиков должна быть от ") + cif::FormatNumber(MinPeakWidth, 2) + VT("PowderPattern", " до ")
                + cif::FormatNumber(MaxPeakWidth, 2) + "\u00b0.";
     return {};
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QCoreApplication>
 #include "logic/export/model_export.h"
 
 #include "frame/frame.h"
@@ -23,7 +24,7 @@ QString DroppedPiecesMessage(int dropped)
 {
     if (dropped <= 0)
         return {};
-    return QStringLiteral("Части, не связанные с основным телом, не сохранены: %1.").arg(dropped);
+    return QCoreApplication::translate("ModelExport", "Части, не связанные с основным телом, не сохранены: %1.").arg(dropped);
 }
 
 ModelResult ExportModel(const FrameInputs& inputs, const ViewState& view, const ModelSettings& settings,
@@ -41,7 +42,7 @@ ModelResult ExportModel(const FrameInputs& inputs, const ViewState& view, const 
             return result;
         }
         if (!body.ok()) {
-            result.message = QStringLiteral("Нечего печатать: в окне нет ни шаров, ни линий, ни граней.");
+            result.message = QCoreApplication::translate("ModelExport", "Нечего печатать: в окне нет ни шаров, ни линий, ни граней.");
             return result;
         }
         result.size = body.size;
@@ -51,7 +52,7 @@ ModelResult ExportModel(const FrameInputs& inputs, const ViewState& view, const 
     for (const TriangleMesh& m : meshes)
         result.triangles += m.triangles.size();
     if (meshes.empty() || result.triangles == 0) {
-        result.message = QStringLiteral("Нечего сохранять: в окне не построено ни одной модели.");
+        result.message = QCoreApplication::translate("ModelExport", "Нечего сохранять: в окне не построено ни одной модели.");
         return result;
     }
     if (!WriteModel(meshes, path, settings.format, &result.message))

@@ -9,6 +9,7 @@
 #include <assimp/material.h>
 #include <assimp/scene.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -154,8 +155,8 @@ bool WriteModel(const std::vector<TriangleMesh>& meshes, const QString& path, Mo
     const std::vector<QByteArray> blobs = EncodeModel(meshes, format, mtl);
     if (blobs.empty() || (format == ModelFormat::Obj && blobs.size() < 2)) {
         if (error)
-            *error = meshes.empty() ? QStringLiteral("Нечего сохранять: в окне не построено ни одной модели.")
-                                    : QStringLiteral("Не удалось построить 3D-модель для файла \"%1\".").arg(target);
+            *error = meshes.empty() ? QCoreApplication::translate("ModelWriter", "Нечего сохранять: в окне не построено ни одной модели.")
+                                    : QCoreApplication::translate("ModelWriter", "Не удалось построить 3D-модель для файла \"%1\".").arg(target);
         return false;
     }
     // Both files are made complete beside their targets before either

@@ -23,9 +23,9 @@ struct ModelFilter {
 };
 
 inline constexpr std::array<ModelFilter, 3> kModelFilters = {{
-    {"Модель glTF (*.glb)", ".glb", ModelFormat::Glb},
-    {"Модель STL (*.stl)", ".stl", ModelFormat::Stl},
-    {"Модель OBJ (*.obj)", ".obj", ModelFormat::Obj},
+    {QT_TRANSLATE_NOOP("ModelWriter", "Модель glTF (*.glb)"), ".glb", ModelFormat::Glb},
+    {QT_TRANSLATE_NOOP("ModelWriter", "Модель STL (*.stl)"), ".stl", ModelFormat::Stl},
+    {QT_TRANSLATE_NOOP("ModelWriter", "Модель OBJ (*.obj)"), ".obj", ModelFormat::Obj},
 }};
 
 // The format a file name's ending names; none for another ending.

@@ -2,7 +2,9 @@
 #include "logic/morphology/crystal_forms.h"
 
 #include "logic/morphology/class_elements.h"
+#include "logic/morphology/class_texts.h"
 #include "logic/morphology/convex_solid.h"
+#include "logic/text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -243,23 +245,24 @@ void AddElements(BuiltCrystal& built, int classNumber)
 
 std::string FormLine(const SimpleForm& f, bool hexagonal)
 {
-    return FaceSymbolText(f.face, hexagonal, '{', '}') + " " + f.name + ", граней: " + std::to_string(f.faces.size());
+    return FaceSymbolText(f.face, hexagonal, '{', '}') + " " + FormNameText(f.name) + VT("CrystalForms", ", граней: ")
+           + std::to_string(f.faces.size());
 }
 
 void AddMemo(BuiltCrystal& built, int classNumber, const std::vector<FormSpec>& specs)
 {
     const CrystalClass& c = ClassInfo(classNumber);
     const bool hexagonal = UsesHexagonalAxes(c.system);
-    built.memo.push_back("Вид симметрии: " + InternationalSymbol(classNumber) + " (" + std::string(c.schoenflies)
-                         + ") — " + std::string(c.name));
-    built.memo.push_back("Сингония: " + std::string(SystemName(c.system)));
-    built.memo.push_back("Формула симметрии: " + std::string(c.formula));
-    built.memo.push_back("Порядок группы: " + std::to_string(c.order));
+    built.memo.push_back(VT("CrystalForms", "Вид симметрии: ") + InternationalSymbol(classNumber) + " ("
+                         + std::string(c.schoenflies) + ") — " + ClassNameText(c));
+    built.memo.push_back(VT("CrystalForms", "Сингония: ") + SystemNameText(c.system));
+    built.memo.push_back(VT("CrystalForms", "Формула симметрии: ") + SymmetryFormulaText(c));
+    built.memo.push_back(VT("CrystalForms", "Порядок группы: ") + std::to_string(c.order));
     for (std::size_t i = 0; i < built.forms.size(); ++i)
-        built.memo.push_back("Форма " + std::to_string(i + 1) + ": " + FormLine(built.forms[i], hexagonal)
-                             + ", расстояние " + Format(specs[i].distance));
+        built.memo.push_back(VT("CrystalForms", "Форма ") + std::to_string(i + 1) + ": " + FormLine(built.forms[i], hexagonal)
+                             + VT("CrystalForms", ", расстояние ") + Format(specs[i].distance));
     for (const SimpleForm& f : built.closing)
-        built.memo.push_back("Замыкающие грани: " + FormLine(f, hexagonal));
+        built.memo.push_back(VT("CrystalForms", "Замыкающие грани: ") + FormLine(f, hexagonal));
 }
 
 void AddStatus(BuiltCrystal& built, int classNumber)
@@ -270,8 +273,8 @@ void AddStatus(BuiltCrystal& built, int classNumber)
     std::string names;
     for (const SimpleForm& f : built.forms)
         if (f.open)
-            names += (names.empty() ? "" : ", ") + f.name + " " + FaceSymbolText(f.face, hexagonal, '{', '}');
-    built.status = "Открытая форма: " + names + " показана с замыкающими гранями";
+            names += (names.empty() ? "" : ", ") + FormNameText(f.name) + " " + FaceSymbolText(f.face, hexagonal, '{', '}');
+    built.status = FormatText(VT("CrystalForms", "Открытая форма: %1 показана с замыкающими гранями"), {names});
 }
 
 } // namespace
@@ -302,7 +305,7 @@ std::vector<ClassEntry> ClassEntries()
         const CrystalClass& c = ClassInfo(n);
         out.push_back({n, c.system,
                        std::to_string(n) + ". " + InternationalSymbol(n) + " (" + std::string(c.schoenflies) + ") — "
-                           + std::string(c.name)});
+                           + ClassNameText(c)});
     }
     return out;
 }

@@ -7,16 +7,18 @@
 #include <cstdlib>
 #include <vector>
 
+#include "logic/text/translate.h"
+
 namespace vestrel::morphology {
 
 namespace {
 
-const char* const NotIntegers = "Символ грани должен состоять из целых чисел, например (100) или (1 -1 0).";
-const char* const AllZero = "Индексы грани не могут быть все равны нулю.";
-const char* const TooLarge = "Индексы грани не должны превышать 20 по абсолютной величине.";
-const char* const BadI = "В символе (hkil) индекс i должен быть равен −(h + k).";
-const char* const ThreeIndices = "Символ грани должен содержать три индекса (hkl).";
-const char* const ThreeOrFour = "Символ грани должен содержать три индекса (hkl) или четыре (hkil).";
+const char* const NotIntegers = VT_NOOP("FaceSymbol", "Символ грани должен состоять из целых чисел, например (100) или (1 -1 0).");
+const char* const AllZero = VT_NOOP("FaceSymbol", "Индексы грани не могут быть все равны нулю.");
+const char* const TooLarge = VT_NOOP("FaceSymbol", "Индексы грани не должны превышать 20 по абсолютной величине.");
+const char* const BadI = VT_NOOP("FaceSymbol", "В символе (hkil) индекс i должен быть равен −(h + k).");
+const char* const ThreeIndices = VT_NOOP("FaceSymbol", "Символ грани должен содержать три индекса (hkl).");
+const char* const ThreeOrFour = VT_NOOP("FaceSymbol", "Символ грани должен содержать три индекса (hkl) или четыре (hkil).");
 
 bool Separator(char c) { return c == ' ' || c == ',' || c == ';' || c == '\t'; }
 
@@ -69,13 +71,13 @@ std::string_view Trimmed(std::string_view s)
 std::variant<IntVector, FaceSymbolError> CheckFaceIndices(const std::vector<int>& v, bool hexagonal)
 {
     if (v.size() != 3 && !(hexagonal && v.size() == 4))
-        return FaceSymbolError{hexagonal ? ThreeOrFour : ThreeIndices};
+        return FaceSymbolError{Translate("FaceSymbol", hexagonal ? ThreeOrFour : ThreeIndices)};
     if (std::all_of(v.begin(), v.end(), [](int x) { return x == 0; }))
-        return FaceSymbolError{AllZero};
+        return FaceSymbolError{Translate("FaceSymbol", AllZero)};
     if (std::any_of(v.begin(), v.end(), [](int x) { return std::abs(x) > MaxIndex; }))
-        return FaceSymbolError{TooLarge};
+        return FaceSymbolError{Translate("FaceSymbol", TooLarge)};
     if (v.size() == 4 && v[2] != -(v[0] + v[1]))
-        return FaceSymbolError{BadI};
+        return FaceSymbolError{Translate("FaceSymbol", BadI)};
     return IntVector{v[0], v[1], v.back()};
 }
 
@@ -86,7 +88,7 @@ std::variant<IntVector, FaceSymbolError> ParseFaceSymbol(std::string_view text, 
         s = Trimmed(s.substr(1, s.size() - 2));
     std::vector<long long> parsed;
     if (s.empty() || !SplitIndices(s, parsed))
-        return FaceSymbolError{NotIntegers};
+        return FaceSymbolError{Translate("FaceSymbol", NotIntegers)};
     std::vector<int> indices;
     for (long long v : parsed)
         indices.push_back(static_cast<int>(std::clamp<long long>(v, -1000, 1000)));

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "logic/morphology/simple_forms.h"
 
+#include "logic/morphology/class_texts.h"
 #include "logic/morphology/convex_solid.h"
+#include "logic/text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -290,7 +292,7 @@ std::vector<FormChoice> FormsOfClass(int classNumber)
     for (const Pattern& p : patterns) {
         const SimpleForm form = MakeForm(classNumber, p.face);
         all.push_back({p.text, p.face, form.name, static_cast<int>(form.faces.size()),
-                       std::string(p.text) + " " + form.name});
+                       std::string(p.text) + " " + FormNameText(form.name)});
     }
     // A pattern whose form is that of a more general pattern is only a
     // particular case of it in this class.

@@ -27,7 +27,7 @@ inline constexpr std::array<PictureFilter, 4> kPictureFilters = {{
     {"JPEG Image File (*.jpg)", ".jpg", PictureFormat::Jpeg},
     {"JPEG Image File (*.jpeg)", ".jpeg", PictureFormat::Jpeg},
     {"Bitmaps (*.bmp)", ".bmp", PictureFormat::Bmp},
-    {"Рисунок PNG (*.png)", ".png", PictureFormat::Png},
+    {QT_TRANSLATE_NOOP("PictureFiles", "Рисунок PNG (*.png)"), ".png", PictureFormat::Png},
 }};
 
 inline constexpr int kJpegQuality = 90;

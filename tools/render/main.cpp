@@ -2,6 +2,7 @@
 // vestrel-render: draws frames of the real frame routine with the real scene
 // blocks into a PNG file, or writes what the last frame draws as JSON,
 // without the main window.
+#include "app/interface_language.h"
 #include "logic/cif/loaded_structure.h"
 #include "logic/diffraction/powder_job.h"
 #include "logic/diffraction/powder_text.h"
@@ -75,6 +76,17 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     QTextStream err(stderr);
+    // --lang ru|en: the texts the tool prints, in that language (Russian by
+    // default); read first, since the options build the crystal's memo.
+    if (const qsizetype at = args.indexOf(QStringLiteral("--lang")); at >= 0) {
+        const auto language = vestrel::LanguageFromCode(args.value(at + 1).toStdString());
+        if (!language) {
+            err << "vestrel-render: --lang takes ru or en\n";
+            return 2;
+        }
+        vestrel::UseLanguageWithoutApplication(*language);
+        args.remove(at, 2);
+    }
     QString error;
     auto options = vestrel::ParseRenderOptions(args, &error);
     if (!options) {

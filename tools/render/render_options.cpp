@@ -4,6 +4,7 @@
 #include "logic/morphology/face_symbol.h"
 #include "scenes/scene_registry.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace vestrel {
@@ -161,7 +162,7 @@ bool parseForm(const QString& value, bool hexagonal, morphology::FormSpec* form,
         bool ok = false;
         form->distance = parts.takeLast().toDouble(&ok);
         if (!ok || !(form->distance > 0) || form->distance > 1000) {
-            *error = QStringLiteral("--form %1: расстояние грани от центра должно быть положительным числом").arg(value);
+            *error = QCoreApplication::translate("RenderOptions", "--form %1: расстояние грани от центра должно быть положительным числом").arg(value);
             return false;
         }
     }
@@ -178,14 +179,14 @@ bool buildCrystal(const QString& classText, const QStringList& formTexts, Render
 {
     const auto number = morphology::FindClass(classText.toStdString());
     if (!number) {
-        *error = QStringLiteral("--class %1: нет такого вида симметрии (номер от 1 до 32 или международный символ, "
+        *error = QCoreApplication::translate("RenderOptions", "--class %1: нет такого вида симметрии (номер от 1 до 32 или международный символ, "
                                 "например -43m, 4/mmm, 6/mmm)").arg(classText);
         return false;
     }
     const bool hexagonal = morphology::UsesHexagonalAxes(morphology::ClassInfo(*number).system);
     morphology::Combination combination(*number);
     if (formTexts.size() > morphology::Combination::MaxForms) {
-        *error = QStringLiteral("--form: не больше трёх форм в комбинации");
+        *error = QCoreApplication::translate("RenderOptions", "--form: не больше трёх форм в комбинации");
         return false;
     }
     for (const QString& text : formTexts) {
@@ -225,7 +226,8 @@ QString RenderUsage()
         "  K: 1..32 or an international symbol with - for the bar (-43m, 4/mmm);\n"
         "  hexagonal classes: --form h,k,i,l[,d]\n"
 
-        "usage: vestrel-render --library   (file, Russian name and space-group number of each library file)");
+        "usage: vestrel-render --library   (file, Russian name and space-group number of each library file)\n"
+        "  --lang ru|en before any of these: the texts printed in Russian (the default) or English");
 }
 
 bool parsePoint(const QString& value, QPointF* out)

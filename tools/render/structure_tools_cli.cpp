@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tools/render/structure_tools_cli.h"
+#include "logic/text/translate.h"
 
 #include "logic/cif/elements.h"
 
@@ -42,7 +43,7 @@ StructureToolsRun RunStructureTools(const RenderOptions& o, const cif::LoadedStr
     StructureToolsRun run;
     if (o.pick) {
         const int atom = Pick(o, s, *o.pick);
-        run.printed += (atom < 0 ? std::string("нет атома") : cif::AtomLine(s, atom)) + "\n";
+        run.printed += (atom < 0 ? std::string(VT("StructureTools", "нет атома")) : cif::AtomLine(s, atom)) + "\n";
         if (atom >= 0)
             run.request.picked.push_back(atom);
     }
@@ -51,7 +52,7 @@ StructureToolsRun RunStructureTools(const RenderOptions& o, const cif::LoadedStr
         for (const QPointF& p : o.measure)
             atoms.push_back(Pick(o, s, p));
         const bool all = std::find(atoms.begin(), atoms.end(), -1) == atoms.end();
-        run.printed += (all ? cif::MeasurementLine(s, atoms) : std::string("нет атома")) + "\n";
+        run.printed += (all ? cif::MeasurementLine(s, atoms) : std::string(VT("StructureTools", "нет атома"))) + "\n";
         if (all)
             run.request.picked = atoms;
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "logic/diffraction/gemmi/structure_factors.h"
+#include "logic/text/translate.h"
 
 #include <gemmi/cif.hpp>
 #include <gemmi/it92.hpp>
@@ -134,7 +135,7 @@ bool ScatteringCrystal::isRead() const { return model_ != nullptr; }
 std::string ScatteringCrystal::read(std::string_view text, const std::string& name)
 {
     model_.reset();
-    const std::string unreadable = "Файл " + inQuotes(name) + " не удалось прочитать для расчёта дифрактограммы.";
+    const std::string unreadable = VT("StructureFactors", "Файл ") + inQuotes(name) + VT("StructureFactors", " не удалось прочитать для расчёта дифрактограммы.");
     try {
         gcif::Document document = gcif::read_memory(text.data(), text.size(), name.c_str());
         const gcif::Block* chosen = nullptr;
@@ -144,12 +145,12 @@ std::string ScatteringCrystal::read(std::string_view text, const std::string& na
                 break;
             }
         if (!chosen)
-            return "В файле " + inQuotes(name) + " нет ячейки с атомными позициями.";
+            return VT("StructureFactors", "В файле ") + inQuotes(name) + VT("StructureFactors", " нет ячейки с атомными позициями.");
         auto model = std::make_unique<Model>();
         model->structure = gemmi::make_small_structure_from_block(*chosen);
         gemmi::SmallStructure& st = model->structure;
         if (!st.cell.is_crystal())
-            return "В файле " + inQuotes(name) + " нет параметров элементарной ячейки.";
+            return VT("StructureFactors", "В файле ") + inQuotes(name) + VT("StructureFactors", " нет параметров элементарной ячейки.");
         model->group = groupOf(*chosen, st.cell);
         setImages(st.cell, model->group);
         std::vector<gemmi::SmallStructure::Site> sites;
@@ -157,8 +158,8 @@ std::string ScatteringCrystal::read(std::string_view text, const std::string& na
             if (!finite(site.fract) || !std::isfinite(site.occ) || site.occ <= 0)
                 continue;
             if (site.element == gemmi::El::X || !gemmi::IT92<double>::has(site.element.elem))
-                return "Для атома " + inQuotes(site.label) + " файла " + inQuotes(name)
-                       + " нет атомного фактора рассеяния рентгеновских лучей.";
+                return VT("StructureFactors", "Для атома ") + inQuotes(site.label) + VT("StructureFactors", " файла ") + inQuotes(name)
+                       + VT("StructureFactors", " нет атомного фактора рассеяния рентгеновских лучей.");
             // Only isotropic displacement is used; none where the file gives none.
             site.aniso = {0, 0, 0, 0, 0, 0};
             if (!std::isfinite(site.u_iso) || site.u_iso < 0)
@@ -166,7 +167,7 @@ std::string ScatteringCrystal::read(std::string_view text, const std::string& na
             sites.push_back(site);
         }
         if (sites.empty())
-            return "В файле " + inQuotes(name) + " нет атомов.";
+            return VT("StructureFactors", "В файле ") + inQuotes(name) + VT("StructureFactors", " нет атомов.");
         st.sites = std::move(sites);
         st.change_occupancies_to_crystallographic(SpecialPositionDistance);
         const double images = static_cast<double>(st.cell.images.size() + 1);
