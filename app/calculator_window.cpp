@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -54,21 +56,25 @@ std::vector<std::array<int, 3>> PlanesOf(const ZoneScene& scene)
 
 // Label texts and brackets for one mode of the calculator.
 struct ModeLabels {
-    const char16_t* firstSymbol;  // firstLabel
-    const char16_t* secondSymbol; // secondLabel
-    const char16_t* result;       // resultLabel1
-    const char16_t* inputOpen;    // inputHeader1, inputHeader2
-    const char16_t* inputClose;   // inputHeader3, inputHeader4
-    const char16_t* resultOpen;   // resultLabel2
-    const char16_t* resultClose;  // resultLabel3
+    const char* firstSymbol;  // firstLabel
+    const char* secondSymbol; // secondLabel
+    const char* result;       // resultLabel1
+    const char* inputOpen;    // inputHeader1, inputHeader2
+    const char* inputClose;   // inputHeader3, inputHeader4
+    const char* resultOpen;   // resultLabel2
+    const char* resultClose;  // resultLabel3
 };
 
-constexpr ModeLabels kEdgeModeLabels{u"Символ первой грани :", u"Символ второй грани :",
-                                     u"Символ ребра :", u"(", u")", u"[", u"]"};
-constexpr ModeLabels kFaceModeLabels{u"Символ первого ребра :", u"Символ второго ребра :",
-                                     u"Символ грани :", u"[", u"]", u"(", u")"};
+constexpr ModeLabels kEdgeModeLabels{QT_TRANSLATE_NOOP("vestrel::CalculatorWindow", "Символ первой грани :"),
+                                     QT_TRANSLATE_NOOP("vestrel::CalculatorWindow", "Символ второй грани :"),
+                                     QT_TRANSLATE_NOOP("vestrel::CalculatorWindow", "Символ ребра :"),
+                                     "(", ")", "[", "]"};
+constexpr ModeLabels kFaceModeLabels{QT_TRANSLATE_NOOP("vestrel::CalculatorWindow", "Символ первого ребра :"),
+                                     QT_TRANSLATE_NOOP("vestrel::CalculatorWindow", "Символ второго ребра :"),
+                                     QT_TRANSLATE_NOOP("vestrel::CalculatorWindow", "Символ грани :"),
+                                     "[", "]", "(", ")"};
 
-QString text(const char16_t* s) { return QString::fromUtf16(s); }
+QString text(const char* s) { return QCoreApplication::translate("vestrel::CalculatorWindow", s); }
 
 // "MS Sans Serif" 8 point where it exists, else a face of the same metrics.
 QFont windowFont()
@@ -148,7 +154,7 @@ CalculatorWindow::CalculatorWindow(const QString& programDir, QWidget* parent)
     : QMainWindow(parent), programDir_(programDir), folders_(programDir)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Расчет символов граней и ребер"));
+    setWindowTitle(tr("Расчет символов граней и ребер"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
@@ -184,17 +190,17 @@ void CalculatorWindow::createMenu()
     menus->setObjectName(QStringLiteral("mm1"));
     QStyle* s = style();
 
-    fileMenu = menus->addMenu(QStringLiteral("Файл"));
+    fileMenu = menus->addMenu(tr("Файл"));
     fileMenu->setObjectName(QStringLiteral("N1"));
-    screenshotAction = makeAction(fileMenu, "N2", QStringLiteral("Сделать скриншот"), s->standardIcon(QStyle::SP_DialogSaveButton));
+    screenshotAction = makeAction(fileMenu, "N2", tr("Сделать скриншот"), s->standardIcon(QStyle::SP_DialogSaveButton));
     fileSeparator = makeSeparator(fileMenu, "N8");
-    exitAction = makeAction(fileMenu, "N3", QStringLiteral("Выход"), s->standardIcon(QStyle::SP_DialogCloseButton));
+    exitAction = makeAction(fileMenu, "N3", tr("Выход"), s->standardIcon(QStyle::SP_DialogCloseButton));
 
-    runMenu = menus->addMenu(QStringLiteral("Запуск"));
+    runMenu = menus->addMenu(tr("Запуск"));
     runMenu->setObjectName(QStringLiteral("N4"));
-    calculateAction = makeAction(runMenu, "N5", QStringLiteral("Рассчитать"), s->standardIcon(QStyle::SP_MediaPlay));
+    calculateAction = makeAction(runMenu, "N5", tr("Рассчитать"), s->standardIcon(QStyle::SP_MediaPlay));
     runSeparator = makeSeparator(runMenu, "N7");
-    clearAction = makeAction(runMenu, "N6", QStringLiteral("Стереть введенные данные"),
+    clearAction = makeAction(runMenu, "N6", tr("Стереть введенные данные"),
                     s->standardIcon(QStyle::SP_DialogResetButton));
 
     connect(screenshotAction, &QAction::triggered, this, &CalculatorWindow::takeScreenshot);
@@ -209,24 +215,24 @@ void CalculatorWindow::createModePanel(QWidget* client)
     modePanel->setObjectName(QStringLiteral("pnl1"));
     modePanel->setGeometry(0, 0, 369, 105);
     modePanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setStatusHint(modePanel, QStringLiteral("Облать переключения режимов расчета"));
+    setStatusHint(modePanel, tr("Облать переключения режимов расчета"));
     modePanel->setAutoFillBackground(true);
     QPalette palette = modePanel->palette();
     palette.setColor(QPalette::Window, QColor(kModePanelColour));
     modePanel->setPalette(palette);
 
-    modeLabel = makeLabel(modePanel, "lbl1", QStringLiteral("Режим для расчетов:"), {96, 16, 183, 20}, 12);
+    modeLabel = makeLabel(modePanel, "lbl1", tr("Режим для расчетов:"), {96, 16, 183, 20}, 12);
     QFont heading = modeLabel->font();
     heading.setBold(true);
     heading.setUnderline(true);
     modeLabel->setFont(heading);
     growToText(modeLabel);
 
-    facesToEdgeRadio = new QRadioButton(QStringLiteral("Нахождение символа ребра"), modePanel);
+    facesToEdgeRadio = new QRadioButton(tr("Нахождение символа ребра"), modePanel);
     facesToEdgeRadio->setObjectName(QStringLiteral("rb1"));
     facesToEdgeRadio->setGeometry(8, 56, 169, 17);
     facesToEdgeRadio->setChecked(true);
-    edgesToFaceRadio = new QRadioButton(QStringLiteral("Нахождение символа грани"), modePanel);
+    edgesToFaceRadio = new QRadioButton(tr("Нахождение символа грани"), modePanel);
     edgesToFaceRadio->setObjectName(QStringLiteral("rb2"));
     edgesToFaceRadio->setGeometry(200, 56, 169, 17);
     for (QRadioButton* rb : {facesToEdgeRadio, edgesToFaceRadio})
@@ -239,10 +245,10 @@ void CalculatorWindow::createModePanel(QWidget* client)
 
 void CalculatorWindow::createInputGroup(QWidget* client)
 {
-    inputGroup = new QGroupBox(QStringLiteral("Исходные данные :"), client);
+    inputGroup = new QGroupBox(tr("Исходные данные :"), client);
     inputGroup->setObjectName(QStringLiteral("grp1"));
     inputGroup->setGeometry(0, 112, 369, 105);
-    setStatusHint(inputGroup, QStringLiteral("Облать для ввода данных"));
+    setStatusHint(inputGroup, tr("Облать для ввода данных"));
 
     firstLabel = makeLabel(inputGroup, "lbl2", text(kEdgeModeLabels.firstSymbol), {24, 25, 116, 13});
     secondLabel = makeLabel(inputGroup, "lbl3", text(kEdgeModeLabels.secondSymbol), {24, 65, 115, 13});
@@ -253,8 +259,8 @@ void CalculatorWindow::createInputGroup(QWidget* client)
     inputHeader3 = makeLabel(inputGroup, "lbl7", text(kEdgeModeLabels.inputClose), {312, 24, 5, 20}, 12);
     inputHeader4 = makeLabel(inputGroup, "lbl8", text(kEdgeModeLabels.inputClose), {312, 64, 5, 20}, 12);
 
-    const QString firstHint = QStringLiteral("Символ первой грани/ребра");
-    const QString secondHint = QStringLiteral("Символ второй грани/ребра");
+    const QString firstHint = tr("Символ первой грани/ребра");
+    const QString secondHint = tr("Символ второй грани/ребра");
     first1Field = makeEdit(inputGroup, "edt1", 216, 24, firstHint);
     first2Field = makeEdit(inputGroup, "edt2", 248, 24, firstHint);
     first3Field = makeEdit(inputGroup, "edt3", 280, 24, firstHint);
@@ -268,17 +274,17 @@ void CalculatorWindow::createInputGroup(QWidget* client)
 
 void CalculatorWindow::createResultGroup(QWidget* client)
 {
-    resultGroup = new QGroupBox(QStringLiteral("Решение :"), client);
+    resultGroup = new QGroupBox(tr("Решение :"), client);
     resultGroup->setObjectName(QStringLiteral("grp2"));
     resultGroup->setGeometry(0, 224, 369, 65);
-    setStatusHint(resultGroup, QStringLiteral("Облать вывода рассчитанных данных"));
+    setStatusHint(resultGroup, tr("Облать вывода рассчитанных данных"));
 
     resultLabel1 = makeLabel(resultGroup, "lbl4", text(kEdgeModeLabels.result), {24, 28, 78, 13});
     setTextColour(resultLabel1, kResultLabelColour);
     resultLabel2 = makeLabel(resultGroup, "lbl9", text(kEdgeModeLabels.resultOpen), {200, 23, 4, 20}, 12);
     resultLabel3 = makeLabel(resultGroup, "lbl10", text(kEdgeModeLabels.resultClose), {312, 23, 4, 20}, 12);
 
-    const QString hint = QStringLiteral("Полученное решение");
+    const QString hint = tr("Полученное решение");
     result1Field = makeEdit(resultGroup, "edt7", 216, 24, hint);
     result2Field = makeEdit(resultGroup, "edt8", 248, 24, hint);
     result3Field = makeEdit(resultGroup, "edt9", 280, 24, hint);
@@ -286,15 +292,15 @@ void CalculatorWindow::createResultGroup(QWidget* client)
 
 void CalculatorWindow::createShowInSpaceButton(QWidget* client)
 {
-    showInSpaceButton = new QPushButton(QStringLiteral("Показать в пространстве"), client);
+    showInSpaceButton = new QPushButton(tr("Показать в пространстве"), client);
     showInSpaceButton->setObjectName(QStringLiteral("showInSpaceButton"));
     showInSpaceButton->setGeometry(kShowInSpaceGeometry);
-    inStructureCheck = new QCheckBox(QStringLiteral("Показать в открытой структуре"), resultGroup);
+    inStructureCheck = new QCheckBox(tr("Показать в открытой структуре"), resultGroup);
     inStructureCheck->setObjectName(QStringLiteral("inStructureCheck"));
     inStructureCheck->setGeometry(kInStructureGeometry);
-    setStatusHint(inStructureCheck, QStringLiteral("Показать плоскости в открытой структуре из файла, если она показана"));
+    setStatusHint(inStructureCheck, tr("Показать плоскости в открытой структуре из файла, если она показана"));
     setStatusHint(showInSpaceButton,
-                  QStringLiteral("Показать плоскости и направления в кубической ячейке в окне построения"));
+                  tr("Показать плоскости и направления в кубической ячейке в окне построения"));
     connect(showInSpaceButton, &QPushButton::clicked, this, &CalculatorWindow::showZoneInSpace);
 }
 
@@ -332,6 +338,28 @@ void CalculatorWindow::relabelForMode()
         apply(kEdgeModeLabels);
     if (edgesToFaceRadio->isChecked())
         apply(kFaceModeLabels);
+}
+
+void CalculatorWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        followLanguage();
+    QMainWindow::changeEvent(event);
+}
+
+void CalculatorWindow::followLanguage()
+{
+    // Relabelled hints give their controls tool tips again; the calculator's
+    // hints go to the status bars only.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!HintOf(w).isEmpty())
+            w->setToolTip(QString());
+    growToText(modeLabel);
+    relabelForMode();
+    // Numbers are read and written as the language writes them, unless the
+    // window was given a locale of its own.
+    if (!testAttribute(Qt::WA_SetLocale))
+        unsetLocale();
 }
 
 void CalculatorWindow::calculate()

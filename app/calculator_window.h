@@ -124,8 +124,10 @@ public slots:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void followLanguage();
     void createMenu();
     void createModePanel(QWidget* client);
     void createInputGroup(QWidget* client);

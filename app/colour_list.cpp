@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/colour_list.h"
 
+#include <QEvent>
 #include <QLineEdit>
 
 namespace vestrel {
@@ -11,7 +12,8 @@ ColourList::ColourList(const QStringList& items, int startItem, QWidget* parent)
     setInsertPolicy(QComboBox::NoInsert);
     addItems(items);
     setItemIndex(startItem);
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        typed_ = text;
         itemIndex_ = -1;
         emit itemIndexChanged(-1);
     });
@@ -25,9 +27,19 @@ void ColourList::setItemIndex(int item)
 {
     const bool changed = item != itemIndex_;
     itemIndex_ = item;
+    typed_.clear();
     setCurrentIndex(item);
     if (changed)
         emit itemIndexChanged(item);
+}
+
+void ColourList::changeEvent(QEvent* event)
+{
+    // Renaming the current item puts its new name into the text field, over
+    // what the user typed there.
+    if (event->type() == QEvent::LanguageChange && itemIndex_ < 0)
+        lineEdit()->setText(typed_);
+    QComboBox::changeEvent(event);
 }
 
 } // namespace vestrel

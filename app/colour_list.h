@@ -16,12 +16,17 @@ public:
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int item);
 
+protected:
+    // The items speak the new language; typed text stays as it was typed.
+    void changeEvent(QEvent* event) override;
+
 signals:
     // An item was chosen or set, or text typed (-1).
     void itemIndexChanged(int item);
 
 private:
     int itemIndex_ = -1;
+    QString typed_; // while no item is selected
 };
 
 } // namespace vestrel

@@ -2,10 +2,13 @@
 #include "app/library_dialog.h"
 
 #include "logic/data_location.h"
+#include "logic/text/language.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,18 +16,45 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vestrel {
+
+namespace {
+
+bool inEnglish() { return CurrentLanguage() == Language::English; }
+
+// The entry's name in the interface's language (the Russian one when the
+// entry has no English name), and the other name beside it.
+QString nameOf(const library::LibraryEntry& e)
+{
+    return inEnglish() && !e.nameEn.isEmpty() ? e.nameEn : e.nameRu;
+}
+
+QString otherNameOf(const library::LibraryEntry& e)
+{
+    return inEnglish() && !e.nameEn.isEmpty() ? e.nameRu : e.nameEn;
+}
+
+QString structureTypeOf(const library::LibraryEntry& e)
+{
+    return inEnglish() && !e.structureTypeEn.isEmpty() ? e.structureTypeEn : e.structureTypeRu;
+}
+
+QString itemText(const library::LibraryEntry& e) { return QStringLiteral("%1 — %2").arg(nameOf(e), e.formula); }
+
+} // namespace
 
 LibraryDialog::LibraryDialog(QWidget* parent, const QString& folder) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Библиотека структур"));
+    setWindowTitle(tr("Библиотека структур"));
     folder_ = folder.isEmpty() ? LocateStructureLibrary(QCoreApplication::applicationDirPath()) : folder;
     if (!folder_.isEmpty())
         library_.load(folder_);
 
     searchField = new QLineEdit(this);
     searchField->setObjectName(QStringLiteral("librarySearch"));
-    searchField->setPlaceholderText(QStringLiteral("Название, формула, пространственная группа или тип структуры"));
+    searchField->setPlaceholderText(tr("Название, формула, пространственная группа или тип структуры"));
     searchField->setClearButtonEnabled(true);
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("libraryList"));
@@ -34,10 +64,10 @@ LibraryDialog::LibraryDialog(QWidget* parent, const QString& folder) : QDialog(p
     details->setTextFormat(Qt::RichText);
     details->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     details->setMinimumWidth(320);
-    openButton = new QPushButton(QStringLiteral("Открыть"), this);
+    openButton = new QPushButton(tr("Открыть"), this);
     openButton->setObjectName(QStringLiteral("libraryOpen"));
     openButton->setDefault(true);
-    closeButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    closeButton = new QPushButton(tr("Закрыть"), this);
     closeButton->setObjectName(QStringLiteral("libraryClose"));
 
     auto* buttons = new QDialogButtonBox(this);
@@ -47,7 +77,7 @@ LibraryDialog::LibraryDialog(QWidget* parent, const QString& folder) : QDialog(p
     body->addWidget(list, 1);
     body->addWidget(details, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Поиск:"), this));
+    layout->addWidget(new QLabel(tr("Поиск:"), this));
     layout->addWidget(searchField);
     layout->addLayout(body, 1);
     layout->addWidget(buttons);
@@ -67,14 +97,15 @@ int LibraryDialog::currentEntry() const
     return item ? item->data(Qt::UserRole).toInt() : -1;
 }
 
-void LibraryDialog::fillList()
+void LibraryDialog::fillList() { fillListKeeping(chosenPath_); }
+
+void LibraryDialog::fillListKeeping(const QString& keep)
 {
-    const QString keep = chosenPath_;
     list->clear();
     int select = 0;
-    for (int index : library_.search(searchField->text())) {
+    for (int index : shownEntries()) {
         const library::LibraryEntry& e = library_.entries()[index];
-        auto* item = new QListWidgetItem(QStringLiteral("%1 — %2").arg(e.nameRu, e.formula), list);
+        auto* item = new QListWidgetItem(itemText(e), list);
         item->setData(Qt::UserRole, index);
         if (e.path == keep)
             select = list->count() - 1;
@@ -84,6 +115,21 @@ void LibraryDialog::fillList()
     showDetails();
 }
 
+QVector<int> LibraryDialog::shownEntries() const
+{
+    QVector<int> shown = library_.search(searchField->text());
+    // The library keeps the order of the Russian names; the English ones
+    // are listed in theirs.
+    if (inEnglish()) {
+        QCollator collator{QLocale()};
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        std::stable_sort(shown.begin(), shown.end(), [&](int a, int b) {
+            return collator.compare(nameOf(library_.entries()[a]), nameOf(library_.entries()[b])) < 0;
+        });
+    }
+    return shown;
+}
+
 void LibraryDialog::showDetails()
 {
     const int index = currentEntry();
@@ -91,25 +137,38 @@ void LibraryDialog::showDetails()
     if (index < 0) {
         if (library_.entries().isEmpty())
             details->setText(folder_.isEmpty()
-                                 ? QStringLiteral("Библиотека структур не найдена: нет папки structures "
-                                                  "ни рядом с программой, ни среди установленных файлов.")
-                                 : QStringLiteral("В папке %1 нет файлов структур.").arg(QDir::toNativeSeparators(folder_)));
+                                 ? tr("Библиотека структур не найдена: нет папки structures "
+                                      "ни рядом с программой, ни среди установленных файлов.")
+                                 : tr("В папке %1 нет файлов структур.").arg(QDir::toNativeSeparators(folder_)));
         else
-            details->setText(QStringLiteral("Ничего не найдено."));
+            details->setText(tr("Ничего не найдено."));
         return;
     }
     const library::LibraryEntry& e = library_.entries()[index];
     const auto row = [](const QString& label, const QString& value) {
         return QStringLiteral("<p><b>%1:</b> %2</p>").arg(label, value.toHtmlEscaped());
     };
-    QString text = QStringLiteral("<p><b>%1</b><br>%2</p>").arg(e.nameRu.toHtmlEscaped(), e.nameEn.toHtmlEscaped());
-    text += row(QStringLiteral("Формула"), e.formula);
-    text += row(QStringLiteral("Пространственная группа"), e.spaceGroupText());
-    text += row(QStringLiteral("Тип структуры"), e.structureTypeRu);
-    text += row(QStringLiteral("Ячейка"), e.cellText());
-    text += row(QStringLiteral("Источник"), e.source);
-    text += row(QStringLiteral("Файл"), e.fileName);
+    QString text = QStringLiteral("<p><b>%1</b><br>%2</p>").arg(nameOf(e).toHtmlEscaped(), otherNameOf(e).toHtmlEscaped());
+    text += row(tr("Формула"), e.formula);
+    text += row(tr("Пространственная группа"), e.spaceGroupText());
+    text += row(tr("Тип структуры"), structureTypeOf(e));
+    text += row(tr("Ячейка"), e.cellText());
+    text += row(tr("Источник"), e.source);
+    text += row(tr("Файл"), e.fileName);
     details->setText(text);
+}
+
+void LibraryDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        followLanguage();
+    QDialog::changeEvent(event);
+}
+
+void LibraryDialog::followLanguage()
+{
+    const int current = currentEntry();
+    fillListKeeping(current >= 0 ? library_.entries()[current].path : chosenPath_);
 }
 
 void LibraryDialog::openCurrent()

@@ -42,11 +42,17 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A change of the language: the entries' names and details anew.
+    void changeEvent(QEvent* event) override;
 
 private:
     void fillList();
+    // The list anew, the entry of the file keep chosen when it is listed.
+    void fillListKeeping(const QString& keep);
+    QVector<int> shownEntries() const;
     void showDetails();
     void openCurrent();
+    void followLanguage();
     int currentEntry() const;
 
     library::StructureLibrary library_;

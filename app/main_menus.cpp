@@ -10,6 +10,7 @@
 #include "logic/options.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <tuple>
 #include <QMainWindow>
@@ -93,32 +94,32 @@ void MainMenus::buildMenus(QMainWindow& window)
         items_[at(command)] = named(menu->addAction(caption), name);
         return items_[at(command)];
     };
-    QMenu* fileMenu = named(bar->addMenu(QStringLiteral("Файл")), "N1");
-    add(fileMenu, Command::OpenStructure, QStringLiteral("Открыть структуру…"), "openStructureAction")
+    QMenu* fileMenu = named(bar->addMenu(tr("Файл")), "N1");
+    add(fileMenu, Command::OpenStructure, tr("Открыть структуру…"), "openStructureAction")
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    add(fileMenu, Command::StructureLibrary, QStringLiteral("Библиотека структур…"), "structureLibraryAction")
+    add(fileMenu, Command::StructureLibrary, tr("Библиотека структур…"), "structureLibraryAction")
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     named(fileMenu->addSeparator(), "openStructureSeparator");
-    add(fileMenu, Command::SaveImage, QStringLiteral("Сохранить построение как..."), "N3");
-    add(fileMenu, Command::SaveModel, QStringLiteral("Сохранить 3D-модель…"), "saveModelAction");
-    add(fileMenu, Command::Screenshot, QStringLiteral("Сделать скриншот"), "N4");
+    add(fileMenu, Command::SaveImage, tr("Сохранить построение как..."), "N3");
+    add(fileMenu, Command::SaveModel, tr("Сохранить 3D-модель…"), "saveModelAction");
+    add(fileMenu, Command::Screenshot, tr("Сделать скриншот"), "N4");
     named(fileMenu->addSeparator(), "N2");
-    add(fileMenu, Command::Calculator, QStringLiteral("Расчет символов граней и ребер"), "N39");
-    add(fileMenu, Command::Reference, QStringLiteral("Справочник"), "N40");
+    add(fileMenu, Command::Calculator, tr("Расчет символов граней и ребер"), "N39");
+    add(fileMenu, Command::Reference, tr("Справочник"), "N40");
     named(fileMenu->addSeparator(), "N41");
-    add(fileMenu, Command::Exit, QStringLiteral("Выход"), "N5");
-    QMenu* runMenu = named(bar->addMenu(QStringLiteral("Запуск")), "N22");
-    add(runMenu, Command::Build, QStringLiteral("Построить объект"), "N36");
+    add(fileMenu, Command::Exit, tr("Выход"), "N5");
+    QMenu* runMenu = named(bar->addMenu(tr("Запуск")), "N22");
+    add(runMenu, Command::Build, tr("Построить объект"), "N36");
     named(runMenu->addSeparator(), "N38");
-    add(runMenu, Command::Erase, QStringLiteral("Стереть построение"), "N37");
+    add(runMenu, Command::Erase, tr("Стереть построение"), "N37");
     named(runMenu->addSeparator(), "powderSeparator");
-    add(runMenu, Command::Powder, QStringLiteral("Порошковая дифрактограмма"), "powderAction");
-    add(runMenu, Command::Stereogram, QStringLiteral("Стереографическая проекция"), "stereogramAction");
-    QMenu* settingsMenu = named(bar->addMenu(QStringLiteral("Настройки")), "N6");
-    QMenu* windowMenu = named(settingsMenu->addMenu(QStringLiteral("Окно")), "N23");
-    QMenu* colourMenu = named(windowMenu->addMenu(QStringLiteral("Цвет")), "N10");
-    QMenu* axesColourMenu = named(colourMenu->addMenu(QStringLiteral("Оси")), "N12");
-    QMenu* planesColourMenu = named(colourMenu->addMenu(QStringLiteral("Плоскости")), "N13");
+    add(runMenu, Command::Powder, tr("Порошковая дифрактограмма"), "powderAction");
+    add(runMenu, Command::Stereogram, tr("Стереографическая проекция"), "stereogramAction");
+    QMenu* settingsMenu = named(bar->addMenu(tr("Настройки")), "N6");
+    QMenu* windowMenu = named(settingsMenu->addMenu(tr("Окно")), "N23");
+    QMenu* colourMenu = named(windowMenu->addMenu(tr("Цвет")), "N10");
+    QMenu* axesColourMenu = named(colourMenu->addMenu(tr("Оси")), "N12");
+    QMenu* planesColourMenu = named(colourMenu->addMenu(tr("Плоскости")), "N13");
     // One item of each colour menu is always checked; clicking the checked
     // item leaves it checked.
     const auto colourItem = [](QMenu* menu, QActionGroup* group, const QString& caption, const char* name) {
@@ -128,41 +129,42 @@ void MainMenus::buildMenus(QMainWindow& window)
         return colour;
     };
     auto* axes = new QActionGroup(this);
-    axesColourItems_ = {colourItem(axesColourMenu, axes, QStringLiteral("Красный"), "N14"),
-                        colourItem(axesColourMenu, axes, QStringLiteral("Зеленый"), "N15"),
-                        colourItem(axesColourMenu, axes, QStringLiteral("Синий"), "N16")};
+    axesColourItems_ = {colourItem(axesColourMenu, axes, tr("Красный"), "N14"),
+                        colourItem(axesColourMenu, axes, tr("Зеленый"), "N15"),
+                        colourItem(axesColourMenu, axes, tr("Синий"), "N16")};
     auto* planes = new QActionGroup(this);
-    planesColourItems_ = {colourItem(planesColourMenu, planes, QStringLiteral("Белый"), "N17"),
-                          colourItem(planesColourMenu, planes, QStringLiteral("Красный"), "N18"),
-                          colourItem(planesColourMenu, planes, QStringLiteral("Зеленый"), "N19"),
-                          colourItem(planesColourMenu, planes, QStringLiteral("Синий"), "N20")};
+    planesColourItems_ = {colourItem(planesColourMenu, planes, tr("Белый"), "N17"),
+                          colourItem(planesColourMenu, planes, tr("Красный"), "N18"),
+                          colourItem(planesColourMenu, planes, tr("Зеленый"), "N19"),
+                          colourItem(planesColourMenu, planes, tr("Синий"), "N20")};
     BindItems({axesColourItems_.begin(), axesColourItems_.end()}, options_, Option(&KeptSettings::axesColour));
     BindItems({planesColourItems_.begin(), planesColourItems_.end()}, options_, Option(&KeptSettings::planesColour));
 
-    toolBarMenu_ = named(settingsMenu->addMenu(QStringLiteral("Панель инструментов")), "N21");
+    toolBarMenu_ = named(settingsMenu->addMenu(tr("Панель инструментов")), "N21");
     const std::array<std::pair<const char*, const char*>, 11> toolItems{{
-        {"Построить", "N26"},
-        {"Стереть построение", "N27"},
-        {"Справочник", "N28"},
-        {"Построить предыдущий объект из списка", "N11"},
-        {"Построить следущий объет из списка", "N29"},
-        {"Сохранить построение как...", "N30"},
-        {"Сделать скриншот экрана", "N31"},
-        {"Показать условные обозначения", "N32"},
-        {"Настройки построения объектов", "N33"},
-        {"Открыть файл справки", "N34"},
-        {"Выход из программы", "N35"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Построить"), "N26"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Стереть построение"), "N27"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Справочник"), "N28"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Построить предыдущий объект из списка"), "N11"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Построить следущий объет из списка"), "N29"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Сохранить построение как..."), "N30"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Сделать скриншот экрана"), "N31"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Показать условные обозначения"), "N32"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Настройки построения объектов"), "N33"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Открыть файл справки"), "N34"},
+        {QT_TRANSLATE_NOOP("vestrel::MainMenus", "Выход из программы"), "N35"},
     }};
     for (std::size_t i = 0; i < toolItems.size(); ++i) {
-        toolBarMenuItems_[i] = named(toolBarMenu_->addAction(QString::fromUtf8(toolItems[i].first)), toolItems[i].second);
+        toolBarMenuItems_[i] = named(toolBarMenu_->addAction(QCoreApplication::translate("vestrel::MainMenus", toolItems[i].first)),
+                                     toolItems[i].second);
         toolBarMenuItems_[i]->setCheckable(true);
     }
     named(settingsMenu->addSeparator(), "N24");
-    add(settingsMenu, Command::DisplaySettings, QStringLiteral("Построение"), "N25");
+    add(settingsMenu, Command::DisplaySettings, tr("Построение"), "N25");
     buildLanguageMenu(*settingsMenu);
-    QMenu* helpMenu = named(bar->addMenu(QStringLiteral("Помощь")), "N7");
-    add(helpMenu, Command::Help, QStringLiteral("Справка"), "N8");
-    add(helpMenu, Command::About, QStringLiteral("О Программе"), "N9");
+    QMenu* helpMenu = named(bar->addMenu(tr("Помощь")), "N7");
+    add(helpMenu, Command::Help, tr("Справка"), "N8");
+    add(helpMenu, Command::About, tr("О Программе"), "N9");
     // Commands that other windows bring stay disabled until bound.
     for (Command command : {Command::Calculator, Command::Reference, Command::About, Command::Powder, Command::Stereogram})
         item(command)->setEnabled(false);
@@ -177,49 +179,36 @@ void MainMenus::buildToolBar(QMainWindow& window)
     toolBar_->setIconSize(QSize(32, 32));
     toolBar_->setFixedWidth(ToolBarWidth);
     toolBar_->setStyleSheet(QStringLiteral("QToolBar { background: palette(midlight); border: 0; spacing: 0; padding: 0; }"));
-    SetHint(toolBar_, QStringLiteral("Панель инструментов"));
     window.addToolBar(Qt::LeftToolBarArea, toolBar_);
-    const auto make = [this](Command command, const char* name, int image, const QString& shortHint,
-                               const QString& longHint) {
+    const auto make = [this](Command command, const char* name, int image) {
         auto* b = named(new QToolButton(toolBar_), name);
         b->setIcon(ToolIcon(image));
         b->setIconSize(QSize(32, 32));
         b->setFixedSize(ToolBarWidth, 47);
         b->setAutoRaise(true);
-        SetHint(b, twoPartHint(shortHint, longHint));
         buttons_[at(command)] = b;
     };
-    const QString erase = QStringLiteral("Стереть построенную структуру или многогранник");
-    const QString previous = QStringLiteral("Построить пред. объект из списка");
-    const QString next = QStringLiteral("Построить след. объект из списка");
-    const auto same = [&](Command command, const char* name, int image, const QString& hint) {
-        make(command, name, image, hint, hint);
-    };
-    same(Command::Build, "btn2", 0, QStringLiteral("Построить выбранный объект"));
-    make(Command::Erase, "btn5", 1, erase, erase + ' ');
-    same(Command::Reference, "btn7", 2, QStringLiteral("Справочник"));
-    make(Command::Previous, "btn4", 10, previous, previous + ' ');
-    make(Command::Next, "btn9", 3, next, next + ' ');
-    same(Command::SaveImage, "btn11", 4, QStringLiteral("Сохранить построение"));
-    same(Command::Screenshot, "btn13", 5, QStringLiteral("Сделать скриншот"));
-    same(Command::Legend, "btn15", 6, QStringLiteral("Обозначения атомов в структурах"));
-    same(Command::DisplaySettings, "btn17", 7, QStringLiteral("Настройки построения"));
-    same(Command::Help, "btn19", 8, QStringLiteral("Справка"));
-    same(Command::Exit, "btn21", 9, QStringLiteral("Выход из программы"));
-    make(Command::OpenStructure, "openStructureToolButton", 11, QStringLiteral("Открыть структуру"),
-           QStringLiteral("Открыть файл кристаллической структуры (CIF)"));
+    make(Command::Build, "btn2", 0);
+    make(Command::Erase, "btn5", 1);
+    make(Command::Reference, "btn7", 2);
+    make(Command::Previous, "btn4", 10);
+    make(Command::Next, "btn9", 3);
+    make(Command::SaveImage, "btn11", 4);
+    make(Command::Screenshot, "btn13", 5);
+    make(Command::Legend, "btn15", 6);
+    make(Command::DisplaySettings, "btn17", 7);
+    make(Command::Help, "btn19", 8);
+    make(Command::Exit, "btn21", 9);
+    make(Command::OpenStructure, "openStructureToolButton", 11);
     for (std::size_t i = 0; i < ToolBarCommands.size(); ++i)
         toolBarEntries_[i] = toolBar_->addWidget(MainMenus::button(ToolBarCommands[i]));
-    const QStringList powderHint = QString::fromUtf8(PowderHint).split(QLatin1Char('|'));
-    make(Command::Powder, "powderToolButton", -1, powderHint.value(0), powderHint.value(1));
+    make(Command::Powder, "powderToolButton", -1);
     MainMenus::button(Command::Powder)->setIcon(PowderIcon());
     // Below the eleven, so that they keep their places; the command that
     // opens a structure file stays last.
-    make(Command::Measure, "measureToolButton", -1, QStringLiteral("Измерение"),
-         QStringLiteral("Измерить расстояния и углы между атомами структуры из файла"));
+    make(Command::Measure, "measureToolButton", -1);
     toolBar_->addWidget(MainMenus::button(Command::Powder));
-    const QStringList stereogramHint = QString::fromUtf8(StereogramHint).split(QLatin1Char('|'));
-    make(Command::Stereogram, "stereogramToolButton", -1, stereogramHint.value(0), stereogramHint.value(1));
+    make(Command::Stereogram, "stereogramToolButton", -1);
     MainMenus::button(Command::Stereogram)->setIcon(StereogramIcon());
     MainMenus::button(Command::Stereogram)->setEnabled(false);
     toolBar_->addWidget(MainMenus::button(Command::Stereogram));
@@ -229,6 +218,41 @@ void MainMenus::buildToolBar(QMainWindow& window)
     // Commands that other windows bring stay disabled until bound.
     MainMenus::button(Command::Reference)->setEnabled(false);
     MainMenus::button(Command::Legend)->setEnabled(false);
+    setToolBarHints();
+}
+
+void MainMenus::retranslate() { setToolBarHints(); }
+
+// The hints are two-part texts put together here, so that a change of the
+// language puts them together anew.
+void MainMenus::setToolBarHints()
+{
+    SetHint(toolBar_, tr("Панель инструментов"));
+    const auto hint = [this](Command command, const QString& shortHint, const QString& longHint) {
+        SetHint(buttons_[at(command)], twoPartHint(shortHint, longHint));
+    };
+    const auto same = [&](Command command, const QString& text) { hint(command, text, text); };
+    // The status line shows these with a blank after them, as it always has.
+    const auto blankAfter = [&](Command command, const QString& text) { hint(command, text, text + ' '); };
+    const auto ofWindow = [&](Command command, const char* context, const char* twoParts) {
+        const QStringList parts = QCoreApplication::translate(context, twoParts).split(QLatin1Char('|'));
+        hint(command, parts.value(0), parts.value(1));
+    };
+    same(Command::Build, tr("Построить выбранный объект"));
+    blankAfter(Command::Erase, tr("Стереть построенную структуру или многогранник"));
+    same(Command::Reference, tr("Справочник"));
+    blankAfter(Command::Previous, tr("Построить пред. объект из списка"));
+    blankAfter(Command::Next, tr("Построить след. объект из списка"));
+    same(Command::SaveImage, tr("Сохранить построение"));
+    same(Command::Screenshot, tr("Сделать скриншот"));
+    same(Command::Legend, tr("Обозначения атомов в структурах"));
+    same(Command::DisplaySettings, tr("Настройки построения"));
+    same(Command::Help, tr("Справка"));
+    same(Command::Exit, tr("Выход из программы"));
+    hint(Command::OpenStructure, tr("Открыть структуру"), tr("Открыть файл кристаллической структуры (CIF)"));
+    ofWindow(Command::Powder, "vestrel::PowderWindow", PowderHint);
+    ofWindow(Command::Stereogram, "vestrel::StereogramWindow", StereogramHint);
+    hint(Command::Measure, tr("Измерение"), tr("Измерить расстояния и углы между атомами структуры из файла"));
 }
 
 void MainMenus::bindToolBarMenu()

@@ -57,12 +57,16 @@ public:
     QToolBar* toolBar() const { return toolBar_; }
     // The tool bar's buttons shown as the options say.
     void applyToolButtonOptions();
+    // Puts the tool buttons' two-part hints together again in the language
+    // the interface now speaks.
+    void retranslate();
 
 private:
     void buildMenus(QMainWindow& window);
     void buildLanguageMenu(QMenu& settingsMenu);
     void buildToolBar(QMainWindow& window);
     void bindToolBarMenu();
+    void setToolBarHints();
 
     Options& options_;
     std::array<QAction*, static_cast<std::size_t>(Command::Count)> items_{};

@@ -30,12 +30,12 @@ int fieldValue(const QLineEdit* field)
 PictureSizeDialog::PictureSizeDialog(const QSize& panel, QWidget* parent) : QDialog(parent), panel_(panel)
 {
     setObjectName(QStringLiteral("pictureSizeDialog"));
-    setWindowTitle(QStringLiteral("Размер рисунка"));
+    setWindowTitle(tr("Размер рисунка"));
     auto* column = new QVBoxLayout(this);
-    panelRadio = new QRadioButton(QStringLiteral("Как окно построения: %1").arg(sizeText(panel)), this);
-    doubleRadio = new QRadioButton(QStringLiteral("Вдвое больше: %1").arg(sizeText(panel * 2)), this);
-    fourfoldRadio = new QRadioButton(QStringLiteral("Вчетверо больше: %1").arg(sizeText(panel * 4)), this);
-    customRadio = new QRadioButton(QStringLiteral("Другой размер (до %1 × %1):").arg(MaxPictureSize), this);
+    panelRadio = new QRadioButton(tr("Как окно построения: %1").arg(sizeText(panel)), this);
+    doubleRadio = new QRadioButton(tr("Вдвое больше: %1").arg(sizeText(panel * 2)), this);
+    fourfoldRadio = new QRadioButton(tr("Вчетверо больше: %1").arg(sizeText(panel * 4)), this);
+    customRadio = new QRadioButton(tr("Другой размер (до %1 × %1):").arg(MaxPictureSize), this);
     panelRadio->setChecked(true);
     for (QRadioButton* radio : {panelRadio, doubleRadio, fourfoldRadio, customRadio})
         column->addWidget(radio);
@@ -43,9 +43,9 @@ PictureSizeDialog::PictureSizeDialog(const QSize& panel, QWidget* parent) : QDia
     auto* fields = new QGridLayout;
     widthField = new QLineEdit(QString::number(panel.width()), this);
     heightField = new QLineEdit(QString::number(panel.height()), this);
-    fields->addWidget(new QLabel(QStringLiteral("Ширина:"), this), 0, 0);
+    fields->addWidget(new QLabel(tr("Ширина:"), this), 0, 0);
     fields->addWidget(widthField, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Высота:"), this), 1, 0);
+    fields->addWidget(new QLabel(tr("Высота:"), this), 1, 0);
     fields->addWidget(heightField, 1, 1);
     column->addLayout(fields);
     for (QLineEdit* field : {widthField, heightField}) {
@@ -54,8 +54,8 @@ PictureSizeDialog::PictureSizeDialog(const QSize& panel, QWidget* parent) : QDia
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("ОК"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("ОК"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     column->addWidget(buttons);

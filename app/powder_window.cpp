@@ -15,6 +15,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,31 +50,33 @@
 
 namespace vestrel {
 
-const char* const PowderHint =
-    "Порошковая дифрактограмма|Рентгеновская порошковая дифрактограмма структуры, открытой из файла";
+const char* const PowderHint = QT_TRANSLATE_NOOP(
+    "vestrel::PowderWindow",
+    "Порошковая дифрактограмма|Рентгеновская порошковая дифрактограмма структуры, открытой из файла");
 
 namespace {
 
-const QString Title = QStringLiteral("Порошковая дифрактограмма");
-const QString NeedsFile = QStringLiteral("Дифрактограмма рассчитывается для структуры из файла: "
-                                         "откройте файл CIF командой «Файл» → «Открыть структуру…».");
-
 QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
 QString number(double value, int decimals) { return fromUtf8(cif::FormatNumber(value, decimals)); }
+
+QString anodeItem(const diffraction::AnodeLine& line)
+{
+    return QString::fromUtf8(line.name) + QStringLiteral(", ") + number(line.wavelength, 5) + QStringLiteral(" Å");
+}
 
 } // namespace
 
 PowderWindow::PowderWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("PowderWindow"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Порошковая дифрактограмма"));
     resize(960, 720);
-    showMessageBox = [this](const QString& text) { QMessageBox::warning(this, Title, text); };
+    showMessageBox = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
     askSaveFile = [this] {
         QString filter;
         QString name = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Сохранить дифрактограмму"), QString(),
-            QStringLiteral("Таблица CSV (*.csv);;Рисунок PNG (*.png);;Рисунок SVG (*.svg)"), &filter);
+            this, tr("Сохранить дифрактограмму"), QString(),
+            tr("Таблица CSV (*.csv);;Рисунок PNG (*.png);;Рисунок SVG (*.svg)"), &filter);
         if (name.isEmpty())
             return name;
         const QString ending = filter.contains(QLatin1String("*.png"))   ? QStringLiteral(".png")
@@ -85,7 +88,7 @@ PowderWindow::PowderWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     };
     buildControls();
     revertInputs();
-    showMessage(NeedsFile);
+    showNote(Note::NeedsFile);
 }
 
 PowderWindow::~PowderWindow()
@@ -101,17 +104,16 @@ void PowderWindow::buildControls()
 {
     anode_ = new QComboBox;
     for (const diffraction::AnodeLine& line : diffraction::AnodeLines)
-        anode_->addItem(QString::fromUtf8(line.name) + QStringLiteral(", ") + number(line.wavelength, 5)
-                        + QStringLiteral(" Å"));
-    anode_->addItem(QStringLiteral("Другая длина волны"));
+        anode_->addItem(anodeItem(line));
+    anode_->addItem(tr("Другая длина волны"));
     wavelength_ = new QLineEdit;
     from_ = new QLineEdit;
     to_ = new QLineEdit;
-    profile_ = new QCheckBox(QStringLiteral("Профиль пиков, ширина"));
+    profile_ = new QCheckBox(tr("Профиль пиков, ширина"));
     width_ = new QLineEdit;
     for (QLineEdit* edit : {wavelength_, from_, to_, width_})
         edit->setMaximumWidth(80);
-    save_ = new QPushButton(QStringLiteral("Сохранить…"));
+    save_ = new QPushButton(tr("Сохранить…"));
     progress_ = new QProgressBar;
     progress_->setRange(0, 0);
     progress_->setMaximumWidth(120);
@@ -120,13 +122,13 @@ void PowderWindow::buildControls()
     message_->setWordWrap(true);
 
     auto* inputs = new QHBoxLayout;
-    inputs->addWidget(new QLabel(QStringLiteral("Излучение:")));
+    inputs->addWidget(new QLabel(tr("Излучение:")));
     inputs->addWidget(anode_);
     inputs->addWidget(new QLabel(QStringLiteral("λ, Å:")));
     inputs->addWidget(wavelength_);
-    inputs->addWidget(new QLabel(QStringLiteral("2θ от")));
+    inputs->addWidget(new QLabel(tr("2θ от")));
     inputs->addWidget(from_);
-    inputs->addWidget(new QLabel(QStringLiteral("до")));
+    inputs->addWidget(new QLabel(tr("до")));
     inputs->addWidget(to_);
     inputs->addWidget(new QLabel(QStringLiteral("°")));
     inputs->addWidget(profile_);
@@ -139,7 +141,7 @@ void PowderWindow::buildControls()
     chart_ = new QChart;
     chart_->legend()->hide();
     chart_->setLocalizeNumbers(true);
-    chart_->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
+    chart_->setLocale(QLocale());
     sticks_ = new QLineSeries;
     sticks_->setPen(QPen(QColor(180, 0, 0), 1.5));
     profileSeries_ = new QLineSeries;
@@ -150,7 +152,7 @@ void PowderWindow::buildControls()
     axisX_->setTitleText(QStringLiteral("2θ, °"));
     axisX_->setLabelFormat(QStringLiteral("%.1f"));
     axisY_ = new QValueAxis;
-    axisY_->setTitleText(QStringLiteral("I, отн. ед."));
+    axisY_->setTitleText(tr("I, отн. ед."));
     axisY_->setLabelFormat(QStringLiteral("%.0f"));
     axisY_->setTickType(QValueAxis::TicksDynamic);
     axisY_->setTickAnchor(0);
@@ -287,7 +289,7 @@ void PowderWindow::compute()
         lines_.clear();
         fillTable();
         fillChart();
-        showMessage(NeedsFile);
+        showNote(Note::NeedsFile);
         emit patternShown();
         return;
     }
@@ -320,19 +322,47 @@ void PowderWindow::adoptResult(diffraction::PowderResult result)
     lines_ = std::move(result.pattern.lines);
     fillTable();
     fillChart();
-    if (!result.pattern.ok)
-        showMessage(fromUtf8(result.pattern.message));
-    else if (lines_.empty())
-        showMessage(QStringLiteral("В выбранном диапазоне углов 2θ линий нет: расширьте его."));
-    else
-        showMessage({});
+    patternMessage_ = fromUtf8(result.pattern.message);
+    showNote(!result.pattern.ok ? Note::OfPattern : lines_.empty() ? Note::NoLines : Note::None);
     emit patternShown();
 }
 
-void PowderWindow::showMessage(const QString& text)
+void PowderWindow::showNote(Note note)
 {
+    note_ = note;
+    const QString text = note == Note::NeedsFile ? tr("Дифрактограмма рассчитывается для структуры из файла: "
+                                                      "откройте файл CIF командой «Файл» → «Открыть структуру…».")
+                         : note == Note::NoLines ? tr("В выбранном диапазоне углов 2θ линий нет: расширьте его.")
+                         : note == Note::OfPattern ? patternMessage_
+                                                   : QString();
     message_->setText(text);
     message_->setVisible(!text.isEmpty());
+}
+
+void PowderWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        followLanguage();
+    QWidget::changeEvent(event);
+}
+
+void PowderWindow::followLanguage()
+{
+    for (std::size_t i = 0; i < diffraction::AnodeLines.size(); ++i)
+        anode_->setItemText(static_cast<int>(i), anodeItem(diffraction::AnodeLines[i]));
+    revertInputs();
+    chart_->setLocale(QLocale());
+    axisY_->setTitleText(tr("I, отн. ед."));
+    fillTable();
+    // The pattern's own message comes with the pattern: computed anew, it
+    // speaks the new language.
+    if (note_ == Note::OfPattern) {
+        stale_ = true;
+        if (isVisible())
+            compute();
+    } else {
+        showNote(note_);
+    }
 }
 
 void PowderWindow::fillTable() { model_->setLines(&lines_); }

@@ -88,13 +88,21 @@ signals:
     // A computation ended and its pattern (or message) is shown.
     void patternShown();
 
+protected:
+    // A change of the language: the numbers, the axis and the message anew.
+    void changeEvent(QEvent* event) override;
+
 private:
+    // What the message line says.
+    enum class Note { None, NeedsFile, NoLines, OfPattern };
+
     void buildControls();
     void applyInputs();
     void compute();
     void adoptResult(diffraction::PowderResult result);
     QString hoverTextAt(double twoTheta, double tolerance) const;
-    void showMessage(const QString& text);
+    void showNote(Note note);
+    void followLanguage();
     void fillTable();
     void fillChart();
     void placeLabels();
@@ -112,6 +120,8 @@ private:
     std::shared_ptr<const diffraction::sf::ScatteringCrystal> crystal_;
     std::vector<diffraction::PowderLine> lines_;
     bool stale_ = true;
+    Note note_ = Note::None;
+    QString patternMessage_; // the computation's own message, for Note::OfPattern
 
     QString runningPath_;
     std::shared_ptr<std::atomic<bool>> running_; // the cancel flag of the computation under way

@@ -53,7 +53,6 @@ namespace vestrel {
 
 namespace {
 
-const QString Title = QStringLiteral("Порошковая дифрактограмма");
 // Above the strongest line the plot leaves room for the labels.
 constexpr double HeadRoom = 1.15;
 
@@ -171,22 +170,22 @@ bool PowderWindow::saveTo(const QString& path, QString* error)
         svg.setOutputDevice(&buffer);
         svg.setSize(view_->size());
         svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
-        svg.setTitle(Title);
+        svg.setTitle(windowTitle());
         QPainter painter(&svg);
         view_->render(&painter);
         painter.end();
         return WriteFileAtomically(path, buffer.data(), error);
     }
     if (error)
-        *error = QStringLiteral("Дифрактограмма сохраняется как таблица CSV или рисунок PNG или SVG: имя файла "
-                                "должно оканчиваться на .csv, .png или .svg.");
+        *error = tr("Дифрактограмма сохраняется как таблица CSV или рисунок PNG или SVG: имя файла "
+                     "должно оканчиваться на .csv, .png или .svg.");
     return false;
 }
 
 void PowderWindow::saveWithDialog()
 {
     if (lines_.empty()) {
-        showMessageBox(QStringLiteral("Сохранять нечего: дифрактограмма не рассчитана."));
+        showMessageBox(tr("Сохранять нечего: дифрактограмма не рассчитана."));
         return;
     }
     const QString path = askSaveFile();

@@ -7,6 +7,7 @@
 #include "logic/options.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -34,15 +35,14 @@ T* named(T* widget, const char* name)
 
 QStringList axisColourItems()
 {
-    return {QStringLiteral("Не строить"), QStringLiteral("Зеленый"), QStringLiteral("Красный"),
-            QStringLiteral("Синий"), QStringLiteral("Желтый")};
+    return {SettingsWindow::tr("Не строить"),
+            SettingsWindow::tr("Зеленый"),
+            SettingsWindow::tr("Красный"),
+            SettingsWindow::tr("Синий"),
+            SettingsWindow::tr("Желтый")};
 }
 
-QStringList screwColourItems()
-{
-    return {QStringLiteral("Зеленый"), QStringLiteral("Красный"), QStringLiteral("Синий"),
-            QStringLiteral("Желтый")};
-}
+QStringList screwColourItems() { return axisColourItems().mid(1); }
 
 } // namespace
 
@@ -51,12 +51,12 @@ SettingsWindow::SettingsWindow(Options* options, QWidget* parent)
       ownOptions_(options ? nullptr : std::make_unique<Options>()), options_(options ? options : ownOptions_.get())
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Настройки построения"));
+    setWindowTitle(tr("Настройки построения"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     tabs = named(new QTabWidget(this), "PageControl1");
-    tabs->addTab(buildObjectsTab(), QStringLiteral("Настройки объектов"));
-    tabs->addTab(buildProgramTab(), QStringLiteral("Параметры программы"));
+    tabs->addTab(buildObjectsTab(), tr("Настройки объектов"));
+    tabs->addTab(buildProgramTab(), tr("Параметры программы"));
     layout->addWidget(tabs);
     statusLine = named(new QStatusBar(this), "stat1");
     statusLine->setSizeGripEnabled(false);
@@ -98,7 +98,7 @@ void SettingsWindow::setFrameTimer(QTimer* timer)
 void SettingsWindow::followFrameInterval()
 {
     const int interval = options_->kept().frameInterval;
-    frameIntervalGroup->setTitle(QStringLiteral("Частота смены кадров : %1 мсек").arg(interval));
+    frameIntervalGroup->setTitle(tr("Частота смены кадров : %1 мсек").arg(interval));
     if (frameTimer_)
         frameTimer_->setInterval(interval);
 }
@@ -113,13 +113,13 @@ QWidget* SettingsWindow::buildObjectsTab()
     frameIntervalSlider->setRange(1, 100);
     frameIntervalSlider->setTickInterval(5);
     frameIntervalSlider->setTickPosition(QSlider::TicksBelow);
-    SetHint(frameIntervalSlider, QStringLiteral("Частота смены кадров (скорость анимации)"));
+    SetHint(frameIntervalSlider, tr("Частота смены кадров (скорость анимации)"));
     (new QVBoxLayout(frameIntervalGroup))->addWidget(frameIntervalSlider);
     column->addWidget(frameIntervalGroup);
 
     auto* row = new QHBoxLayout;
-    axisColoursGroup = named(new QGroupBox(QStringLiteral("Цвет осей :"), tab), "grp6");
-    SetHint(axisColoursGroup, QStringLiteral("Область настройки осей"));
+    axisColoursGroup = named(new QGroupBox(tr("Цвет осей :"), tab), "grp6");
+    SetHint(axisColoursGroup, tr("Область настройки осей"));
     auto* axes = new QGridLayout(axisColoursGroup);
     const auto addAxisList = [&](int rowIndex, const QString& label, ColourList*& list, const char* name,
                                  const QString& hint) {
@@ -128,40 +128,40 @@ QWidget* SettingsWindow::buildObjectsTab()
         SetHint(list, hint);
         axes->addWidget(list, rowIndex, 1);
     };
-    addAxisList(0, QStringLiteral("2-го порядка:"), axisOrder2ColourList, "cbb1", QStringLiteral("Список цветов для  оси 2-го порядка"));
-    addAxisList(1, QStringLiteral("3-го порядка:"), axisOrder3ColourList, "cbb3", QStringLiteral("Список цветов для  оси 3-го порядка"));
-    addAxisList(2, QStringLiteral("4-го порядка:"), axisOrder4ColourList, "cbb4", QStringLiteral("Список цветов для  оси 4-го порядка"));
-    addAxisList(3, QStringLiteral("6-го порядка:"), axisOrder6ColourList, "cbb5", QStringLiteral("Список цветов для  оси 6-го порядка"));
+    addAxisList(0, tr("2-го порядка:"), axisOrder2ColourList, "cbb1", tr("Список цветов для  оси 2-го порядка"));
+    addAxisList(1, tr("3-го порядка:"), axisOrder3ColourList, "cbb3", tr("Список цветов для  оси 3-го порядка"));
+    addAxisList(2, tr("4-го порядка:"), axisOrder4ColourList, "cbb4", tr("Список цветов для  оси 4-го порядка"));
+    addAxisList(3, tr("6-го порядка:"), axisOrder6ColourList, "cbb5", tr("Список цветов для  оси 6-го порядка"));
     row->addWidget(axisColoursGroup);
 
     auto* right = new QVBoxLayout;
-    polyhedraGroup = named(new QGroupBox(QStringLiteral("Многогранники :"), tab), "grp7");
-    SetHint(polyhedraGroup, QStringLiteral("Область настройки построения многогранников"));
-    faceModeGroup = named(new QGroupBox(QStringLiteral("Опции построения:"), polyhedraGroup), "grp9");
-    SetHint(faceModeGroup, QStringLiteral("Область настройки построения многогранников"));
-    seeThroughFacesRadio = named(new QRadioButton(QStringLiteral("Прозрачные грани"), faceModeGroup), "rb5");
-    SetHint(seeThroughFacesRadio, QStringLiteral("Построение только ребер"));
-    solidFacesRadio = named(new QRadioButton(QStringLiteral("Сплошные грани"), faceModeGroup), "rb6");
-    SetHint(solidFacesRadio, QStringLiteral("Построение сплошных граней"));
+    polyhedraGroup = named(new QGroupBox(tr("Многогранники :"), tab), "grp7");
+    SetHint(polyhedraGroup, tr("Область настройки построения многогранников"));
+    faceModeGroup = named(new QGroupBox(tr("Опции построения:"), polyhedraGroup), "grp9");
+    SetHint(faceModeGroup, tr("Область настройки построения многогранников"));
+    seeThroughFacesRadio = named(new QRadioButton(tr("Прозрачные грани"), faceModeGroup), "rb5");
+    SetHint(seeThroughFacesRadio, tr("Построение только ребер"));
+    solidFacesRadio = named(new QRadioButton(tr("Сплошные грани"), faceModeGroup), "rb6");
+    SetHint(solidFacesRadio, tr("Построение сплошных граней"));
     auto* faces = new QVBoxLayout(faceModeGroup);
     faces->addWidget(seeThroughFacesRadio);
     faces->addWidget(solidFacesRadio);
     (new QVBoxLayout(polyhedraGroup))->addWidget(faceModeGroup);
     right->addWidget(polyhedraGroup);
 
-    screwAxesGroup = named(new QGroupBox(QStringLiteral("Винтовые оси :"), tab), "grp8");
-    SetHint(screwAxesGroup, QStringLiteral("Область настройки винтовых осей"));
-    screwColourGroup = named(new QGroupBox(QStringLiteral("Цвет :"), screwAxesGroup), "grp11");
-    SetHint(screwColourGroup, QStringLiteral("Область настройки винтовых осей"));
+    screwAxesGroup = named(new QGroupBox(tr("Винтовые оси :"), tab), "grp8");
+    SetHint(screwAxesGroup, tr("Область настройки винтовых осей"));
+    screwColourGroup = named(new QGroupBox(tr("Цвет :"), screwAxesGroup), "grp11");
+    SetHint(screwColourGroup, tr("Область настройки винтовых осей"));
     screwAxisColourList = named(new ColourList(screwColourItems(), -1, screwColourGroup), "cbb2");
-    SetHint(screwAxisColourList, QStringLiteral("Список цветов для  винтовых осей"));
+    SetHint(screwAxisColourList, tr("Список цветов для  винтовых осей"));
     (new QVBoxLayout(screwColourGroup))->addWidget(screwAxisColourList);
     (new QVBoxLayout(screwAxesGroup))->addWidget(screwColourGroup);
     right->addWidget(screwAxesGroup);
     row->addLayout(right);
     column->addLayout(row);
 
-    objectsOkButton = named(new QPushButton(QStringLiteral("ОК"), tab), "btn1");
+    objectsOkButton = named(new QPushButton(tr("ОК"), tab), "btn1");
     connect(objectsOkButton, &QPushButton::clicked, this, &SettingsWindow::objectsOk);
     column->addWidget(objectsOkButton, 0, Qt::AlignRight);
     return tab;
@@ -172,46 +172,46 @@ QWidget* SettingsWindow::buildProgramTab()
     auto* tab = named(new QWidget, "ts2");
     auto* column = new QVBoxLayout(tab);
 
-    controlGroup = named(new QGroupBox(QStringLiteral("Настройки управления :"), tab), "grp2");
-    SetHint(controlGroup, QStringLiteral("Изменение управления мышью"));
-    mouseInversionGroup = named(new QGroupBox(QStringLiteral("Инверсия мыши :"), controlGroup), "grp3");
-    SetHint(mouseInversionGroup, QStringLiteral("Изменение управления мышью"));
-    directMouseRadio = named(new QRadioButton(QStringLiteral("Прямая"), mouseInversionGroup), "rb1");
-    SetHint(directMouseRadio, QStringLiteral("Прямая инверсия(по умолчанию)"));
-    invertedMouseRadio = named(new QRadioButton(QStringLiteral("Обратная"), mouseInversionGroup), "rb2");
-    SetHint(invertedMouseRadio, QStringLiteral("Обратная инверсия"));
+    controlGroup = named(new QGroupBox(tr("Настройки управления :"), tab), "grp2");
+    SetHint(controlGroup, tr("Изменение управления мышью"));
+    mouseInversionGroup = named(new QGroupBox(tr("Инверсия мыши :"), controlGroup), "grp3");
+    SetHint(mouseInversionGroup, tr("Изменение управления мышью"));
+    directMouseRadio = named(new QRadioButton(tr("Прямая"), mouseInversionGroup), "rb1");
+    SetHint(directMouseRadio, tr("Прямая инверсия(по умолчанию)"));
+    invertedMouseRadio = named(new QRadioButton(tr("Обратная"), mouseInversionGroup), "rb2");
+    SetHint(invertedMouseRadio, tr("Обратная инверсия"));
     auto* mouse = new QHBoxLayout(mouseInversionGroup);
     mouse->addWidget(directMouseRadio);
     mouse->addWidget(invertedMouseRadio);
     (new QVBoxLayout(controlGroup))->addWidget(mouseInversionGroup);
     column->addWidget(controlGroup);
 
-    interfaceGroup = named(new QGroupBox(QStringLiteral("Настройки интерфейса :"), tab), "grp1");
-    SetHint(interfaceGroup, QStringLiteral("Область для настройки интерфейса программы"));
+    interfaceGroup = named(new QGroupBox(tr("Настройки интерфейса :"), tab), "grp1");
+    SetHint(interfaceGroup, tr("Область для настройки интерфейса программы"));
     auto* options = new QVBoxLayout(interfaceGroup);
     const auto addOption = [&](QCheckBox*& box, const char* name, const QString& caption, const QString& hint) {
         box = named(new QCheckBox(caption, interfaceGroup), name);
         SetHint(box, hint);
         options->addWidget(box);
     };
-    addOption(maxDistanceCheck, "chk1", QStringLiteral("Отдалиться на максимальное расстояние"),
-              QStringLiteral("Отдалиться на макс. расстояние (150 отн. ед.)"));
-    addOption(hideDetailsCheck, "chk2", QStringLiteral("Убрать детальную информацию"),
-              QStringLiteral("Убрать/показать информацию о кристалле и крист. решетке"));
-    addOption(hideSidePanelCheck, "chk3", QStringLiteral("Убрать вкладку инструментов и опций"),
-              QStringLiteral("Убрать/отображать вкладку инструментов и опций"));
-    addOption(showToolBarCheck, "chk4", QStringLiteral("Отображать панель инструментов"),
-              QStringLiteral("Отображать/убрать панель инструментов"));
+    addOption(maxDistanceCheck, "chk1", tr("Отдалиться на максимальное расстояние"),
+              tr("Отдалиться на макс. расстояние (150 отн. ед.)"));
+    addOption(hideDetailsCheck, "chk2", tr("Убрать детальную информацию"),
+              tr("Убрать/показать информацию о кристалле и крист. решетке"));
+    addOption(hideSidePanelCheck, "chk3", tr("Убрать вкладку инструментов и опций"),
+              tr("Убрать/отображать вкладку инструментов и опций"));
+    addOption(showToolBarCheck, "chk4", tr("Отображать панель инструментов"),
+              tr("Отображать/убрать панель инструментов"));
     column->addWidget(interfaceGroup);
     column->addWidget(buildPictureGroup(tab));
 
     auto* buttons = new QHBoxLayout;
-    resetButton = named(new QPushButton(QStringLiteral("Восстановить настройки по умолчанию"), tab), "resetButton");
-    SetHint(resetButton, QStringLiteral("Вернуть всем настройкам значения, с которыми программа запускается впервые"));
+    resetButton = named(new QPushButton(tr("Восстановить настройки по умолчанию"), tab), "resetButton");
+    SetHint(resetButton, tr("Вернуть всем настройкам значения, с которыми программа запускается впервые"));
     connect(resetButton, &QPushButton::clicked, this, &SettingsWindow::resetRequested);
     buttons->addWidget(resetButton);
     buttons->addStretch(1);
-    programOkButton = named(new QPushButton(QStringLiteral("ОК"), tab), "btn3");
+    programOkButton = named(new QPushButton(tr("ОК"), tab), "btn3");
     connect(programOkButton, &QPushButton::clicked, this, &SettingsWindow::programOk);
     buttons->addWidget(programOkButton);
     column->addLayout(buttons);
@@ -231,6 +231,15 @@ void SettingsWindow::showSettings()
     show();
     raise();
     activateWindow();
+}
+
+void SettingsWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        followFrameInterval();
+        showSmoothingHint();
+    }
+    QWidget::changeEvent(event);
 }
 
 void SettingsWindow::objectsOk() { hide(); }

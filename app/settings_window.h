@@ -81,17 +81,23 @@ public slots:
     // and its hint says why).
     void setSmoothingSamples(int samples);
 
+protected:
+    // A change of the language: the texts with numbers in them anew.
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* buildObjectsTab();
     QWidget* buildProgramTab();
     QGroupBox* buildPictureGroup(QWidget* parent);
     void bindOptions();
     void followFrameInterval();
+    void showSmoothingHint();
 
     std::unique_ptr<Options> ownOptions_;
     Options* options_;
     QTimer* frameTimer_ = nullptr;
     bool shownBefore_ = false;
+    int smoothingSamples_ = 0;
 };
 
 } // namespace vestrel

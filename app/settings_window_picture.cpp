@@ -16,23 +16,24 @@ namespace {
 QString smoothHint(int samples)
 {
     if (samples <= 0)
-        return QStringLiteral("Сглаживание недоступно: OpenGL этого компьютера не даёт многовыборочного буфера");
-    return QStringLiteral("Сглаживание краёв и линий (%1 выборки на точку) в окне и в сохраняемых рисунках").arg(samples);
+        return SettingsWindow::tr("Сглаживание недоступно: OpenGL этого компьютера не даёт многовыборочного буфера");
+    return SettingsWindow::tr("Сглаживание краёв и линий (%1 выборки на точку) в окне и в сохраняемых рисунках").arg(samples);
 }
 
 } // namespace
 
 QGroupBox* SettingsWindow::buildPictureGroup(QWidget* parent)
 {
-    pictureGroup = new QGroupBox(QStringLiteral("Изображение :"), parent);
+    pictureGroup = new QGroupBox(tr("Изображение :"), parent);
     pictureGroup->setObjectName(QStringLiteral("pictureGroup"));
-    SetHint(pictureGroup, QStringLiteral("Вид изображения в окне и в сохраняемых рисунках"));
-    shadedCheck = new QCheckBox(QStringLiteral("Объёмное изображение"), pictureGroup);
+    SetHint(pictureGroup, tr("Вид изображения в окне и в сохраняемых рисунках"));
+    shadedCheck = new QCheckBox(tr("Объёмное изображение"), pictureGroup);
     shadedCheck->setObjectName(QStringLiteral("shadedCheck"));
-    SetHint(shadedCheck, QStringLiteral("Освещённые шары атомов и грани многогранников, полупрозрачные плоскости симметрии"));
-    smoothCheck = new QCheckBox(QStringLiteral("Сглаживание"), pictureGroup);
+    SetHint(shadedCheck, tr("Освещённые шары атомов и грани многогранников, полупрозрачные плоскости симметрии"));
+    smoothCheck = new QCheckBox(tr("Сглаживание"), pictureGroup);
     smoothCheck->setObjectName(QStringLiteral("smoothCheck"));
-    SetHint(smoothCheck, smoothHint(SmoothSamples));
+    smoothingSamples_ = SmoothSamples;
+    showSmoothingHint();
     auto* row = new QHBoxLayout(pictureGroup);
     row->addWidget(shadedCheck);
     row->addWidget(smoothCheck);
@@ -44,7 +45,10 @@ void SettingsWindow::setSmoothingSamples(int samples)
     if (samples <= 0)
         smoothCheck->setChecked(false);
     smoothCheck->setEnabled(samples > 0);
-    SetHint(smoothCheck, smoothHint(samples));
+    smoothingSamples_ = samples;
+    showSmoothingHint();
 }
+
+void SettingsWindow::showSmoothingHint() { SetHint(smoothCheck, smoothHint(smoothingSamples_)); }
 
 } // namespace vestrel

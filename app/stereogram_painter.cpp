@@ -5,6 +5,7 @@
 #include "logic/pictures/png_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,7 +18,8 @@
 
 namespace vestrel {
 
-const char* const StereogramEmptyText = "Постройте многогранник или выберите класс симметрии";
+const char* const StereogramEmptyText =
+    QT_TRANSLATE_NOOP("vestrel::StereogramWindow", "Постройте многогранник или выберите класс симметрии");
 
 namespace {
 
@@ -192,7 +194,7 @@ void PaintStereogram(QPainter& p, const QRectF& area, const morphology::Stereogr
     if (!s) {
         p.setPen(Qt::black);
         const QRectF box(f.centre.x() - f.radius * 0.9, f.centre.y() - f.radius * 0.3, f.radius * 1.8, f.radius * 0.6);
-        p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(StereogramEmptyText));
+        p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, QCoreApplication::translate("vestrel::StereogramWindow", StereogramEmptyText));
         p.restore();
         return;
     }
@@ -225,14 +227,14 @@ bool SaveStereogram(const QString& path, QSize size, const morphology::Stereogra
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(QStringLiteral("Стереографическая проекция"));
+        svg.setTitle(QCoreApplication::translate("vestrel::StereogramWindow", "Стереографическая проекция"));
         QPainter painter(&svg);
         PaintStereogram(painter, QRectF(QPointF(0, 0), QSizeF(size)), s, look);
         painter.end();
         return WriteFileAtomically(path, buffer.data(), error);
     }
     if (error)
-        *error = QStringLiteral("Проекция сохраняется как рисунок PNG или SVG: имя файла должно оканчиваться на .png или .svg.");
+        *error = QCoreApplication::translate("vestrel::StereogramWindow", "Проекция сохраняется как рисунок PNG или SVG: имя файла должно оканчиваться на .png или .svg.");
     return false;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -16,7 +17,9 @@
 
 namespace vestrel {
 
-const char* const StereogramHint = "Стереографическая проекция|Стереографическая проекция многогранника или класса симметрии";
+const char* const StereogramHint =
+    QT_TRANSLATE_NOOP("vestrel::StereogramWindow",
+                      "Стереографическая проекция|Стереографическая проекция многогранника или класса симметрии");
 
 QIcon StereogramIcon()
 {
@@ -70,20 +73,20 @@ private:
 StereogramWindow::StereogramWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("stereogramWindow"));
-    setWindowTitle(QStringLiteral("Стереографическая проекция"));
+    setWindowTitle(tr("Стереографическая проекция"));
     canvas_ = new StereogramCanvas(*this);
     canvas_->paintWith = [this](QPainter& p) { PaintStereogram(p, QRectF(canvas_->rect()), stereogram(), look_); };
     mode_ = new QComboBox(this);
     mode_->setObjectName(QStringLiteral("stereogramModeBox"));
-    mode_->addItems({QStringLiteral("Стандартная установка"), QStringLiteral("Вместе с моделью")});
-    net_ = new QCheckBox(QStringLiteral("Сетка Вульфа"), this);
+    mode_->addItems({tr("Стандартная установка"), tr("Вместе с моделью")});
+    net_ = new QCheckBox(tr("Сетка Вульфа"), this);
     net_->setObjectName(QStringLiteral("stereogramNetBox"));
-    fine_ = new QCheckBox(QStringLiteral("Через 2°"), this);
+    fine_ = new QCheckBox(tr("Через 2°"), this);
     fine_->setObjectName(QStringLiteral("stereogramFineNetBox"));
     fine_->setEnabled(false);
-    symbols_ = new QCheckBox(QStringLiteral("Символы граней"), this);
+    symbols_ = new QCheckBox(tr("Символы граней"), this);
     symbols_->setObjectName(QStringLiteral("stereogramSymbolsBox"));
-    save_ = new QPushButton(QStringLiteral("Сохранить проекцию…"), this);
+    save_ = new QPushButton(tr("Сохранить проекцию…"), this);
     save_->setObjectName(QStringLiteral("saveStereogramButton"));
     status_ = new QStatusBar(this);
     status_->setObjectName(QStringLiteral("stereogramStatusBar"));
@@ -154,13 +157,22 @@ void StereogramWindow::sayMarkedFace()
 {
     QString text;
     if (!stereogram_)
-        text = QString::fromUtf8(StereogramEmptyText);
+        text = tr(StereogramEmptyText);
     else if (look_.markedFace && input_.source && *look_.markedFace < static_cast<int>(input_.source->faces.size())) {
         const std::string& symbol = input_.source->faces[static_cast<std::size_t>(*look_.markedFace)].symbol;
-        text = symbol.empty() ? QStringLiteral("Грань %1").arg(*look_.markedFace + 1)
-                              : QStringLiteral("Грань %1").arg(QString::fromStdString(symbol));
+        text = symbol.empty() ? tr("Грань %1").arg(*look_.markedFace + 1)
+                              : tr("Грань %1").arg(QString::fromStdString(symbol));
     }
     status_->showMessage(text);
+}
+
+void StereogramWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        sayMarkedFace();
+        canvas_->update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void StereogramWindow::clickAt(QPointF pixel)
@@ -193,14 +205,14 @@ bool StereogramWindow::saveTo(const QString& path, QSize size, QString* error) c
 std::pair<QString, QSize> StereogramWindow::askWithDialogs()
 {
     QString filter;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить проекцию"), QStringLiteral("stereogram.svg"),
-                                                QStringLiteral("Рисунок SVG (*.svg);;Рисунок PNG (*.png)"), &filter);
+    QString path = QFileDialog::getSaveFileName(this, tr("Сохранить проекцию"), QStringLiteral("stereogram.svg"),
+                                                tr("Рисунок SVG (*.svg);;Рисунок PNG (*.png)"), &filter);
     if (path.isEmpty())
         return {};
     if (!path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) && !path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         path += filter.contains(QLatin1String("*.png")) ? QStringLiteral(".png") : QStringLiteral(".svg");
     bool ok = false;
-    const int side = QInputDialog::getInt(this, QStringLiteral("Сохранить проекцию"), QStringLiteral("Размер рисунка, точек:"),
+    const int side = QInputDialog::getInt(this, tr("Сохранить проекцию"), tr("Размер рисунка, точек:"),
                                           800, 100, 8192, 100, &ok);
     if (!ok)
         return {};

@@ -72,6 +72,10 @@ signals:
     // A pole clicked: its face, or none for a click beside every pole.
     void faceClicked(std::optional<int> face);
 
+protected:
+    // A change of the language: the status line and the empty canvas anew.
+    void changeEvent(QEvent* event) override;
+
 private:
     void reproject();
     void saveChosen();
