@@ -40,26 +40,47 @@ std::string translateForTheLogic(const char* context, const char* source)
 
 InterfaceTranslator* theTranslator = nullptr;
 
-void relabel(QString& text)
+// Each text relabelled keeps its origin under its place (the widget and the
+// text's turn in the walk over it), so that a text shared by two sources
+// returns to its own when switched back. A text its owner has changed since
+// is looked up afresh.
+struct Relabelled {
+    InterfaceTranslator::Origin origin;
+    QString shown;
+};
+QHash<QPair<const QObject*, int>, Relabelled> relabelled;
+const QObject* currentOwner = nullptr;
+int currentTurn = 0;
+
+void beginRelabelling(const QObject* owner)
 {
-    if (text.isEmpty() || !theTranslator)
-        return;
-    if (const auto again = theTranslator->retranslated(text))
-        text = *again;
+    currentOwner = owner;
+    currentTurn = 0;
 }
 
 template <typename Get, typename Set>
 void relabelText(Get get, Set set)
 {
-    QString text = get();
-    const QString before = text;
-    relabel(text);
-    if (text != before)
-        set(text);
+    const QPair<const QObject*, int> place{currentOwner, currentTurn++};
+    const QString text = get();
+    if (text.isEmpty() || !theTranslator)
+        return;
+    std::optional<InterfaceTranslator::Origin> origin;
+    if (const auto kept = relabelled.constFind(place); kept != relabelled.constEnd() && kept->shown == text)
+        origin = kept->origin;
+    else
+        origin = theTranslator->originOf(text);
+    if (!origin)
+        return;
+    const QString again = theTranslator->translated(*origin);
+    relabelled.insert(place, {*origin, again});
+    if (again != text)
+        set(again);
 }
 
 void relabelWidget(QWidget* w)
 {
+    beginRelabelling(w);
     relabelText([w] { return w->windowTitle(); }, [w](const QString& t) { w->setWindowTitle(t); });
     relabelText([w] { return w->statusTip(); }, [w](const QString& t) { w->setStatusTip(t); });
     relabelText([w] { return w->whatsThis(); }, [w](const QString& t) { w->setWhatsThis(t); });
@@ -102,6 +123,7 @@ void relabelWidget(QWidget* w)
 
 void relabelAction(QAction* a)
 {
+    beginRelabelling(a);
     relabelText([a] { return a->text(); }, [a](const QString& t) { a->setText(t); });
     relabelText([a] { return a->toolTip(); }, [a](const QString& t) { a->setToolTip(t); });
     relabelText([a] { return a->statusTip(); }, [a](const QString& t) { a->setStatusTip(t); });
@@ -129,12 +151,16 @@ QString InterfaceTranslator::translate(const char* context, const char* source, 
     return text;
 }
 
-std::optional<QString> InterfaceTranslator::retranslated(const QString& shown) const
+std::optional<InterfaceTranslator::Origin> InterfaceTranslator::originOf(const QString& shown) const
 {
     const auto it = origins_.constFind(shown);
     if (it == origins_.constEnd())
         return std::nullopt;
-    const Origin origin = it.value();
+    return it.value();
+}
+
+QString InterfaceTranslator::translated(const Origin& origin) const
+{
     return translate(origin.context.constData(), origin.source.constData(),
                      origin.disambiguation.isEmpty() ? nullptr : origin.disambiguation.constData());
 }
@@ -189,13 +215,21 @@ void InterfaceLanguage::setLanguage(Language language)
     SetCurrentLanguage(language);
     translator_.setLanguage(language);
     relabelOpenWindows();
-    // Installing again sends QEvent::LanguageChange to every widget.
     install(language);
+    // Qt posts QEvent::LanguageChange for the new translator; the windows get
+    // it at once, so that everything shown is in the new language when this
+    // returns (a window passes the event on to its children).
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(w, &change);
+    }
     emit changed(language);
 }
 
 void InterfaceLanguage::relabelOpenWindows()
 {
+    // Places of widgets gone since may be taken by new ones: the kept texts
+    // then no longer match and are looked up afresh.
     for (QWidget* w : QApplication::allWidgets()) {
         relabelWidget(w);
         for (QAction* a : w->actions())

@@ -28,18 +28,22 @@ public:
     bool isEmpty() const override { return false; }
 
     void setLanguage(Language language) { language_ = language; }
-    // The shown text in the current language, when it is one this translator
-    // gave out (in either language); nothing for any other text.
-    std::optional<QString> retranslated(const QString& shown) const;
-    // Whether the English translations were found (built into the program).
-    bool hasEnglish() const { return !english_.isEmpty(); }
 
-private:
     struct Origin {
         QByteArray context;
         QByteArray source;
         QByteArray disambiguation;
     };
+    // Where a text this translator gave out (in either language) came from;
+    // nothing for any other text. One text may have come from several
+    // sources ("Справка" and "Помощь" are both "Help"): the last one given.
+    std::optional<Origin> originOf(const QString& shown) const;
+    // The origin's text in the current language.
+    QString translated(const Origin& origin) const;
+    // Whether the English translations were found (built into the program).
+    bool hasEnglish() const { return !english_.isEmpty(); }
+
+private:
     QTranslator english_;
     Language language_ = Language::Russian;
     mutable QHash<QString, Origin> origins_;

@@ -209,6 +209,7 @@ void MainWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::LanguageChange || !scene_)
         return;
+    menus_->retranslate();
     view_->retranslate();
     catalogue_->retranslate();
     crystal_->retranslate();

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$src/translations/vestrel_en.ts" "$work/vestrel_en.ts"
 cd "$src"
 find app logic tools/render -name '*.cpp' -o -name '*.h' | sort > "$work/sources.lst"
-"$lupdate" -tr-function-alias translate+=VT,QT_TRANSLATE_NOOP+=VT_NOOP -locations none \
+"$lupdate" -I . -tr-function-alias translate+=VT,QT_TRANSLATE_NOOP+=VT_NOOP -locations none \
   "@$work/sources.lst" -ts "$work/vestrel_en.ts" > "$work/lupdate.log" 2>&1 || { cat "$work/lupdate.log"; exit 1; }
 bad=$(grep -c 'type="\(unfinished\|vanished\|obsolete\)"' "$work/vestrel_en.ts" || true)
 if [ "$bad" -ne 0 ]; then
