@@ -23,12 +23,13 @@ namespace vestrel {
 
 namespace {
 
-// The program's sources are Russian; a text without a Cyrillic letter is one
-// of Qt's own (its sources are English) or a symbol that needs no words.
+// The program's sources are Russian; a text without a Cyrillic letter (or
+// the Russian number sign №) is one of Qt's own (its sources are English) or
+// a symbol that needs no words.
 bool hasCyrillic(const char* source)
 {
     for (const QChar c : QString::fromUtf8(source))
-        if (c.unicode() >= 0x0400 && c.unicode() <= 0x04FF)
+        if ((c.unicode() >= 0x0400 && c.unicode() <= 0x04FF) || c.unicode() == 0x2116)
             return true;
     return false;
 }

@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Многогр. и их элем. симметрии : </source>
-        <translation>Polyhedra and their symmetry elements: </translation>
+        <translation>Polyhedra and symmetry elements: </translation>
     </message>
     <message>
         <source>Список многогранников для построения</source>
@@ -416,6 +416,14 @@
     <message>
         <source> МБ.</source>
         <translation> MB can be opened.</translation>
+    </message>
+    <message>
+        <source>№ </source>
+        <translation>No. </translation>
+    </message>
+    <message>
+        <source> (№ </source>
+        <translation> (No. </translation>
     </message>
 </context>
 <context>
@@ -909,7 +917,7 @@ it shows the crystal structure from that file straight away.
     <name>PowderPattern</name>
     <message>
         <source>Файл </source>
-        <translation>File  </translation>
+        <translation>File </translation>
     </message>
     <message>
         <source> не найден.</source>
@@ -921,15 +929,15 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source>Длина волны должна быть от </source>
-        <translation>The wavelength must be from  </translation>
+        <translation>The wavelength must be from </translation>
     </message>
     <message>
         <source> до </source>
-        <translation> to  </translation>
+        <translation> to </translation>
     </message>
     <message>
         <source>Диапазон углов 2θ должен лежать в пределах от </source>
-        <translation>2θ must lie in the range from  </translation>
+        <translation>2θ must lie in the range from </translation>
     </message>
     <message>
         <source>Начало диапазона углов 2θ должно быть меньше его конца.</source>
@@ -941,7 +949,7 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source>В выбранном диапазоне углов у этой ячейки больше </source>
-        <translation>In the selected angle range this cell has more than  </translation>
+        <translation>In the selected angle range this cell has more than </translation>
     </message>
     <message>
         <source> отражений: столько не рассчитывается. Сузьте диапазон 2θ или возьмите более длинную волну.</source>
@@ -949,7 +957,7 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source>Ширина пиков должна быть от </source>
-        <translation>The peak width must be from  </translation>
+        <translation>The peak width must be from </translation>
     </message>
 </context>
 <context>
@@ -1162,23 +1170,23 @@ it shows the crystal structure from that file straight away.
     <name>StructureBlock</name>
     <message>
         <source>Число ячеек по осям должно быть от 1 до </source>
-        <translation>The number of cells along each axis must be from 1 to  </translation>
+        <translation>The number of cells along each axis must be from 1 to </translation>
     </message>
     <message>
         <source>Блок из </source>
-        <translation>A block of  </translation>
+        <translation>A block of </translation>
     </message>
     <message>
         <source> ячеек содержал бы </source>
-        <translation> cells would contain  </translation>
+        <translation> cells would contain </translation>
     </message>
     <message>
         <source> атомов — больше предела в </source>
-        <translation> atoms — more than the limit of  </translation>
+        <translation> atoms — more than the limit of </translation>
     </message>
     <message>
         <source>Выберите меньше ячеек по осям: не больше </source>
-        <translation>Choose fewer cells along the axes: no more than  </translation>
+        <translation>Choose fewer cells along the axes: no more than </translation>
     </message>
     <message>
         <source>Такую структуру показать нельзя даже в одной ячейке.</source>
@@ -1189,7 +1197,7 @@ it shows the crystal structure from that file straight away.
     <name>StructureFactors</name>
     <message>
         <source>Файл </source>
-        <translation>File  </translation>
+        <translation>File </translation>
     </message>
     <message>
         <source> не удалось прочитать для расчёта дифрактограммы.</source>
@@ -1197,7 +1205,7 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source>В файле </source>
-        <translation>The file  </translation>
+        <translation>The file </translation>
     </message>
     <message>
         <source> нет ячейки с атомными позициями.</source>
@@ -1209,11 +1217,11 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source>Для атома </source>
-        <translation>For the atom  </translation>
+        <translation>For the atom </translation>
     </message>
     <message>
         <source> файла </source>
-        <translation> in the file  </translation>
+        <translation> in the file </translation>
     </message>
     <message>
         <source> нет атомного фактора рассеяния рентгеновских лучей.</source>
@@ -1248,30 +1256,37 @@ it shows the crystal structure from that file straight away.
     </message>
 </context>
 <context>
+    <name>StructureLibrary</name>
+    <message>
+        <source>%1 (№ %2)</source>
+        <translation>%1 (No. %2)</translation>
+    </message>
+</context>
+<context>
     <name>StructureMemo</name>
     <message>
         <source>Формула в файле: </source>
-        <translation>Formula in the file:  </translation>
+        <translation>Formula in the file: </translation>
     </message>
     <message>
         <source>Файл: </source>
-        <translation>File:  </translation>
+        <translation>File: </translation>
     </message>
     <message>
         <source>Брутто-формула: </source>
-        <translation>Empirical formula:  </translation>
+        <translation>Empirical formula: </translation>
     </message>
     <message>
         <source>Пространственная группа </source>
-        <translation>Space group  </translation>
+        <translation>Space group </translation>
     </message>
     <message>
         <source>), класс </source>
-        <translation>), crystal class  </translation>
+        <translation>), crystal class </translation>
     </message>
     <message>
         <source>Пространственная группа не определялась: в ячейке больше </source>
-        <translation>The space group was not determined: the cell has more than  </translation>
+        <translation>The space group was not determined: the cell has more than </translation>
     </message>
     <message>
         <source> атомов.</source>
@@ -1283,27 +1298,27 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source>В файле указана группа </source>
-        <translation>The file gives the space group  </translation>
+        <translation>The file gives the space group </translation>
     </message>
     <message>
         <source>Параметры ячейки: a = </source>
-        <translation>Cell parameters: a =  </translation>
+        <translation>Cell parameters: a = </translation>
     </message>
     <message>
         <source>Объём ячейки V = </source>
-        <translation>Cell volume V =  </translation>
+        <translation>Cell volume V = </translation>
     </message>
     <message>
         <source> Å³; число формульных единиц в ячейке Z = </source>
-        <translation> Å³; formula units per cell Z =  </translation>
+        <translation> Å³; formula units per cell Z = </translation>
     </message>
     <message>
         <source>Атомов в ячейке: </source>
-        <translation>Atoms in the cell:  </translation>
+        <translation>Atoms in the cell: </translation>
     </message>
     <message>
         <source>Плотность (по содержимому ячейки): </source>
-        <translation>Density (from the cell contents):  </translation>
+        <translation>Density (from the cell contents): </translation>
     </message>
     <message>
         <source> г/см³.</source>
@@ -1315,7 +1330,7 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source>, КЧ </source>
-        <translation>, CN  </translation>
+        <translation>, CN </translation>
     </message>
     <message>
         <source>В структуре есть частично заселённые позиции; на модели показан основной атом каждой позиции.</source>
@@ -1324,6 +1339,14 @@ it shows the crystal structure from that file straight away.
     <message>
         <source>В файле нет сведений о симметрии: атомы списка взяты как вся ячейка.</source>
         <translation>The file has no symmetry information: the listed atoms are taken as the whole cell.</translation>
+    </message>
+    <message>
+        <source> (№ </source>
+        <translation> (No. </translation>
+    </message>
+    <message>
+        <source>(№ </source>
+        <translation>(No. </translation>
     </message>
 </context>
 <context>
@@ -1342,7 +1365,7 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source>многогранник с </source>
-        <translation>polyhedron with  </translation>
+        <translation>polyhedron with </translation>
     </message>
     <message>
         <source> вершинами</source>
@@ -1350,7 +1373,7 @@ it shows the crystal structure from that file straight away.
     </message>
     <message>
         <source> — КЧ </source>
-        <translation> — CN  </translation>
+        <translation> — CN </translation>
     </message>
     <message>
         <source>гантель</source>

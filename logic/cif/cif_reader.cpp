@@ -248,7 +248,7 @@ Result<Symmetry> findSymmetry(const Block& block, Crystal& crystal, const std::s
         if (!sg)
             return fail(VT("CifReader", "Номер пространственной группы ") + FormatNumber(statedNumber, 2) + VT("CifReader", " в файле ") + inQuotes(name)
                         + VT("CifReader", " неверен: номера групп — от 1 до 230, а списка операций симметрии в файле нет."));
-        shown = "№ " + std::to_string(number);
+        shown = VT("CifReader", "№ ") + std::to_string(number);
     }
     if (!sg && ops.empty()) {
         // No symmetry at all: the atoms of the list are the whole cell.
@@ -259,7 +259,7 @@ Result<Symmetry> findSymmetry(const Block& block, Crystal& crystal, const std::s
     }
     if (sg) {
         if (hasNumber && number != sg->number)
-            return fail(VT("CifReader", "Пространственная группа ") + inQuotes(shown) + " (№ " + std::to_string(sg->number)
+            return fail(VT("CifReader", "Пространственная группа ") + inQuotes(shown) + VT("CifReader", " (№ ") + std::to_string(sg->number)
                         + VT("CifReader", ") в файле ") + inQuotes(name) + VT("CifReader", " противоречит указанному там же номеру ")
                         + FormatNumber(statedNumber, 2) + VT("CifReader", ", а списка операций симметрии в файле нет."));
         if (!cellFits(*sg, crystal.cell))

@@ -24,7 +24,7 @@ std::string MemoText(const Crystal& crystal, const CrystalAnalysis& analysis)
     line(VT("StructureMemo", "Файл: ") + crystal.fileName);
     line(VT("StructureMemo", "Брутто-формула: ") + analysis.sumFormula);
     if (analysis.spaceGroupNumber > 0)
-        line(VT("StructureMemo", "Пространственная группа ") + analysis.spaceGroupSymbol + " (№ "
+        line(VT("StructureMemo", "Пространственная группа ") + analysis.spaceGroupSymbol + VT("StructureMemo", " (№ ")
              + std::to_string(analysis.spaceGroupNumber) + VT("StructureMemo", "), класс ") + analysis.pointGroupSymbol + ".");
     else if (!analysis.symmetrySearched)
         line(VT("StructureMemo", "Пространственная группа не определялась: в ячейке больше ") + FormatCount(MaxAtomsForSymmetrySearch)
@@ -33,7 +33,7 @@ std::string MemoText(const Crystal& crystal, const CrystalAnalysis& analysis)
         line(VT("StructureMemo", "Пространственную группу по расположению атомов определить не удалось."));
     if (crystal.statedNumber > 0 && crystal.statedNumber != analysis.spaceGroupNumber) {
         std::string stated = crystal.statedSymbol.empty() ? std::string() : inQuotes(crystal.statedSymbol) + " ";
-        line(VT("StructureMemo", "В файле указана группа ") + stated + "(№ " + std::to_string(crystal.statedNumber) + ").");
+        line(VT("StructureMemo", "В файле указана группа ") + stated + VT("StructureMemo", "(№ ") + std::to_string(crystal.statedNumber) + ").");
     }
     const CellParameters& c = crystal.cell;
     line(VT("StructureMemo", "Параметры ячейки: a = ") + FormatNumber(c.a, 4) + " \u00C5, b = " + FormatNumber(c.b, 4)

@@ -4,6 +4,7 @@
 #include "logic/cif/gemmi/gemmi_bridge.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,7 +61,7 @@ QString LibraryEntry::cellText() const
 
 QString LibraryEntry::spaceGroupText() const
 {
-    return QStringLiteral("%1 (№ %2)").arg(spaceGroupSymbol).arg(spaceGroupNumber);
+    return QCoreApplication::translate("StructureLibrary", "%1 (№ %2)").arg(spaceGroupSymbol).arg(spaceGroupNumber);
 }
 
 std::optional<LibraryEntry> ReadLibraryEntry(const QString& path)
