@@ -15,9 +15,14 @@ namespace vestrel {
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    // Loads the background Data/About/Crystal.jpg from the program folder;
-    // without it the dialog keeps its plain background.
+    // Loads the background Data/About/Crystal.jpg from the program folder
+    // (the picture has no words, so it serves both languages, unless a
+    // Data/en/About/Crystal.jpg is there for English); without it the dialog
+    // keeps its plain background.
     explicit AboutWindow(const QString& programDir, QWidget* parent = nullptr);
+
+    // After a change of the interface's language: reads the background again.
+    void reloadPictures();
 
     // showAbout: centre the window on the main window and show it modally.
     // Returns the dialog's result.
@@ -35,8 +40,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void setTexts();
+
+    QString programDir_;
     QLabel* title_ = nullptr;
     QLabel* version_ = nullptr;
     QPushButton* okButton_ = nullptr;

@@ -4,9 +4,10 @@
 #include "app/picture_box.h"
 #include "logic/picture_commands.h"
 #include "logic/pictures/jpeg_codec.h"
+#include "logic/pictures/localised_picture.h"
 #include "logic/window_placement.h"
 
-#include <QDir>
+#include <QEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTabWidget>
@@ -21,12 +22,15 @@ struct ReferencePage {
     const char* file;
 };
 
+// The files are relative to the Data folder.
 constexpr ReferencePage Pages[ReferenceWindow::PageCount] = {
-    {"ts1", "Распределение 32 видов симметрии по сингониям", "Data/Reference/Classes32.jpg"},
-    {"ts2", "Пространственные решетки Браве", "Data/Reference/Bravais.jpg"},
-    {"ts3", "Простые формы кубической сингонии", "Data/Reference/CubicForms.jpg"},
-    {"ts4", "Плотнейшие упаковки", "Data/Reference/Packings.jpg"},
-    {"ts5", "Сетка Вульфа", "Data/Reference/Wulff.jpg"},
+    {"ts1", QT_TRANSLATE_NOOP("vestrel::ReferenceWindow", "Распределение 32 видов симметрии по сингониям"),
+     "Reference/Classes32.jpg"},
+    {"ts2", QT_TRANSLATE_NOOP("vestrel::ReferenceWindow", "Пространственные решетки Браве"), "Reference/Bravais.jpg"},
+    {"ts3", QT_TRANSLATE_NOOP("vestrel::ReferenceWindow", "Простые формы кубической сингонии"),
+     "Reference/CubicForms.jpg"},
+    {"ts4", QT_TRANSLATE_NOOP("vestrel::ReferenceWindow", "Плотнейшие упаковки"), "Reference/Packings.jpg"},
+    {"ts5", QT_TRANSLATE_NOOP("vestrel::ReferenceWindow", "Сетка Вульфа"), "Reference/Wulff.jpg"},
 };
 
 constexpr QSize WindowSize(906, 669);
@@ -37,7 +41,6 @@ ReferenceWindow::ReferenceWindow(const QString& programDir, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), programDir_(programDir)
 {
     setObjectName("Form5");
-    setWindowTitle(QStringLiteral("Краткий  справочник по кристаллографии"));
     resize(WindowSize);
 
     tabs_ = new QTabWidget(this);
@@ -49,6 +52,7 @@ ReferenceWindow::ReferenceWindow(const QString& programDir, QWidget* parent)
     for (int i = 0; i < PageCount; ++i)
         addPage(i);
     tabs_->setCurrentIndex(0);
+    setTexts();
     showMessageBox = [this](const QString& text) { QMessageBox::information(this, ProgramCaption(), text); };
 }
 
@@ -62,7 +66,21 @@ void ReferenceWindow::addPage(int index)
     pictures_[index] = new PictureBox(tab);
     pictures_[index]->setObjectName(QStringLiteral("img%1").arg(index + 1));
     layout->addWidget(pictures_[index]);
-    tabs_->addTab(tab, QString::fromUtf8(page.caption));
+    tabs_->addTab(tab, QString());
+}
+
+void ReferenceWindow::setTexts()
+{
+    setWindowTitle(tr("Краткий  справочник по кристаллографии"));
+    for (int i = 0; i < PageCount; ++i)
+        tabs_->setTabText(i, tr(Pages[i].caption));
+}
+
+void ReferenceWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QWidget::changeEvent(event);
 }
 
 void ReferenceWindow::loadPictures() const
@@ -72,12 +90,23 @@ void ReferenceWindow::loadPictures() const
     loaded_ = true;
     for (int i = 0; i < PageCount; ++i) {
         QString error;
-        const QImage image = LoadJpeg(QDir(programDir_).filePath(Pages[i].file), &error);
-        if (image.isNull())
+        const QImage image = LoadJpeg(LocalisedDataFile(programDir_, QString::fromUtf8(Pages[i].file)), &error);
+        if (image.isNull()) {
             loadErrors_.append(error);
-        else
+            pictures_[i]->clear();
+        } else {
             pictures_[i]->setPicture(image);
+        }
     }
+}
+
+void ReferenceWindow::reloadPictures()
+{
+    if (!loaded_)
+        return;
+    loaded_ = false;
+    loadErrors_.clear();
+    loadPictures();
 }
 
 const QStringList& ReferenceWindow::loadErrors() const

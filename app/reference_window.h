@@ -19,10 +19,16 @@ class ReferenceWindow : public QWidget {
 public:
     static constexpr int PageCount = 5;
 
-    // The pages' pictures come from Data/Reference in the program folder and
-    // are read when the window is first shown (they are large); a picture
-    // that cannot be read leaves its page empty, and each showing says why.
+    // The pages' pictures come from Data/Reference in the program folder (in
+    // English from Data/en/Reference where a picture has its English twin)
+    // and are read when the window is first shown (they are large); a
+    // picture that cannot be read leaves its page empty, and each showing
+    // says why.
     explicit ReferenceWindow(const QString& programDir, QWidget* parent = nullptr);
+
+    // After a change of the interface's language: the pictures once read are
+    // read again in the new language; unread ones wait for the first showing.
+    void reloadPictures();
 
     // showReference and referenceToolClicked: show the window, or bring it to the front.
     void present();
@@ -37,9 +43,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void addPage(int index);
+    void setTexts();
     void loadPictures() const;
 
     QTabWidget* tabs_ = nullptr;

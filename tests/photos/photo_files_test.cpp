@@ -2,9 +2,12 @@
 // The pictures the build draws into the program's Data folder: every
 // crystal photograph and the About picture exist, are real JPEG files the
 // program can read, have their sizes, show a specimen on the backdrop, and
-// show each mineral in its natural colour.
+// show each mineral in its natural colour. They carry no words, so the
+// English interface shows the same files.
 #include "logic/pictures/jpeg_codec.h"
+#include "logic/pictures/localised_picture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -111,6 +114,15 @@ TEST_P(PictureFile, IsAJpegFileThatTheProgramDecodesAtItsSize)
     const QImage image = Load(c.path);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), c.size);
+}
+
+TEST_P(PictureFile, ServesTheEnglishInterfaceToo)
+{
+    const QString path = GetParam().path;
+    const QString relative = QDir(QStringLiteral(VESTREL_PROGRAM_DIR "/Data")).relativeFilePath(path);
+    EXPECT_EQ(vestrel::LocalisedDataFile(QStringLiteral(VESTREL_PROGRAM_DIR), relative, vestrel::Language::English)
+                  .toStdString(),
+              path.toStdString());
 }
 
 TEST_P(PictureFile, ShowsASpecimenRatherThanAPlainArea)

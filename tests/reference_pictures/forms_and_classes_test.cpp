@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The data the reference pictures are drawn from: the 15 simple forms of the
-// cubic system as solids, the 32 crystal classes, and the symbol markup.
+// cubic system as solids, the 32 crystal classes, the words of both
+// languages, and the symbol markup.
 #include "tools/reference/crystal_classes.h"
 #include "tools/reference/cubic_forms.h"
+#include "tools/reference/picture_texts.h"
 #include "tools/reference/symbol_markup.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <map>
 #include <set>
 #include <string>
 
@@ -205,6 +210,107 @@ TEST(SymbolMarkup, AxisOrderInAFormulaIsASubscript)
     EXPECT_EQ(text[1], (TextRun{"i4", RunStyle::Subscript}));
     EXPECT_EQ(text[2], (TextRun{QString(QChar(0x2009)) + "4L", RunStyle::Plain}));
     EXPECT_EQ(text[3], (TextRun{"3", RunStyle::Subscript}));
+}
+
+TEST(SymbolMarkup, AxisOrderInAMineralogyFormulaIsASubscript)
+{
+    const RichText text = MineralogySymmetryFormula("i, 3Ā4, 6m");
+    ASSERT_EQ(text.size(), 3u);
+    EXPECT_EQ(text[0], (TextRun{QString::fromUtf8("i, 3Ā"), RunStyle::Plain}));
+    EXPECT_EQ(text[1], (TextRun{"4", RunStyle::Subscript}));
+    EXPECT_EQ(text[2], (TextRun{", 6m", RunStyle::Plain}));
+}
+
+bool HasCyrillic(std::string_view text)
+{
+    for (QChar c : QString::fromUtf8(text.data(), qsizetype(text.size())))
+        if (c.script() == QChar::Script_Cyrillic)
+            return true;
+    return false;
+}
+
+// Every text of both tables is filled in; the Russian ones are Russian and
+// the English ones have no Cyrillic letter at all (a Cyrillic "С" or "Р"
+// looks Latin and would slip through a glance).
+TEST(PictureTexts, EveryTextIsWrittenInItsLanguage)
+{
+    for (const PictureTexts* texts : {&RussianTexts, &EnglishTexts}) {
+        int count = 0, cyrillic = 0;
+        ForEachText(*texts, [&](std::string_view text) {
+            EXPECT_FALSE(text.empty()) << "text " << count << " of " << LanguageCode(texts->language);
+            ++count;
+            cyrillic += HasCyrillic(text);
+        });
+        EXPECT_EQ(cyrillic, texts->language == Language::English ? 0 : count) << LanguageCode(texts->language);
+    }
+}
+
+// The elements of symmetry a formula names: axes by their order (a
+// rotoinversion axis as a negative order), planes as order 0, and the
+// centre as order 100; a onefold axis is no element.
+using Elements = std::map<int, int>;
+
+Elements FromClassTable(std::string_view formula)
+{
+    Elements elements;
+    size_t i = 0;
+    while (i < formula.size()) {
+        if (formula[i] == ' ') {
+            ++i;
+            continue;
+        }
+        int count = 0;
+        while (std::isdigit(static_cast<unsigned char>(formula[i])))
+            count = 10 * count + (formula[i++] - '0');
+        count = std::max(count, 1);
+        const char element = formula[i++];
+        if (element == 'L') {
+            const bool inversion = i < formula.size() && formula[i] == 'i';
+            i += inversion;
+            const int order = formula[i++] - '0';
+            if (order > 1)
+                elements[inversion ? -order : order] += count;
+        } else {
+            elements[element == 'P' ? 0 : 100] += count;
+        }
+    }
+    return elements;
+}
+
+Elements FromMineralogy(std::string_view formula)
+{
+    Elements elements;
+    if (formula == "none")
+        return elements;
+    const QString text = QString::fromUtf8(formula.data(), qsizetype(formula.size()));
+    for (const QString& part : text.split(QStringLiteral(", "))) {
+        qsizetype i = 0;
+        int count = 0;
+        while (part[i].isDigit())
+            count = 10 * count + part[i++].digitValue();
+        count = std::max(count, 1);
+        const QChar element = part[i++];
+        if (element == u'A' || element == QChar(0x0100)) {
+            EXPECT_EQ(i + 1, part.size()) << formula;
+            elements[(element == u'A' ? 1 : -1) * part[i].digitValue()] += count;
+        } else {
+            EXPECT_TRUE(element == u'm' || element == u'i') << formula;
+            elements[element == u'm' ? 0 : 100] += count;
+        }
+    }
+    return elements;
+}
+
+// The English formula of each class names the same elements as the class
+// table's formula, read in its own notation.
+TEST(PictureTexts, MineralogyFormulasNameTheElementsOfTheClassTable)
+{
+    for (size_t i = 0; i < CrystalClasses.size(); ++i) {
+        const CrystalClass& c = CrystalClasses[i];
+        EXPECT_EQ(MineralogyFormulas[i].international, c.international);
+        EXPECT_EQ(FromMineralogy(MineralogyFormulaOf(c.international)), FromClassTable(c.formula))
+            << c.international << ": " << c.formula << " against " << MineralogyFormulaOf(c.international);
+    }
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// "Пространственные решетки Браве": the 14 Bravais lattices as cells in an
-// orthographic view, grouped by crystal system; lattice points as dots,
+// The plate of the 14 Bravais lattices: their cells in an orthographic view, grouped by crystal system; lattice points as dots,
 // hidden edges dashed, in grey only.
+#include "tools/reference/crystal_classes.h"
+#include "tools/reference/picture_texts.h"
 #include "tools/reference/solid_view.h"
 #include "tools/reference/reference_pictures.h"
 #include "tools/reference/rich_text.h"
@@ -45,7 +46,7 @@ struct Cell {
 };
 
 struct SystemCells {
-    const char* name;
+    CrystalSystem system;
     Cell cell;
     std::vector<Centring> centrings;
 };
@@ -79,18 +80,18 @@ const std::vector<std::vector<SystemCells>>& Rows()
 {
     static const std::vector<std::vector<SystemCells>> rows{
         {
-            {"Триклинная", FromParameters(0.78, 0.95, 1.1, 74, 82, 70), {Centring::Primitive}},
-            {"Моноклинная", FromParameters(0.78, 0.95, 1.1, 72, 90, 90), {Centring::Primitive, Centring::Base}},
-            {"Тригональная", Rhombohedron(0.78, 72), {Centring::Rhombohedral}},
+            {CrystalSystem::Triclinic, FromParameters(0.78, 0.95, 1.1, 74, 82, 70), {Centring::Primitive}},
+            {CrystalSystem::Monoclinic, FromParameters(0.78, 0.95, 1.1, 72, 90, 90), {Centring::Primitive, Centring::Base}},
+            {CrystalSystem::Trigonal, Rhombohedron(0.78, 72), {Centring::Rhombohedral}},
         },
         {
-            {"Ромбическая", FromParameters(0.7, 1.0, 1.18, 90, 90, 90),
+            {CrystalSystem::Orthorhombic, FromParameters(0.7, 1.0, 1.18, 90, 90, 90),
              {Centring::Primitive, Centring::Base, Centring::Body, Centring::Face}},
-            {"Гексагональная", HexagonalPrism(0.55, 1.05), {Centring::Primitive}},
+            {CrystalSystem::Hexagonal, HexagonalPrism(0.55, 1.05), {Centring::Primitive}},
         },
         {
-            {"Тетрагональная", FromParameters(0.8, 0.8, 1.25, 90, 90, 90), {Centring::Primitive, Centring::Body}},
-            {"Кубическая", FromParameters(0.95, 0.95, 0.95, 90, 90, 90),
+            {CrystalSystem::Tetragonal, FromParameters(0.8, 0.8, 1.25, 90, 90, 90), {Centring::Primitive, Centring::Body}},
+            {CrystalSystem::Cubic, FromParameters(0.95, 0.95, 0.95, 90, 90, 90),
              {Centring::Primitive, Centring::Body, Centring::Face}},
         },
     };
@@ -247,7 +248,8 @@ void DrawCell(QPainter& painter, const Cell& cell, Centring centring, QPointF ce
     DrawLatticePoints(painter, placement, solid, CentringPoints(cell, centring));
 }
 
-void DrawRow(QPainter& painter, const std::vector<SystemCells>& row, double top, double scale)
+void DrawRow(QPainter& painter, const PictureTexts& texts, const std::vector<SystemCells>& row, double top,
+             double scale)
 {
     int slotCount = 0;
     for (const SystemCells& system : row)
@@ -260,7 +262,8 @@ void DrawRow(QPainter& painter, const std::vector<SystemCells>& row, double top,
         const double left = slot * slotWidth;
         const double groupWidth = slotWidth * system.centrings.size();
         painter.setPen(Ink);
-        DrawTextCentred(painter, left + groupWidth / 2, top + NameBaseline, QString::fromUtf8(system.name), nameFont);
+        DrawTextCentred(painter, left + groupWidth / 2, top + NameBaseline, Utf8(texts.systems[int(system.system)]),
+                        nameFont);
         if (slot > 0) {
             painter.setPen(QPen(SeparatorInk, 1));
             painter.drawLine(QPointF(left, top + 4), QPointF(left, top + RowHeight - 4));
@@ -277,20 +280,20 @@ void DrawRow(QPainter& painter, const std::vector<SystemCells>& row, double top,
 
 } // namespace
 
-QImage DrawBravaisLattices()
+QImage DrawBravaisLattices(const PictureTexts& texts)
 {
     QImage image = NewPicture(Width, Height);
     QPainter painter(&image);
     SetSmoothRendering(painter);
     painter.setPen(Ink);
-    DrawTextCentred(painter, Width / 2.0, TitleBaseline, QStringLiteral("Пространственные решетки Браве"),
+    DrawTextCentred(painter, Width / 2.0, TitleBaseline, Utf8(texts.bravaisTitle),
                     PixelFont("DejaVu Serif", 15, true));
     const double scale = CommonScale();
     double top = FirstRowTop;
     for (const auto& row : Rows()) {
         painter.setPen(QPen(SeparatorInk, 1));
         painter.drawLine(QPointF(4, top), QPointF(Width - 4, top));
-        DrawRow(painter, row, top, scale);
+        DrawRow(painter, texts, row, top, scale);
         top += RowHeight;
     }
     return image;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// "Распределение 32 видов симметрии по сингониям": one column per crystal
-// system, the classes of the system one below the other, each with its
-// international symbol, Schoenflies symbol and symmetry formula.
+// The plate of the 32 crystal classes: one column per crystal system, the
+// classes of the system one below the other, each with its international
+// symbol, Schoenflies symbol and symmetry formula.
 #include "tools/reference/crystal_classes.h"
+#include "tools/reference/picture_texts.h"
 #include "tools/reference/reference_pictures.h"
 #include "tools/reference/rich_text.h"
 
@@ -31,6 +32,7 @@ constexpr int ClassRows = 7;
 constexpr double TableBottom = ClassTop + ClassRows * ClassHeight;
 constexpr double NotesBaseline = TableBottom + 40;
 constexpr double NotesLineSpacing = 29;
+constexpr double CellMargin = 8;
 
 struct CategoryStyle {
     QColor header, system, cell, frame;
@@ -53,13 +55,12 @@ const QColor NumberColour(130, 130, 130);
 
 double ColumnLeft(int column) { return Left + column * ColumnWidth; }
 
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString SystemName(const PictureTexts& texts, CrystalSystem system) { return Utf8(texts.systems[int(system)]); }
 
-void DrawTitle(QPainter& painter)
+void DrawTitle(QPainter& painter, const PictureTexts& texts)
 {
     painter.setPen(Qt::black);
-    DrawTextCentred(painter, Width / 2.0, TitleBaseline,
-                    QStringLiteral("Распределение 32 видов симметрии по сингониям"),
+    DrawTextCentred(painter, Width / 2.0, TitleBaseline, Utf8(texts.classes.title),
                     PixelFont("Liberation Serif", 50, true));
 }
 
@@ -69,10 +70,11 @@ void FillCell(QPainter& painter, const QRectF& rect, const QColor& colour)
 }
 
 // The category header spans the systems of one category.
-void DrawCategories(QPainter& painter)
+void DrawCategories(QPainter& painter, const PictureTexts& texts)
 {
     const QFont font = PixelFont("DejaVu Sans", 23, true);
     int first = 0;
+    int category = 0;
     for (int column = 1; column <= CrystalSystemCount; ++column) {
         if (column < CrystalSystemCount && CrystalSystems[column].category == CrystalSystems[first].category)
             continue;
@@ -81,12 +83,12 @@ void DrawCategories(QPainter& painter)
         FillCell(painter, rect, style.header);
         painter.setPen(Qt::black);
         DrawTextCentred(painter, rect.center().x(), CategoryTop + 34,
-                        Utf8(CrystalSystems[first].category) + QStringLiteral(" категория"), font);
+                        Utf8(texts.classes.categories[category++]), font);
         first = column;
     }
 }
 
-void DrawSystemNames(QPainter& painter)
+void DrawSystemNames(QPainter& painter, const PictureTexts& texts)
 {
     const QFont font = PixelFont("DejaVu Sans", 27, true);
     for (int column = 0; column < CrystalSystemCount; ++column) {
@@ -94,11 +96,19 @@ void DrawSystemNames(QPainter& painter)
         FillCell(painter, QRectF(ColumnLeft(column), SystemTop, ColumnWidth, SystemHeight), style.system);
         painter.setPen(Qt::black);
         DrawTextCentred(painter, ColumnLeft(column) + ColumnWidth / 2, SystemTop + 42,
-                        Utf8(CrystalSystems[column].name), font);
+                        SystemName(texts, CrystalSystems[column].system), font);
     }
 }
 
-void DrawClassCell(QPainter& painter, const QRectF& cell, const CrystalClass& crystalClass, int number)
+RichText FormulaOf(const CrystalClass& crystalClass, FormulaNotation notation)
+{
+    if (notation == FormulaNotation::Mineralogy)
+        return MineralogySymmetryFormula(MineralogyFormulaOf(crystalClass.international));
+    return SymmetryFormula(crystalClass.formula);
+}
+
+void DrawClassCell(QPainter& painter, const QRectF& cell, const CrystalClass& crystalClass, int number,
+                   FormulaNotation notation)
 {
     const double centreX = cell.center().x();
     painter.setPen(NumberColour);
@@ -112,11 +122,12 @@ void DrawClassCell(QPainter& painter, const QRectF& cell, const CrystalClass& cr
     DrawRichTextCentred(painter, centreX, cell.top() + 98, Schoenflies(crystalClass.schoenflies),
                         PixelFont("Liberation Serif", 34, false, true));
     painter.setPen(FormulaColour);
-    DrawRichTextCentred(painter, centreX, cell.top() + 129, SymmetryFormula(crystalClass.formula),
-                        PixelFont("Liberation Serif", 31));
+    const RichText formula = FormulaOf(crystalClass, notation);
+    DrawRichTextCentred(painter, centreX, cell.top() + 129, formula,
+                        FittedFont(formula, PixelFont("Liberation Serif", 31), cell.width() - 2 * CellMargin));
 }
 
-void DrawClasses(QPainter& painter)
+void DrawClasses(QPainter& painter, const PictureTexts& texts)
 {
     int number = 0;
     for (int column = 0; column < CrystalSystemCount; ++column) {
@@ -127,7 +138,7 @@ void DrawClasses(QPainter& painter)
                 continue;
             const QRectF cell(ColumnLeft(column), ClassTop + row * ClassHeight, ColumnWidth, ClassHeight);
             FillCell(painter, cell, style.cell);
-            DrawClassCell(painter, cell, crystalClass, ++number);
+            DrawClassCell(painter, cell, crystalClass, ++number, texts.classes.notation);
             ++row;
         }
     }
@@ -171,21 +182,12 @@ void FrameHolohedries(QPainter& painter)
     }
 }
 
-void DrawNotes(QPainter& painter)
+void DrawNotes(QPainter& painter, const PictureTexts& texts)
 {
     const QFont font = PixelFont("Liberation Serif", 25);
-    const char* lines[] = {
-        "В клетке: номер вида, международный символ (Германа — Могена), символ Шёнфлиса и формула симметрии.",
-        "Рамкой выделены голоэдрические виды — виды высшей симметрии своей сингонии.",
-        "Формула симметрии: L_{n} — ось симметрии n-го порядка, L_{in} — инверсионная ось n-го порядка, "
-        "P — плоскость симметрии, C — центр симметрии.",
-        "Международный символ: n — ось n-го порядка, !{n} — инверсионная ось (!{1} — центр симметрии), "
-        "m — плоскость симметрии,",
-        "n/m — ось n-го порядка с перпендикулярной ей плоскостью симметрии.",
-    };
     painter.setPen(Qt::black);
     double baseline = NotesBaseline;
-    for (const char* line : lines) {
+    for (std::string_view line : texts.classes.notes) {
         DrawRichText(painter, Left, baseline, Markup(line), font);
         baseline += NotesLineSpacing;
     }
@@ -193,18 +195,18 @@ void DrawNotes(QPainter& painter)
 
 } // namespace
 
-QImage DrawClassesTable()
+QImage DrawClassesTable(const PictureTexts& texts)
 {
     QImage image = NewPicture(Width, Height);
     QPainter painter(&image);
     SetSmoothRendering(painter);
-    DrawTitle(painter);
-    DrawCategories(painter);
-    DrawSystemNames(painter);
-    DrawClasses(painter);
+    DrawTitle(painter, texts);
+    DrawCategories(painter, texts);
+    DrawSystemNames(painter, texts);
+    DrawClasses(painter, texts);
     DrawGrid(painter);
     FrameHolohedries(painter);
-    DrawNotes(painter);
+    DrawNotes(painter, texts);
     return image;
 }
 

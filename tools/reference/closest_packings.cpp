@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// "Плотнейшие упаковки": hexagonal (ABAB...) and cubic (ABCABC...) closest
+// The plate of the closest packings: hexagonal (ABAB...) and cubic (ABCABC...) closest
 // packings of equal spheres, each shown as four close-packed layers drawn
 // apart from one another so that the position of every layer can be seen.
+#include "tools/reference/picture_texts.h"
 #include "tools/reference/solid_view.h"
 #include "tools/reference/reference_pictures.h"
 #include "tools/reference/rich_text.h"
@@ -130,19 +131,19 @@ void DrawCaption(QPainter& painter, double centreX, const QString& name, const Q
 
 } // namespace
 
-QImage DrawClosestPackings()
+QImage DrawClosestPackings(const PictureTexts& texts)
 {
     QImage image = NewPicture(Width, Height);
     QPainter painter(&image);
     SetSmoothRendering(painter);
     painter.setPen(Qt::black);
-    DrawTextCentred(painter, Width / 2.0, TitleBaseline, QStringLiteral("Плотнейшие упаковки шаров"),
+    DrawTextCentred(painter, Width / 2.0, TitleBaseline, Utf8(texts.packings.title),
                     PixelFont("DejaVu Serif", 15, true));
     const double left = Width * 0.27, right = Width * 0.76;
     DrawStack(painter, {Layer::A, Layer::B, Layer::A, Layer::B}, left);
     DrawStack(painter, {Layer::A, Layer::B, Layer::C, Layer::A}, right);
-    DrawCaption(painter, left, QStringLiteral("гексагональная"), QStringLiteral("…ABAB…"));
-    DrawCaption(painter, right, QStringLiteral("кубическая"), QStringLiteral("…ABCABC…"));
+    DrawCaption(painter, left, Utf8(texts.packings.hexagonal), QStringLiteral("…ABAB…"));
+    DrawCaption(painter, right, Utf8(texts.packings.cubic), QStringLiteral("…ABCABC…"));
     return image;
 }
 

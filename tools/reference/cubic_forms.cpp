@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// "Простые формы кубической сингонии": the 15 simple forms as shaded
+// The plate of the simple forms of the cubic system: the 15 forms as shaded
 // solids, each with its name, its symbol {hkl} and the class it belongs to.
 #include "tools/reference/cubic_forms.h"
+#include "tools/reference/picture_texts.h"
 #include "tools/reference/reference_pictures.h"
 #include "tools/reference/rich_text.h"
 #include "tools/reference/solid_drawing.h"
@@ -25,6 +26,7 @@ constexpr double SolidBox = 188;
 constexpr double SolidTop = 8;
 constexpr double NameBaseline = 226;
 constexpr double SymbolBaseline = 252;
+constexpr double NameMargin = 8;
 constexpr double KeyBaseline = GridTop + 3 * RowHeight + 26;
 constexpr double KeyLineSpacing = 28;
 
@@ -45,42 +47,36 @@ QColor GroupColour(CubicGroup group)
 }
 
 // The class is named after its most general form.
-const char* GroupName(CubicGroup group)
-{
-    switch (group) {
-    case CubicGroup::Hexoctahedral: return "гексоктаэдрический";
-    case CubicGroup::Hextetrahedral: return "гексатетраэдрический";
-    case CubicGroup::Diploidal: return "дидодекаэдрический";
-    case CubicGroup::Gyroidal: return "пентагон-триоктаэдрический";
-    case CubicGroup::Tetartoidal: return "пентагон-тритетраэдрический";
-    }
-    return "";
-}
+QString GroupName(const PictureTexts& texts, CubicGroup group) { return Utf8(texts.forms.classes[int(group)]); }
 
-RichText FormSymbol(const CubicForm& form)
+RichText FormSymbol(const PictureTexts& texts, const CubicForm& form)
 {
     const QString hkl = QStringLiteral("{%1%2%3}").arg(form.hkl[0]).arg(form.hkl[1]).arg(form.hkl[2]);
-    RichText text{{hkl + QStringLiteral(",  вид "), RunStyle::Plain}};
+    RichText text{{hkl + Utf8(texts.forms.classWord), RunStyle::Plain}};
     const RichText group = HermannMauguin(GroupSymbol(form.group));
     text.insert(text.end(), group.begin(), group.end());
     return text;
 }
 
-void DrawForm(QPainter& painter, const CubicForm& form, const QRectF& cell)
+void DrawForm(QPainter& painter, const PictureTexts& texts, size_t index, const QRectF& cell)
 {
+    const CubicForm& form = CubicSimpleForms[index];
     const ConvexSolid solid = BuildCubicForm(form);
     const QRectF box(cell.center().x() - SolidBox / 2, cell.top() + SolidTop, SolidBox, SolidBox);
     DrawShadedSolid(painter, FormView, FitInto(FormView, solid, box), solid, GroupColour(form.group));
     painter.setPen(Qt::black);
-    DrawTextCentred(painter, cell.center().x(), cell.top() + NameBaseline, QString::fromUtf8(form.name),
-                    PixelFont("DejaVu Sans", 17, true));
+    const QString name = Utf8(texts.forms.forms[index]);
+    const QFont nameFont = PixelFont("DejaVu Sans", 17, true);
+    DrawTextCentred(painter, cell.center().x(), cell.top() + NameBaseline, name,
+                    FittedFont(RichText{{name, RunStyle::Plain}}, nameFont, cell.width() - 2 * NameMargin));
     painter.setPen(QColor(60, 60, 60));
-    DrawRichTextCentred(painter, cell.center().x(), cell.top() + SymbolBaseline, FormSymbol(form),
+    DrawRichTextCentred(painter, cell.center().x(), cell.top() + SymbolBaseline, FormSymbol(texts, form),
                         PixelFont("DejaVu Serif", 17));
 }
 
 // Below the forms: the colour of each class, in two centred lines.
-void DrawKeyLine(QPainter& painter, const std::vector<CubicGroup>& groups, double baseline)
+void DrawKeyLine(QPainter& painter, const PictureTexts& texts, const std::vector<CubicGroup>& groups,
+                 double baseline)
 {
     const QFont font = PixelFont("DejaVu Sans", 16);
     constexpr double Swatch = 16, SwatchGap = 7, EntryGap = 34;
@@ -88,7 +84,7 @@ void DrawKeyLine(QPainter& painter, const std::vector<CubicGroup>& groups, doubl
     double total = -EntryGap;
     for (CubicGroup group : groups) {
         RichText entry = HermannMauguin(GroupSymbol(group));
-        entry.push_back({QStringLiteral(" — ") + QString::fromUtf8(GroupName(group)), RunStyle::Plain});
+        entry.push_back({QStringLiteral(" — ") + GroupName(texts, group), RunStyle::Plain});
         total += Swatch + SwatchGap + RichTextWidth(entry, font) + EntryGap;
         entries.push_back(entry);
     }
@@ -103,29 +99,29 @@ void DrawKeyLine(QPainter& painter, const std::vector<CubicGroup>& groups, doubl
     }
 }
 
-void DrawKey(QPainter& painter)
+void DrawKey(QPainter& painter, const PictureTexts& texts)
 {
-    DrawKeyLine(painter, {CubicGroup::Hexoctahedral, CubicGroup::Hextetrahedral, CubicGroup::Diploidal},
+    DrawKeyLine(painter, texts, {CubicGroup::Hexoctahedral, CubicGroup::Hextetrahedral, CubicGroup::Diploidal},
                 KeyBaseline);
-    DrawKeyLine(painter, {CubicGroup::Tetartoidal, CubicGroup::Gyroidal}, KeyBaseline + KeyLineSpacing);
+    DrawKeyLine(painter, texts, {CubicGroup::Tetartoidal, CubicGroup::Gyroidal}, KeyBaseline + KeyLineSpacing);
 }
 
 } // namespace
 
-QImage DrawCubicForms()
+QImage DrawCubicForms(const PictureTexts& texts)
 {
     QImage image = NewPicture(Width, Height);
     QPainter painter(&image);
     SetSmoothRendering(painter);
     painter.setPen(Qt::black);
-    DrawTextCentred(painter, Width / 2.0, TitleBaseline, QStringLiteral("Простые формы кубической сингонии"),
+    DrawTextCentred(painter, Width / 2.0, TitleBaseline, Utf8(texts.forms.title),
                     PixelFont("Liberation Serif", 36, true));
     for (size_t i = 0; i < CubicSimpleForms.size(); ++i) {
         const int row = int(i) / Columns, column = int(i) % Columns;
-        DrawForm(painter, CubicSimpleForms[i],
+        DrawForm(painter, texts, i,
                  QRectF(column * CellWidth, GridTop + row * RowHeight, CellWidth, RowHeight));
     }
-    DrawKey(painter);
+    DrawKey(painter, texts);
     return image;
 }
 

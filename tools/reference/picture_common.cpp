@@ -19,4 +19,6 @@ void SetSmoothRendering(QPainter& painter)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
 } // namespace vestrel::reference

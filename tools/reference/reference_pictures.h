@@ -3,15 +3,22 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
+
+#include <string_view>
 
 class QPainter;
 
 namespace vestrel::reference {
 
-QImage DrawClassesTable();      // Reference/Classes32.jpg
-QImage DrawBravaisLattices();   // Reference/Bravais.jpg
-QImage DrawCubicForms();        // Reference/CubicForms.jpg
-QImage DrawClosestPackings();   // Reference/Packings.jpg
+struct PictureTexts;
+
+// The pictures with words on them, in the language of `texts`.
+QImage DrawClassesTable(const PictureTexts& texts);      // Reference/Classes32.jpg
+QImage DrawBravaisLattices(const PictureTexts& texts);   // Reference/Bravais.jpg
+QImage DrawCubicForms(const PictureTexts& texts);        // Reference/CubicForms.jpg
+QImage DrawClosestPackings(const PictureTexts& texts);   // Reference/Packings.jpg
+// The pictures without words: numbers and element symbols only.
 QImage DrawWulffNet();          // Reference/Wulff.jpg
 QImage DrawAtomLegend();        // Legend/Atoms.jpg
 
@@ -20,5 +27,7 @@ QImage NewPicture(int width, int height);
 
 // Antialiased shapes and text.
 void SetSmoothRendering(QPainter& painter);
+
+QString Utf8(std::string_view text);
 
 } // namespace vestrel::reference

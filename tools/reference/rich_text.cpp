@@ -50,6 +50,14 @@ double RichTextWidth(const RichText& text, const QFont& font)
     return width;
 }
 
+QFont FittedFont(const RichText& text, const QFont& font, double maxWidth)
+{
+    QFont fitted(font);
+    while (fitted.pixelSize() > 1 && RichTextWidth(text, fitted) > maxWidth)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    return fitted;
+}
+
 void DrawRichText(QPainter& painter, double x, double baseline, const RichText& text, const QFont& font)
 {
     const QFont sub = SubscriptFont(font);

@@ -17,6 +17,10 @@ QFont PixelFont(const QString& family, double pixelSize, bool bold = false, bool
 
 double RichTextWidth(const RichText& text, const QFont& font);
 
+// The font itself when the text fits into maxWidth, else the same font made
+// just small enough for it.
+QFont FittedFont(const RichText& text, const QFont& font, double maxWidth);
+
 // Draws the text with its baseline starting at (x, baseline) in the
 // painter's current pen colour.
 void DrawRichText(QPainter& painter, double x, double baseline, const RichText& text, const QFont& font);

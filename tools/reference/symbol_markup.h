@@ -80,6 +80,20 @@ inline RichText SymmetryFormula(std::string_view formula)
     return out;
 }
 
+// "i, 3Ā4, 4A3, 6m": the order after each "A" or "Ā" is a subscript.
+inline RichText MineralogySymmetryFormula(std::string_view formula)
+{
+    const QString s = detail::FromUtf8(formula);
+    RichText out;
+    bool afterAxis = false;
+    for (QChar c : s) {
+        const bool order = afterAxis && c.isDigit();
+        detail::Append(out, c, order ? RunStyle::Subscript : RunStyle::Plain);
+        afterAxis = c == u'A' || c == QChar(0x0100) || order;
+    }
+    return out;
+}
+
 // General markup for captions: "_{...}" a subscript, "!{...}" barred digits.
 inline RichText Markup(std::string_view text)
 {
