@@ -108,6 +108,11 @@ void Application::setInterfaceLanguage(InterfaceLanguage& language)
         mainWindow_->showLanguage(chosen);
     };
     mainWindow_->bindLanguageChoice(choose);
+    QObject::connect(&language, &InterfaceLanguage::changed, mainWindow_.get(), [this] {
+        about_->reloadPictures();
+        legend_->reloadPictures();
+        reference_->reloadPictures();
+    });
     mainWindow_->showLanguage(language.language());
 }
 

@@ -1614,6 +1614,25 @@ it shows the crystal structure from that file straight away.
     </message>
 </context>
 <context>
+    <name>vestrel::AboutWindow</name>
+    <message>
+        <source>О программе</source>
+        <translation>About Vestrel</translation>
+    </message>
+    <message>
+        <source>Вестрел</source>
+        <translation>Vestrel</translation>
+    </message>
+    <message>
+        <source>Вер. 1.1</source>
+        <translation>Ver. 1.1</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>vestrel::CalculatorWindow</name>
     <message>
         <source>Символ первой грани :</source>
@@ -1726,6 +1745,13 @@ it shows the crystal structure from that file straight away.
     <message>
         <source>Показать плоскости и направления в кубической ячейке в окне построения</source>
         <translation>Show the planes and directions in a cubic cell in the drawing window</translation>
+    </message>
+</context>
+<context>
+    <name>vestrel::LegendWindow</name>
+    <message>
+        <source>Обозначения атомов :</source>
+        <translation>Atom colours:</translation>
     </message>
 </context>
 <context>
@@ -2177,6 +2203,33 @@ it shows the crystal structure from that file straight away.
     <message>
         <source>Сохранять нечего: дифрактограмма не рассчитана.</source>
         <translation>Nothing to save: no pattern has been calculated.</translation>
+    </message>
+</context>
+<context>
+    <name>vestrel::ReferenceWindow</name>
+    <message>
+        <source>Распределение 32 видов симметрии по сингониям</source>
+        <translation>The 32 crystal classes by crystal system</translation>
+    </message>
+    <message>
+        <source>Пространственные решетки Браве</source>
+        <translation>The Bravais lattices</translation>
+    </message>
+    <message>
+        <source>Простые формы кубической сингонии</source>
+        <translation>Simple forms of the cubic system</translation>
+    </message>
+    <message>
+        <source>Плотнейшие упаковки</source>
+        <translation>Closest packings</translation>
+    </message>
+    <message>
+        <source>Сетка Вульфа</source>
+        <translation>Wulff net</translation>
+    </message>
+    <message>
+        <source>Краткий  справочник по кристаллографии</source>
+        <translation>Crystallography Quick Reference</translation>
     </message>
 </context>
 <context>

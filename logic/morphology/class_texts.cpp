@@ -75,7 +75,7 @@ std::vector<Element> parseFormula(std::string_view formula)
 
 std::string counted(int count, const std::string& symbol) { return (count > 1 ? std::to_string(count) : "") + symbol; }
 
-const std::string Overbar = "\xCC\x84"; // U+0304 after the letter: Ā
+const std::string RotoinversionAxis = "\xC4\x80"; // Ā (U+0100)
 
 } // namespace
 
@@ -91,27 +91,26 @@ std::string EnglishSymmetryFormula(const CrystalClass& c)
     bool centre = false;
     for (const Element& e : elements)
         centre = centre || e.kind == 'C';
-    const bool trigonalCentre = centre && c.system == CrystalSystem::Trigonal;
     std::vector<std::string> axes, planes;
     for (const Element& e : elements) {
         if (e.kind == 'L' && e.order == 1)
-            axes.push_back("A1");
-        else if (e.kind == 'L' && (e.inversion || (trigonalCentre && e.order == 3)))
-            axes.push_back(counted(e.count, "A" + Overbar + std::to_string(e.order)));
+            continue; // the onefold axis is no element of symmetry
+        if (e.kind == 'L' && e.inversion)
+            axes.push_back(counted(e.count, RotoinversionAxis + std::to_string(e.order)));
         else if (e.kind == 'L')
             axes.push_back(counted(e.count, "A" + std::to_string(e.order)));
         else if (e.kind == 'P')
             planes.push_back(counted(e.count, "m"));
     }
     std::vector<std::string> all;
-    if (centre && !trigonalCentre)
+    if (centre)
         all.push_back("i");
     all.insert(all.end(), axes.begin(), axes.end());
     all.insert(all.end(), planes.begin(), planes.end());
     std::string out;
     for (const std::string& s : all)
         out += (out.empty() ? "" : ", ") + s;
-    return out;
+    return out.empty() ? "none" : out;
 }
 
 std::string SymmetryFormulaText(const CrystalClass& c)

@@ -18,9 +18,9 @@ std::string FormNameText(const std::string& russianName);
 // The formula of the class's elements of symmetry: the Russian school
 // formula ("3L4 4L3 6L2 9PC") in Russian; in English the notation of English
 // mineralogy texts ("i, 3A4, 4A3, 6A2, 9m"): the centre i first, rotation
-// axes An, rotoinversion axes Ān, mirror planes m. In the trigonal classes
-// with a centre the threefold axis is a rotoinversion axis Ā3, which holds
-// the centre.
+// axes An, rotoinversion axes Ān, mirror planes m: the elements of the
+// Russian formula, one for one (so the class 3̄ reads "i, A3", the same
+// elements as Ā3).
 std::string SymmetryFormulaText(const CrystalClass& c);
 std::string EnglishSymmetryFormula(const CrystalClass& c);
 

@@ -3,10 +3,12 @@
 // elements of symmetry against the school formula of the plate, and the
 // general form carried onto itself by every element drawn.
 #include "logic/morphology/class_elements.h"
+#include "logic/morphology/class_texts.h"
 #include "logic/morphology/crystal_forms.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
 
@@ -128,3 +130,25 @@ TEST(CrystalClasses, ListCaptionsAndSymbols)
 
 } // namespace
 } // namespace vestrel::test
+
+namespace vestrel::morphology {
+namespace {
+
+// The symmetry formulas of the 32 classes as English mineralogy texts write
+// them (centre i, rotation axes An, rotoinversion axes Ān, mirror planes m),
+// in the order of the International Tables.
+TEST(EnglishSymmetryFormula, TheThirtyTwoClassesAsEnglishTextbooksWriteThem)
+{
+    const std::array<const char*, 32> textbook{
+        "none", "i", "A2", "m", "i, A2, m", "3A2", "A2, 2m", "i, 3A2, 3m",
+        "A4", "Ā4", "i, A4, m", "A4, 4A2", "A4, 4m", "Ā4, 2A2, 2m", "i, A4, 4A2, 5m",
+        "A3", "i, A3", "A3, 3A2", "A3, 3m", "i, A3, 3A2, 3m",
+        "A6", "Ā6", "i, A6, m", "A6, 6A2", "A6, 6m", "Ā6, 3A2, 3m", "i, A6, 6A2, 7m",
+        "3A2, 4A3", "i, 3A2, 4A3, 3m", "3A4, 4A3, 6A2", "3Ā4, 4A3, 6m", "i, 3A4, 4A3, 6A2, 9m"};
+    for (int n = 1; n <= 32; ++n)
+        EXPECT_EQ(EnglishSymmetryFormula(CrystalClasses[static_cast<std::size_t>(n - 1)]), textbook[static_cast<std::size_t>(n - 1)])
+            << "class " << n << " " << CrystalClasses[static_cast<std::size_t>(n - 1)].international;
+}
+
+} // namespace
+} // namespace vestrel::morphology
