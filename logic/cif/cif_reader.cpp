@@ -8,6 +8,7 @@
 #include "logic/cif/elements.h"
 #include "logic/cif/gemmi/cell_geometry.h"
 #include "logic/cif/gemmi/gemmi_bridge.h"
+#include "logic/cif/gemmi/site_images.h"
 #include "logic/cif/neighbours.h"
 #include "logic/cif/text_format.h"
 
@@ -274,27 +275,6 @@ Result<Symmetry> findSymmetry(const Block& block, Crystal& crystal, const std::s
     return sym;
 }
 
-double wrap(double f)
-{
-    f -= std::floor(f);
-    // 0.99999... is the cell's face.
-    if (f > 1 - OnFaceTolerance)
-        f = 0;
-    return f;
-}
-
-Vec3 apply(const gb::SymmetryOperation& op, const Vec3& f)
-{
-    const auto r = op.apply({f.x, f.y, f.z});
-    return {wrap(r[0]), wrap(r[1]), wrap(r[2])};
-}
-
-// The distance between two places of the cell, the nearest images taken.
-double cellDistance(const gb::LatticeCell& lattice, const Vec3& p, const Vec3& q)
-{
-    return lattice.nearestImageDistance({p.x, p.y, p.z}, {q.x, q.y, q.z});
-}
-
 Result<Crystal> fromBlock(const Block& block, const std::string& name)
 {
     Crystal crystal;
@@ -361,21 +341,15 @@ Result<Crystal> fromBlock(const Block& block, const std::string& name)
     // atom on a special position.
     std::vector<CellAtom> all;
     std::size_t next = 0;
-    const gb::LatticeCell lattice({cell.a, cell.b, cell.c, cell.alpha, cell.beta, cell.gamma});
+    const gb::SiteImages images({cell.a, cell.b, cell.c, cell.alpha, cell.beta, cell.gamma}, ops, SamePlaceDistance,
+                                OnFaceTolerance);
     for (const gb::AtomSite& s : sites) {
         const double occupancy = std::isfinite(s.occupancy) ? s.occupancy : 1.0;
         if (occupancy <= 0)
             continue;
         const int site = static_cast<int>(next++);
-        const std::size_t start = all.size();
-        const Vec3 f{s.fract[0], s.fract[1], s.fract[2]};
-        for (const gb::SymmetryOperation& op : ops) {
-            const Vec3 p = apply(op, f);
-            const bool seen = std::any_of(all.begin() + static_cast<std::ptrdiff_t>(start), all.end(),
-                                          [&](const CellAtom& a) { return cellDistance(lattice, a.fract, p) < SamePlaceDistance; });
-            if (!seen)
-                all.push_back({site, p, crystal.sites[site].occupancy});
-        }
+        for (const std::array<double, 3>& p : images.of(s.fract))
+            all.push_back({site, Vec3{p[0], p[1], p[2]}, crystal.sites[site].occupancy});
         if (all.size() > static_cast<std::size_t>(MaxBlockAtoms))
             return fail(VT("CifReader", "В элементарной ячейке структуры из файла ") + inQuotes(name) + VT("CifReader", " больше ")
                         + FormatCount(MaxBlockAtoms) + VT("CifReader", " атомов: такую структуру показать нельзя."));

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "logic/cif/neighbours.h"
 
+#include "logic/cif/gemmi/neighbour_search.h"
+
 #include <spglib.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <optional>
-#include <unordered_map>
 
 namespace vestrel::cif {
 
@@ -15,7 +15,6 @@ namespace {
 
 // Lengths spglib's Niggli reduction takes as equal, relative.
 constexpr double NiggliTolerance = 1e-5;
-
 
 // Shortens axis i by the combinations ±axis j, ±axis k, ±axis j ± axis k of
 // the other two while that makes it shorter; true when it changed.
@@ -49,79 +48,6 @@ bool shortenAxis(std::array<Vec3, 3>& axes, int i)
     return changed;
 }
 
-// Points sorted into cubic buckets of the search distance: a point's
-// neighbours are in its own bucket and the 26 around it.
-class BucketGrid {
-public:
-    BucketGrid(const std::vector<Vec3>& points, double size) : size_(size)
-    {
-        order_.resize(points.size());
-        std::vector<std::int64_t> keys(points.size());
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            order_[i] = static_cast<std::uint32_t>(i);
-            keys[i] = key(points[i]);
-        }
-        std::sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
-        buckets_.reserve(points.size());
-        for (std::size_t k = 0; k < order_.size();) {
-            std::size_t end = k;
-            while (end < order_.size() && keys[order_[end]] == keys[order_[k]])
-                ++end;
-            buckets_.emplace(keys[order_[k]], std::make_pair(static_cast<std::uint32_t>(k), static_cast<std::uint32_t>(end)));
-            k = end;
-        }
-    }
-
-    // fn(j) for every point j in the buckets around p.
-    template <class F>
-    void forEachAround(const Vec3& p, F&& fn) const
-    {
-        const std::int64_t cx = cell(p.x), cy = cell(p.y), cz = cell(p.z);
-        for (std::int64_t dx = -1; dx <= 1; ++dx)
-            for (std::int64_t dy = -1; dy <= 1; ++dy)
-                for (std::int64_t dz = -1; dz <= 1; ++dz) {
-                    const auto it = buckets_.find(pack(cx + dx, cy + dy, cz + dz));
-                    if (it == buckets_.end())
-                        continue;
-                    for (std::uint32_t k = it->second.first; k < it->second.second; ++k)
-                        fn(static_cast<std::size_t>(order_[k]));
-                }
-    }
-
-private:
-    std::int64_t cell(double v) const { return static_cast<std::int64_t>(std::floor(v / size_)); }
-    static std::int64_t pack(std::int64_t x, std::int64_t y, std::int64_t z)
-    {
-        constexpr std::int64_t Bias = 1 << 20;
-        return ((x + Bias) << 42) | ((y + Bias) << 21) | (z + Bias);
-    }
-    std::int64_t key(const Vec3& p) const { return pack(cell(p.x), cell(p.y), cell(p.z)); }
-
-    double size_;
-    std::vector<std::uint32_t> order_;
-    std::unordered_map<std::int64_t, std::pair<std::uint32_t, std::uint32_t>> buckets_;
-};
-
-} // namespace
-
-void ForEachClosePair(const std::vector<Vec3>& points, double maxDistance,
-                      const std::function<void(std::size_t, std::size_t, double)>& fn)
-{
-    if (points.size() < 2 || !(maxDistance > 0))
-        return;
-    const BucketGrid grid(points, maxDistance);
-    for (std::size_t i = 0; i < points.size(); ++i)
-        grid.forEachAround(points[i], [&](std::size_t j) {
-            if (j <= i)
-                return;
-            const double d = distance(points[i], points[j]);
-            if (d < maxDistance)
-                fn(i, j, d);
-        });
-}
-
-namespace {
-
 double CellVolume(const std::array<Vec3, 3>& a) { return std::abs(dot(a[0], cross(a[1], a[2]))); }
 
 // spglib's Niggli reduction; none when it fails or its cell is not the same
@@ -145,7 +71,80 @@ std::optional<std::array<Vec3, 3>> NiggliAxes(const std::array<Vec3, 3>& axes)
     return out;
 }
 
+Vec3 CartesianIn(const std::array<Vec3, 3>& basis, const Vec3& f)
+{
+    return f.x * basis[0] + f.y * basis[1] + f.z * basis[2];
+}
+
+// The points given in fractions of `from` in fractions of `to`, a basis of
+// the same lattice, wrapped into [0, 1].
+std::vector<Vec3> FractionsIn(const std::array<Vec3, 3>& to, const std::array<Vec3, 3>& from,
+                              const std::vector<Vec3>& fract)
+{
+    // Sorting the reduced axes by length may have turned the cell's hand.
+    const double signedVolume = dot(to[0], cross(to[1], to[2]));
+    const std::array<Vec3, 3> reciprocal{(1 / signedVolume) * cross(to[1], to[2]),
+                                         (1 / signedVolume) * cross(to[2], to[0]),
+                                         (1 / signedVolume) * cross(to[0], to[1])};
+    std::vector<Vec3> out;
+    out.reserve(fract.size());
+    for (const Vec3& f : fract) {
+        const Vec3 p = CartesianIn(from, f);
+        const Vec3 r{dot(p, reciprocal[0]), dot(p, reciprocal[1]), dot(p, reciprocal[2])};
+        out.push_back({r.x - std::floor(r.x), r.y - std::floor(r.y), r.z - std::floor(r.z)});
+    }
+    return out;
+}
+
+std::array<double, 3> AsArray(const Vec3& v) { return {v.x, v.y, v.z}; }
+
+std::array<std::array<double, 3>, 3> AsArrays(const std::array<Vec3, 3>& v)
+{
+    return {AsArray(v[0]), AsArray(v[1]), AsArray(v[2])};
+}
+
+std::vector<std::array<double, 3>> AsArrays(const std::vector<Vec3>& v)
+{
+    std::vector<std::array<double, 3>> out;
+    out.reserve(v.size());
+    for (const Vec3& p : v)
+        out.push_back(AsArray(p));
+    return out;
+}
+
 } // namespace
+
+void ForEachClosePair(const std::vector<Vec3>& points, double maxDistance,
+                      const std::function<void(std::size_t, std::size_t, double)>& fn)
+{
+    if (points.size() < 2 || !(maxDistance > 0))
+        return;
+    // The points in a box-shaped cell so wide that no point is within reach
+    // of another's image across the box's faces.
+    Vec3 low = points[0], high = points[0];
+    for (const Vec3& p : points) {
+        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+    }
+    const Vec3 box = high - low + Vec3{1, 1, 1} * (3 * maxDistance + 1);
+    std::vector<Vec3> fract;
+    fract.reserve(points.size());
+    for (const Vec3& p : points)
+        fract.push_back({(p.x - low.x) / box.x, (p.y - low.y) / box.y, (p.z - low.z) / box.z});
+    const std::array<Vec3, 3> axes{Vec3{box.x, 0, 0}, Vec3{0, box.y, 0}, Vec3{0, 0, box.z}};
+    gemmi_bridge::ForEachImageNear(
+        AsArrays(axes), AsArrays(fract), maxDistance,
+        [&](std::size_t i, const std::vector<gemmi_bridge::AtomImage>& images) {
+            for (const gemmi_bridge::AtomImage& image : images) {
+                const std::size_t j = image.atom;
+                if (j <= i)
+                    continue;
+                const double d = distance(points[i], points[j]);
+                if (d < maxDistance)
+                    fn(i, j, d);
+            }
+        });
+}
 
 std::array<Vec3, 3> ReducedAxes(const std::array<Vec3, 3>& axes)
 {
@@ -158,8 +157,9 @@ std::array<Vec3, 3> ReducedAxes(const std::array<Vec3, 3>& axes)
     // The shortening below stays after spglib's reduction: spglib gives up
     // (returns 0) on flat oblique cells such as a = (3000, 0, 0),
     // b = (2999, 1, 0), c = (0, 0, 2), whose shortest translation is
-    // a - b, and the neighbour search would then miss images. Each step makes an axis shorter and keeps the lattice; a few hundred
-    // steps reduce any cell a file can describe.
+    // a - b, and the neighbour search would then miss images. Each step
+    // makes an axis shorter and keeps the lattice; a few hundred steps
+    // reduce any cell a file can describe.
     for (int round = 0; round < 200; ++round) {
         bool changed = false;
         for (int i = 0; i < 3; ++i)
@@ -190,74 +190,31 @@ void ForEachPeriodicNeighbourOffset(const std::array<Vec3, 3>& cellAxes, const s
 {
     if (cellFract.empty() || !(maxDistance > 0))
         return;
-    const double cellVolume = std::abs(dot(cellAxes[0], cross(cellAxes[1], cellAxes[2])));
-    if (!(cellVolume > 0))
+    if (!(CellVolume(cellAxes) > 0))
         return;
     // The search runs in the reduced cell of the same lattice: an oblique or
-    // flat cell would need images far along its axes to cover a sphere.
+    // flat cell would need a supercell far along its axes to cover a sphere.
+    // A cube of 4 Å given as a = 4, b = c = 400 Å (b = B + 100A,
+    // c = C + 100B) has lattice planes 0.0004 Å apart; gemmi's search over
+    // it would need 15 million copies of each atom (it ran out of memory
+    // at 1.5 GB), over the reduced cell one.
     const std::array<Vec3, 3> axes = ReducedAxes(cellAxes);
-    const auto cartesianIn = [](const std::array<Vec3, 3>& basis, const Vec3& f) {
-        return f.x * basis[0] + f.y * basis[1] + f.z * basis[2];
-    };
-    // Sorting the reduced axes by length may have turned the cell's hand.
-    const double signedVolume = dot(axes[0], cross(axes[1], axes[2]));
-    const std::array<Vec3, 3> reciprocal{(1 / signedVolume) * cross(axes[1], axes[2]),
-                                         (1 / signedVolume) * cross(axes[2], axes[0]),
-                                         (1 / signedVolume) * cross(axes[0], axes[1])};
-    std::vector<Vec3> fract;
-    fract.reserve(cellFract.size());
-    for (const Vec3& f : cellFract) {
-        const Vec3 p = cartesianIn(cellAxes, f);
-        Vec3 r{dot(p, reciprocal[0]), dot(p, reciprocal[1]), dot(p, reciprocal[2])};
-        r = {r.x - std::floor(r.x), r.y - std::floor(r.y), r.z - std::floor(r.z)};
-        fract.push_back(r);
-    }
-    // How far, in fractions of each axis, the search reaches beyond the
-    // cell: the distance over the spacing of the lattice planes, which is
-    // one over the length of the reciprocal axis.
-    std::array<double, 3> reach{};
-    std::array<int, 3> shifts{};
-    for (int k = 0; k < 3; ++k) {
-        reach[k] = maxDistance * length(reciprocal[k]);
-        shifts[k] = static_cast<int>(std::ceil(reach[k])) + 1;
-    }
-    const auto cartesian = [&](const Vec3& f) { return cartesianIn(axes, f); };
-
-    // Every image that lies within reach of the cell, with its cell atom.
-    std::vector<Vec3> images;
-    std::vector<std::size_t> owner;
-    std::vector<bool> central;
-    for (std::size_t i = 0; i < fract.size(); ++i) {
-        const Vec3& f = fract[i];
-        for (int sx = -shifts[0]; sx <= shifts[0]; ++sx) {
-            if (f.x + sx < -reach[0] || f.x + sx > 1 + reach[0])
-                continue;
-            for (int sy = -shifts[1]; sy <= shifts[1]; ++sy) {
-                if (f.y + sy < -reach[1] || f.y + sy > 1 + reach[1])
+    const std::vector<Vec3> fract = FractionsIn(axes, cellAxes, cellFract);
+    gemmi_bridge::ForEachImageNear(
+        AsArrays(axes), AsArrays(fract), maxDistance,
+        [&](std::size_t i, const std::vector<gemmi_bridge::AtomImage>& images) {
+            const Vec3 from = CartesianIn(axes, fract[i]);
+            for (const gemmi_bridge::AtomImage& image : images) {
+                const std::size_t j = image.atom;
+                const auto& [u, v, w] = image.cells;
+                if (j == i && u == 0 && v == 0 && w == 0)
                     continue;
-                for (int sz = -shifts[2]; sz <= shifts[2]; ++sz) {
-                    if (f.z + sz < -reach[2] || f.z + sz > 1 + reach[2])
-                        continue;
-                    images.push_back(cartesian(f + Vec3{double(sx), double(sy), double(sz)}));
-                    owner.push_back(i);
-                    central.push_back(sx == 0 && sy == 0 && sz == 0);
-                }
+                const Vec3 to = CartesianIn(axes, fract[j] + Vec3{double(u), double(v), double(w)});
+                const double d = distance(from, to);
+                if (d < maxDistance)
+                    fn(i, j, d, to - from);
             }
-        }
-    }
-    const BucketGrid grid(images, maxDistance);
-    for (std::size_t k = 0; k < images.size(); ++k) {
-        if (!central[k])
-            continue;
-        const std::size_t i = owner[k];
-        grid.forEachAround(images[k], [&](std::size_t m) {
-            if (m == k)
-                return;
-            const double d = distance(images[k], images[m]);
-            if (d < maxDistance)
-                fn(i, owner[m], d, images[m] - images[k]);
         });
-    }
 }
 
 } // namespace vestrel::cif

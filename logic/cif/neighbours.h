@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Close pairs of points, found through a grid of buckets rather than by
-// trying every pair, so that blocks of tens of thousands of atoms are quick.
+// Close pairs of points, found by gemmi's neighbour search (a grid of cells)
+// rather than by trying every pair, so that blocks of tens of thousands of
+// atoms are quick.
 #pragma once
 
 #include "render/geometry.h"

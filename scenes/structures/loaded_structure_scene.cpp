@@ -8,6 +8,9 @@ namespace vestrel::structures {
 namespace {
 
 constexpr float ToolOpacity = 0.45f;
+// Low enough that the picked atom, seen through its halo, keeps its own
+// colour rather than the halo's.
+constexpr float HaloOpacity = 0.3f;
 constexpr Colour MeasureColour{1.0f, 1.0f, 0.6f};
 
 void drawPolygons(Draw& gl, const std::vector<TranslucentPolygon>& polygons)
@@ -20,6 +23,21 @@ void drawPolygons(Draw& gl, const std::vector<TranslucentPolygon>& polygons)
         for (const Vec3& v : p.corners)
             gl.vertex(static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z));
         gl.end();
+    }
+}
+
+// Each halo a sphere of its own, drawn see-through over the atom's ball:
+// balls() would draw the batch opaque whatever the opacity (the OpenGL back
+// end sends them as discs of solid colour).
+void drawHalos(Draw& gl, const std::vector<Ball>& halos, int slices)
+{
+    gl.opacity(HaloOpacity);
+    for (const Ball& h : halos) {
+        gl.colour(h.colour.r, h.colour.g, h.colour.b);
+        gl.pushMatrix();
+        gl.translated(h.centre.x, h.centre.y, h.centre.z);
+        gl.sphere(h.radius, slices, slices);
+        gl.popMatrix();
     }
 }
 
@@ -42,7 +60,7 @@ void drawOverlay(Draw& gl, const StructureOverlay& o, int slices)
     gl.opacity(ToolOpacity);
     drawPolygons(gl, o.polyhedronFaces);
     drawPolygons(gl, o.planes);
-    gl.balls(o.halos, slices);
+    drawHalos(gl, o.halos, slices);
     gl.opacity(1);
 }
 

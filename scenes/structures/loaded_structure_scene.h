@@ -35,7 +35,7 @@ struct SceneLabel {
 };
 
 // What the structure tools add over the structure: picked atoms with a light
-// halo, dashed measurement lines with their figures, coordination polyhedra
+// see-through halo, dashed measurement lines with their figures, coordination polyhedra
 // (faces and darker edges) and lattice planes. Tags: a polyhedron face has
 // PolyhedronTag + the index of its centre in polyhedronCentres, a plane
 // PlaneTag + the index of its plane.

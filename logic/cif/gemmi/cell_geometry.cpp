@@ -3,7 +3,6 @@
 
 #include <gemmi/unitcell.hpp>
 
-#include <cmath>
 
 namespace vestrel::cif::gemmi_bridge {
 
@@ -36,23 +35,6 @@ double FractionalDistance(const CellLengthsAngles& cell, const std::array<double
 double InterplanarSpacing(const CellLengthsAngles& cell, const std::array<int, 3>& hkl)
 {
     return MakeCell(cell).calculate_d(hkl);
-}
-
-struct LatticeCell::Impl {
-    gemmi::UnitCell cell;
-};
-
-LatticeCell::LatticeCell(const CellLengthsAngles& cell) : impl_(std::make_unique<Impl>())
-{
-    impl_->cell = MakeCell(cell);
-}
-
-LatticeCell::~LatticeCell() = default;
-
-double LatticeCell::nearestImageDistance(const std::array<double, 3>& from, const std::array<double, 3>& to) const
-{
-    return std::sqrt(impl_->cell.distance_sq(gemmi::Fractional(from[0], from[1], from[2]),
-                                             gemmi::Fractional(to[0], to[1], to[2])));
 }
 
 } // namespace vestrel::cif::gemmi_bridge

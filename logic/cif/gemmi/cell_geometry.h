@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 
 namespace vestrel::cif::gemmi_bridge {
 
@@ -23,22 +22,5 @@ double FractionalDistance(const CellLengthsAngles& cell, const std::array<double
                           const std::array<double, 3>& to);
 // The spacing d(hkl) of the lattice planes (hkl), angstroms.
 double InterplanarSpacing(const CellLengthsAngles& cell, const std::array<int, 3>& hkl);
-
-// One cell, set up once, for many distances.
-class LatticeCell {
-public:
-    explicit LatticeCell(const CellLengthsAngles& cell);
-    ~LatticeCell();
-    LatticeCell(const LatticeCell&) = delete;
-    LatticeCell& operator=(const LatticeCell&) = delete;
-
-    // The distance in angstroms between the two positions' nearest images
-    // (gemmi's UnitCell::distance_sq: the difference wrapped to [-1/2, 1/2]).
-    double nearestImageDistance(const std::array<double, 3>& from, const std::array<double, 3>& to) const;
-
-private:
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
-};
 
 } // namespace vestrel::cif::gemmi_bridge
