@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Structures read from CIF files: load times and frames per second while the
-// structure turns, at 900 x 750, beside built-in scenes. Not a test: it
-// prints a table.
+// structure turns, at 900 x 750, beside built-in scenes, and the neighbour
+// searches alone. Not a test: it prints tables.
 //   xvfb-run -a build/vestrel-cif-bench [frames-per-case]
 #include "frame/frame.h"
 #include "logic/cif/cif_reader.h"
+#include "logic/cif/crystal_analysis.h"
 #include "logic/cif/loaded_structure.h"
+#include "logic/cif/neighbours.h"
 #include "logic/cif/structure_tools.h"
 #include "render/gl_draw.h"
 #include "scenes/scene_registry.h"
@@ -233,6 +235,34 @@ void structureTools(OffscreenRenderer& renderer, const std::string& data, int fr
     std::printf("(polyhedra: %zu faces; the load column is the time to build them)\n", overlay.polyhedronFaces.size());
 }
 
+// The neighbour searches alone, without drawing: the coordination numbers
+// (the periodic search at the longest bond) and the bonds of a block (the
+// search over its points).
+void neighbourSearches(const std::vector<std::pair<std::string, cif::LoadedStructure*>>& cases)
+{
+    std::printf("\nneighbour searches (median of 7, ms)\n%-38s %6s %12s %6s %12s\n", "case", "atoms", "coordination",
+                "block", "block bonds");
+    for (const auto& [name, s] : cases) {
+        std::vector<double> periodic, pairs;
+        std::vector<Vec3> points;
+        for (const cif::BlockAtom& a : s->block().atoms)
+            points.push_back(a.position);
+        std::size_t bonds = 0;
+        for (int i = 0; i < 7; ++i) {
+            auto t0 = Clock::now();
+            cif::CoordinationNumbers(s->crystal());
+            periodic.push_back(msSince(t0));
+            t0 = Clock::now();
+            bonds = 0;
+            cif::ForEachClosePair(points, 3.0, [&](std::size_t, std::size_t, double) { ++bonds; });
+            pairs.push_back(msSince(t0));
+        }
+        std::printf("%-38s %6zu %12.2f %6zu %12.2f\n", name.c_str(), s->crystal().atoms.size(), median(periodic),
+                    points.size(), median(pairs));
+    }
+    std::printf("(block bonds: every pair of the block's atoms closer than 3 Å)\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -311,6 +341,8 @@ int main(int argc, char** argv)
         const double ms60 = frameTime(renderer, in, 60, frames), cpu60 = lastCpuMs;
         const double ms150 = frameTime(renderer, in, 150, frames), cpu150 = lastCpuMs;
         row("P1 cell, one atom a line", p1.structure.block().atoms.size(), p1.loadMs, ms60, cpu60, ms150, cpu150, 0);
+        Loaded spinel = load(data + "spinel.cif", 7);
+        neighbourSearches({{"spinel, block 7x7x7", &spinel.structure}, {"P1 cell, one atom a line", &p1.structure}});
     }
     const std::string largest = writeLargestFile(dir);
     cif::LoadedStructure s;
